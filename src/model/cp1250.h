@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Windows-1250, the 8-bit code page of program files and of the options
+// file's path. Conversion goes through glibc's iconv so that characters the
+// code page cannot hold are reported, never replaced silently.
+namespace Cp1250 {
+
+// Nothing when the text holds a character Windows-1250 cannot hold; then
+// *badChar (if given) receives the first such character.
+std::optional<QByteArray> encode(const QString &text, QString *badChar = nullptr);
+
+// The bytes the code page leaves undefined decode to U+FFFD.
+QString decode(const QByteArray &bytes);
+
+bool canEncode(const QString &text);
+
+} // namespace Cp1250

@@ -1,0 +1,113 @@
+#include "project.h"
+
+bool Setari::operator==(const Setari &o) const
+{
+    return CentrazaObiectulOrizontal == o.CentrazaObiectulOrizontal && FormatZLA == o.FormatZLA
+        && AnulArePatruCifre == o.AnulArePatruCifre && MarcajTabelaLucru == o.MarcajTabelaLucru
+        && UmbraImplicit == o.UmbraImplicit && FerestrePatrate == o.FerestrePatrate
+        && PastreazaUmbraInEcran == o.PastreazaUmbraInEcran
+        && SalveazaSetariSpatiuLucru == o.SalveazaSetariSpatiuLucru
+        && PozitieFerestre == o.PozitieFerestre && PozitieObiecte == o.PozitieObiecte
+        && PozitieTabela == o.PozitieTabela && ConfirmareaInchidere == o.ConfirmareaInchidere
+        && ConfirmareStergere == o.ConfirmareStergere && CaleFoxPRO == o.CaleFoxPRO
+        && ScrierePrescurtata == o.ScrierePrescurtata
+        && IncludeComentariile == o.IncludeComentariile
+        && InsereazaDataOra == o.InsereazaDataOra;
+}
+
+Setari setariImplicite()
+{
+    Setari s;
+    s.CentrazaObiectulOrizontal = FlagTrue;
+    s.FormatZLA = FlagTrue;
+    s.AnulArePatruCifre = FlagTrue;
+    s.MarcajTabelaLucru = FlagFalse;
+    s.UmbraImplicit = FlagTrue;
+    s.FerestrePatrate = FlagFalse;
+    s.PastreazaUmbraInEcran = FlagTrue;
+    s.SalveazaSetariSpatiuLucru = FlagTrue;
+    s.ConfirmareaInchidere = FlagTrue;
+    s.ConfirmareStergere = FlagTrue;
+    s.ScrierePrescurtata = FlagFalse;
+    s.IncludeComentariile = FlagTrue;
+    s.InsereazaDataOra = FlagTrue;
+    return s;
+}
+
+Proiect::Proiect()
+{
+    ResetFerestre();
+    ResetObiecte();
+}
+
+bool Proiect::fereastraFolosita(int n) const
+{
+    return numarFereastraValid(n) && !isSet(fereastra(n).Libera);
+}
+
+bool Proiect::obiectFolosit(int n) const
+{
+    return numarObiectValid(n) && !isSet(obiect(n).Liber);
+}
+
+void Proiect::ResetFerestre()
+{
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        Fereastra &f = fereastra(n);
+        f = Fereastra{};
+        f.Libera = FlagTrue;
+        f.Umbra = FlagFalse;
+        f.Inaltime = 10;
+        f.Latime = 20;
+        f.Orizontala = 0;
+        f.Verticala = 1;
+        f.Titlu = QStringLiteral("FER %1").arg(n);
+    }
+}
+
+void Proiect::ResetObiecte()
+{
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        Obiect &o = obiect(n);
+        o = Obiect{};
+        o.Liber = FlagTrue;
+    }
+}
+
+int Proiect::PrimaFereastraLibera() const
+{
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        if (isSet(fereastra(n).Libera))
+            return n;
+    }
+    return -1;
+}
+
+int Proiect::PrimulObiectLiber() const
+{
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        if (isSet(obiect(n).Liber))
+            return n;
+    }
+    return -1;
+}
+
+bool Proiect::existaFerestre() const
+{
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        if (!isSet(fereastra(n).Libera))
+            return true;
+    }
+    return false;
+}
+
+void Proiect::eliberezaFereastra(int n)
+{
+    if (!numarFereastraValid(n))
+        return;
+    for (int i = 1; i <= NumarObiecte; ++i) {
+        if (obiect(i).Fereastra == n)
+            obiect(i).Liber = FlagTrue;
+    }
+    fereastra(n).Libera = FlagTrue;
+}
