@@ -1,0 +1,23 @@
+#include "uiutil.h"
+
+#include <QPushButton>
+
+QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
+                                  const QString &text, QMessageBox::StandardButtons butoane)
+{
+    QMessageBox box(icon, titlu, text, butoane, parent);
+    box.setEscapeButton(butoane & QMessageBox::No ? QMessageBox::No : QMessageBox::Ok);
+    if (QAbstractButton *da = box.button(QMessageBox::Yes))
+        da->setText(QStringLiteral("&Da"));
+    if (QAbstractButton *nu = box.button(QMessageBox::No))
+        nu->setText(QStringLiteral("&Nu"));
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void faraButonImplicit(QWidget *form)
+{
+    for (QPushButton *b : form->findChildren<QPushButton *>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+class QAbstractButton;
+
+// 1/1440 inch; the design assumes 96 dots per inch, so 15 twips a pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+
+// The program's message boxes: title, text, icon and buttons, shown modally
+// with exec() over parent. Returns the button pressed.
+QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
+                                  const QString &text,
+                                  QMessageBox::StandardButtons butoane = QMessageBox::Ok);
+
+inline void mesajCritic(QWidget *parent, const QString &titlu, const QString &text)
+{
+    mesaj(parent, QMessageBox::Critical, titlu, text);
+}
+
+inline bool intrebareDaNu(QWidget *parent, QMessageBox::Icon icon, const QString &titlu, const QString &text)
+{
+    return mesaj(parent, icon, titlu, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Dialog buttons never answer Enter: none of the forms has a default button.
+void faraButonImplicit(QWidget *form);

@@ -1,0 +1,78 @@
+#include "uitest.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+
+TempCwd::TempCwd() : previous_(QDir::currentPath())
+{
+    QDir::setCurrent(dir_.path());
+}
+
+TempCwd::~TempCwd()
+{
+    QDir::setCurrent(previous_);
+}
+
+void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
+{
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto *timer = new QTimer;
+    auto elapsed = std::make_shared<int>(0);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, before, action, elapsed, timeoutMs]() {
+        *elapsed += 10;
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w != before.data() && w->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(w);
+            return;
+        }
+        if (*elapsed > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs)
+{
+    auto seen = std::make_shared<SeenBox>();
+    onNextModal(
+        [seen, button](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box) {
+                // Not a message box: close it so the test does not hang.
+                w->close();
+                return;
+            }
+            seen->seen = true;
+            seen->title = box->windowTitle();
+            seen->text = box->text();
+            seen->icon = box->icon();
+            seen->buttons = box->standardButtons();
+            if (QAbstractButton *b = box->button(button))
+                b->click();
+            else
+                box->reject();
+        },
+        timeoutMs);
+    return seen;
+}
+
+QWidget *findTopLevel(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+void clickWidget(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+// Helpers for driving the real forms headless: a temporary current
+// directory, finding controls, and answering modal dialogs and message boxes
+// that open while a test acts.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Makes a fresh temporary directory the process's current directory for the
+// lifetime of the object (the options file lives there).
+class TempCwd
+{
+public:
+    TempCwd();
+    ~TempCwd();
+    TempCwd(const TempCwd &) = delete;
+    TempCwd &operator=(const TempCwd &) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString &name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// What a message box showed, filled in when it was answered.
+struct SeenBox {
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Runs action once on the next modal widget that becomes active (one that
+// differs from the modal widget active now). Gives up after timeoutMs.
+void onNextModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+
+// Answers the next modal message box by clicking button, recording it.
+std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs = 5000);
+
+// Finds a named descendant of a form; for one that may not exist, check for nullptr.
+template <typename T>
+T *find(QObject *root, const QString &name)
+{
+    return root ? root->findChild<T *>(name) : nullptr;
+}
+
+// Finds the top-level widget (dialog, form) with the given object name.
+QWidget *findTopLevel(const QString &name);
+
+// Left click (press and release inside) on a widget.
+void clickWidget(QWidget *w);
