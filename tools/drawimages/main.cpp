@@ -847,7 +847,7 @@ QImage contactSheet(const QVector<Output> &outputs)
     for (const Output &o : outputs) {
         QVector<QImage> versions{o.image};
         const int scale = o.image.width() <= 32 ? 8 : (o.image.width() <= 100 ? 3 : 2);
-        versions.append(o.image.scaled(o.image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        versions.append(o.image.scaled(o.image.width() * scale, o.image.height() * scale));
         for (const QImage &v : versions) {
             if (x + v.width() + pad > maxW) {
                 x = pad;
