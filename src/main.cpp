@@ -1,3 +1,4 @@
+#include "app/frmlogo.h"
 #include "app/mdimain.h"
 
 #include <QApplication>
@@ -6,7 +7,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sirolant"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sirolant.png")));
+
     MdiMain mainWindow;
-    mainWindow.show();
+    FrmLogo logo(&mainWindow);
+    logo.show();
     return app.exec();
 }

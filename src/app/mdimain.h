@@ -1,13 +1,17 @@
 #pragma once
 
-#include "model/project.h"
+#include "app/sesiune.h"
 
 #include <QMainWindow>
 
 class QMdiArea;
+class QMdiSubWindow;
+class QAction;
 
 // The main frame. Constructing it performs the main window's load: reads
-// the options file from the current directory and resets the design.
+// the options file from the current directory, resets the design, then
+// creates, places and shows the work table, the window palette and the
+// object palette.
 class MdiMain : public QMainWindow
 {
     Q_OBJECT
@@ -16,13 +20,41 @@ public:
     explicit MdiMain(QWidget *parent = nullptr);
     ~MdiMain() override;
 
-    Proiect &proiect() { return proiect_; }
-    const Proiect &proiect() const { return proiect_; }
+    Sesiune &sesiune() { return sesiune_; }
+    Proiect &proiect() { return sesiune_.proiect; }
     QMdiArea *mdiArea() const { return mdiArea_; }
+
+    // The sub-window that wraps one of the three child forms.
+    QMdiSubWindow *subFereastra(QWidget *form) const;
 
     static QString captionText();
 
+    // Positions in twips of a child window, as the options file keeps them.
+    static Pozitie pozitieTwips(const QMdiSubWindow *sub);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
-    Proiect proiect_;
+    void creeazaMeniuri();
+    QMdiSubWindow *adaugaFormCopil(QWidget *form);
+    void aseazaFereastra(QMdiSubWindow *sub, const Pozitie &salvata, const Pozitie &implicita);
+    Pozitie pozitieImplicitaObiecte() const;
+    Pozitie pozitieImplicitaFerestre() const;
+    void aducInZonaVizibila(QMdiSubWindow *sub);
+    void activeaza(QWidget *form);
+
+    void mnuProiectGenereazaCod_Click();
+    void mnuSetariSetari_Click();
+    void mnuDespreSirolant_Click();
+    void mnuIesireInchideSirolant_Click();
+
+    Sesiune sesiune_;
     QMdiArea *mdiArea_ = nullptr;
+    QMdiSubWindow *subTabela_ = nullptr;
+    QMdiSubWindow *subFerestre_ = nullptr;
+    QMdiSubWindow *subObiecte_ = nullptr;
+    QSize dimensiuneLaAsezare_; // main window size the default positions were computed from
+    bool primaAfisare_ = true;
 };

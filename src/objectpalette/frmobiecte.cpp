@@ -1,9 +1,552 @@
 #include "frmobiecte.h"
 
+#include "app/culoareforma.h"
+#include "app/imagineclic.h"
+#include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "editors/frmbuton.h"
+#include "editors/frmget.h"
+#include "editors/frmsay.h"
+#include "model/rounding.h"
+#include "objectpalette/frmculori.h"
+#include "windowpalette/frmferestre.h"
+#include "worktable/frmtabeladelucru.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace {
+
+// An arrow towards one of the nine places of a window; a dot for the centre.
+QIcon iconSageata(int coloana, int rand)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    const int dx = coloana - 1, dy = rand - 1;
+    if (dx == 0 && dy == 0) {
+        p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
+        return QIcon(pm);
+    }
+    p.translate(8, 8);
+    p.rotate(std::atan2(double(dy), double(dx)) * 180.0 / M_PI);
+    QPainterPath arrow;
+    arrow.moveTo(7, 0);
+    arrow.lineTo(1, -5);
+    arrow.lineTo(1, -2);
+    arrow.lineTo(-6, -2);
+    arrow.lineTo(-6, 2);
+    arrow.lineTo(1, 2);
+    arrow.lineTo(1, 5);
+    arrow.closeSubpath();
+    p.drawPath(arrow);
+    return QIcon(pm);
+}
+
+// The little picture that opens a colour picker: a brush over colour dots.
+QPixmap imaginePaleta()
+{
+    QPixmap pm(22, 22);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(250, 240, 210));
+    p.drawEllipse(QRectF(1.5, 3.5, 19, 15));
+    const QColor dots[] = {QColor(0xC0, 0, 0), QColor(0, 0xC0, 0), QColor(0, 0, 0xC0), QColor(0xFF, 0xFF, 0)};
+    const QPointF places[] = {{6, 8}, {11, 6.5}, {16, 8.5}, {8.5, 13.5}};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(dots[i]);
+        p.drawEllipse(places[i], 2.2, 2.2);
+    }
+    return pm;
+}
+
+QLabel *eticheta(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
+                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(nume));
+    l->setGeometry(geom);
+    l->setAlignment(align);
+    return l;
+}
+
+} // namespace
 
 FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
     : FormCopil(sesiune, QStringLiteral("frmObiecte"), QStringLiteral("Obiecte"), parent)
 {
     setFixedSize(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+    construiesteControalele();
+
+    // Opening: no selection, and no window yet to add objects to.
+    StareFaraObiectSelectat();
+    activeazaAdaugarea(false);
+}
+
+void FrmObiecte::construiesteControalele()
+{
+    auto bara = [this](const char *nume, int y) {
+        auto *t = new QToolBar(this);
+        t->setObjectName(QString::fromLatin1(nume));
+        t->setGeometry(2, y, 276, 28);
+        t->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        t->setIconSize(QSize(20, 20));
+        return t;
+    };
+    auto buton = [](QToolBar *t, const char *cheie, const QString &text, const QString &tip, const char *icon) {
+        QAction *a = t->addAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), text);
+        a->setObjectName(QString::fromLatin1(cheie));
+        a->setToolTip(tip);
+        return a;
+    };
+    tblObiecte_ = bara("tblObiecte", 2);
+    actSay_ = buton(tblObiecte_, "SAY", QStringLiteral("@ SAY"), QStringLiteral("Adauga un obiect de tip @ SAY"), "say");
+    actGet_ = buton(tblObiecte_, "GET", QStringLiteral("@ GET"), QStringLiteral("Adauga un obiect de tip @ GET"), "get");
+    actButon_ = buton(tblObiecte_, "BUTON", QStringLiteral("Buton"), QStringLiteral("Adauga un obiect de tip buton"),
+                      "buton");
+    tblComenzi_ = bara("tblComenziObiecte", 32);
+    actProprietati_ = buton(tblComenzi_, "PROPRIETATI", QStringLiteral("Proprietati"),
+                            QStringLiteral("Proprietati obiect"), "proprietati");
+    actSterge_ = buton(tblComenzi_, "STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge obiect"), "stergeobiect");
+    connect(actSay_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("SAY")); });
+    connect(actGet_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("GET")); });
+    connect(actButon_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("BUTON")); });
+    connect(actProprietati_, &QAction::triggered, this, &FrmObiecte::proprietati);
+    connect(actSterge_, &QAction::triggered, this, &FrmObiecte::stergeObiect);
+
+    lstObiecte_ = new QListWidget(this);
+    lstObiecte_->setObjectName(QStringLiteral("lstObiecte"));
+    lstObiecte_->setGeometry(4, 64, 272, 150);
+    connect(lstObiecte_, &QListWidget::currentRowChanged, this, [this] { lstObiecte_Click(); });
+    eticheta(this, "Label1", QStringLiteral("Total obiecte:"), QRect(4, 216, 80, 16));
+    lblTotalObiecte_ = eticheta(this, "lblTotalObiecte", QStringLiteral("0"), QRect(86, 216, 40, 16));
+
+    chkCulorileFerestrei_ = new QCheckBox(QStringLiteral("&Pastreaza culorile ferestrei"), this);
+    chkCulorileFerestrei_->setObjectName(QStringLiteral("chkCulorileFerestrei"));
+    chkCulorileFerestrei_->setGeometry(4, 236, 272, 18);
+    connect(chkCulorileFerestrei_, &QCheckBox::toggled, this, &FrmObiecte::chkCulorileFerestrei_Click);
+
+    lblCerneala_ = eticheta(this, "lblCerneala", QStringLiteral("Cerneala:"), QRect(4, 258, 52, 20));
+    shpCerneala_ = new CuloareForma(QStringLiteral("shpObiectCuloareCerneala"), this);
+    shpCerneala_->setGeometry(56, 260, 40, 16);
+    imgCerneala_ = new ImagineClic(QStringLiteral("imgCerneala"), this);
+    imgCerneala_->setGeometry(100, 257, 22, 22);
+    imgCerneala_->setPixmap(imaginePaleta());
+    imgCerneala_->setToolTip(QStringLiteral("Culori cerneala"));
+    lblFundal_ = eticheta(this, "lblFundal", QStringLiteral("Fundal:"), QRect(140, 258, 44, 20));
+    shpFundal_ = new CuloareForma(QStringLiteral("shpObiectCuloareFundal"), this);
+    shpFundal_->setGeometry(186, 260, 40, 16);
+    imgFundal_ = new ImagineClic(QStringLiteral("imgFundal"), this);
+    imgFundal_->setGeometry(230, 257, 22, 22);
+    imgFundal_->setPixmap(imaginePaleta());
+    imgFundal_->setToolTip(QStringLiteral("Culori fundal"));
+    connect(imgCerneala_, &ImagineClic::clicked, this, [this] { deschideCuloare(true); });
+    connect(imgFundal_, &ImagineClic::clicked, this, [this] { deschideCuloare(false); });
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(2, 284, 276, 124);
+    eticheta(frame, "Label2", QStringLiteral("Orizontala:"), QRect(6, 4, 70, 14));
+    lblOrizontala_ = eticheta(frame, "lblOrizontala", QStringLiteral("0"), QRect(140, 4, 40, 14),
+                              Qt::AlignRight | Qt::AlignVCenter);
+    eticheta(frame, "Label3", QStringLiteral("Verticala:"), QRect(6, 40, 70, 14));
+    lblVerticala_ = eticheta(frame, "lblVerticala", QStringLiteral("0"), QRect(140, 40, 40, 14),
+                             Qt::AlignRight | Qt::AlignVCenter);
+    auto barOf = [frame](const char *nume, int y) {
+        auto *b = new QScrollBar(Qt::Horizontal, frame);
+        b->setObjectName(QString::fromLatin1(nume));
+        b->setGeometry(6, y, 174, 15);
+        b->setRange(0, 79);
+        b->setSingleStep(1);
+        b->setPageStep(1);
+        return b;
+    };
+    hsbOrizontala_ = barOf("hsbOrizontala", 19);
+    hsbVerticala_ = barOf("hsbVerticala", 55);
+    // Tracking on: dragging the thumb runs the placement rule as it moves.
+    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this] { hsbOrizontala_Change(); });
+    connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this] { hsbVerticala_Change(); });
+
+    const char *nume[3][3] = {
+        {"cmdStangaSus", "cmdCentruSus", "cmdDreaptaSus"},
+        {"cmdStangaCentru", "cmdCentruCentru", "cmdDreaptaCentru"},
+        {"cmdStangaJos", "cmdCentruJos", "cmdDreaptaJos"},
+    };
+    for (int rand = 0; rand < 3; ++rand) {
+        for (int col = 0; col < 3; ++col) {
+            auto *b = new QPushButton(frame);
+            b->setObjectName(QString::fromLatin1(nume[rand][col]));
+            b->setGeometry(190 + col * 26, 4 + rand * 26, 24, 24);
+            b->setIcon(iconSageata(col, rand));
+            b->setFocusPolicy(Qt::TabFocus);
+            connect(b, &QPushButton::clicked, this, [this, col, rand] { aliniaza(col, rand); });
+            butoaneAliniere_.append(b);
+        }
+    }
+    cmdCentrareOrizontala_ = new QPushButton(QStringLiteral("Centrat orizontal"), frame);
+    cmdCentrareOrizontala_->setObjectName(QStringLiteral("cmdCentrareOrizontala"));
+    cmdCentrareOrizontala_->setGeometry(6, 92, 128, 24);
+    cmdCentrareVerticala_ = new QPushButton(QStringLiteral("Centrat vertical"), frame);
+    cmdCentrareVerticala_->setObjectName(QStringLiteral("cmdCentrareVerticala"));
+    cmdCentrareVerticala_->setGeometry(140, 92, 128, 24);
+    connect(cmdCentrareOrizontala_, &QPushButton::clicked, this, &FrmObiecte::CentreazaOrizontal);
+    connect(cmdCentrareVerticala_, &QPushButton::clicked, this, &FrmObiecte::CentreazaVertical);
+    faraButonImplicit(this);
+}
+
+int FrmObiecte::obiectSelectat() const
+{
+    const QListWidgetItem *item = lstObiecte_->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : -1;
+}
+
+QString FrmObiecte::textLinie(const Obiect &o, int n)
+{
+    if (o.Tip == QLatin1String("SAY"))
+        return isSet(o.Variabila) ? QStringLiteral("@SAY%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
+                                  : QStringLiteral("@SAY%1 [%2]").arg(n).arg(o.Nume);
+    if (o.Tip == QLatin1String("GET"))
+        return isSet(o.Variabila) ? QStringLiteral("@GET%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
+                                  : QStringLiteral("@GET%1 [CAMP: %2]").arg(n).arg(o.Nume);
+    return QStringLiteral("@BUTON%1[%2]").arg(n).arg(o.Nume);
+}
+
+void FrmObiecte::deseneaza(int n)
+{
+    if (sesiune().tabela)
+        sesiune().tabela->DeseneazaObiect(n);
+}
+
+void FrmObiecte::activeazaAdaugarea(bool on)
+{
+    for (QAction *a : {actSay_, actGet_, actButon_})
+        a->setEnabled(on);
+}
+
+void FrmObiecte::selecteazaUltimaLinie()
+{
+    // The handler runs even where Qt already made the last line current.
+    const int ultima = lstObiecte_->count() - 1;
+    if (lstObiecte_->currentRow() == ultima)
+        lstObiecte_Click();
+    else
+        lstObiecte_->setCurrentRow(ultima);
+}
+
+void FrmObiecte::creeazaObiect(const QString &tip)
+{
+    Proiect &p = sesiune().proiect;
+    p.ObiectExistent = false;
+    const int n = p.PrimulObiectLiber();
+    if (n == -1) {
+        if (tip == QLatin1String("SAY"))
+            mesajCritic(this, QStringLiteral("@ SAY"), QStringLiteral("Nu se mai pot crea obiecte de tip @SAY!"));
+        else if (tip == QLatin1String("GET"))
+            mesajCritic(this, QStringLiteral("@ GET"), QStringLiteral("Nu se mai pot crea obiecte de tip @GET!"));
+        else
+            mesajCritic(this, QStringLiteral("BUTON"), QStringLiteral("Nu se mai pot crea obiecte de tip BUTON!"));
+        return;
+    }
+    const int activa = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
+    if (!Proiect::numarFereastraValid(activa))
+        return;
+
+    // Nothing of an object that used the slot before survives.
+    Obiect &o = p.obiect(n);
+    o = Obiect{};
+    o.Liber = FlagFalse;
+    o.Tip = tip;
+    o.Fereastra = quint8(activa);
+    QString linie;
+    if (tip == QLatin1String("GET")) {
+        o.CulorileFerestrei = FlagFalse;
+        o.CuloareFundal = Culori::Black;
+        o.CuloareCerneala = Culori::White;
+        o.Nume = QStringLiteral("GET %1").arg(n);
+        linie = QStringLiteral("@GET%1 [GET %1]").arg(n);
+    } else {
+        o.Variabila = FlagFalse;
+        o.CulorileFerestrei = FlagTrue;
+        o.CuloareFundal = sesiune().ferestre->swatchFundal()->culoare();
+        o.CuloareCerneala = sesiune().ferestre->swatchCerneala()->culoare();
+        o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
+        linie = tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
+                                            : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);
+    }
+    auto *item = new QListWidgetItem(linie, lstObiecte_);
+    item->setData(Qt::UserRole, n);
+    selecteazaUltimaLinie();
+
+    if (tip == QLatin1String("SAY")) {
+        FrmSay editor(sesiune(), this);
+        editor.exec();
+    } else if (tip == QLatin1String("GET")) {
+        FrmGet editor(sesiune(), this);
+        editor.exec();
+    } else {
+        FrmButon editor(sesiune(), this);
+        editor.exec();
+    }
+}
+
+void FrmObiecte::proprietati()
+{
+    const int n = obiectSelectat();
+    if (n < 1)
+        return;
+    sesiune().proiect.ObiectExistent = true;
+    if (sesiune().proiect.obiect(n).Tip == QLatin1String("SAY")) {
+        FrmSay editor(sesiune(), this);
+        editor.exec();
+    }
+}
+
+void FrmObiecte::stergeObiect()
+{
+    const int n = obiectSelectat();
+    if (n < 1)
+        return;
+    if (isSet(sesiune().proiect.setari.ConfirmareStergere)
+        && !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
+                          QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
+        return;
+    sesiune().proiect.obiect(n).Liber = FlagTrue;
+    deseneaza(n);
+    ignoraSelectia_ = true;
+    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
+    ignoraSelectia_ = false;
+    if (lstObiecte_->count() > 0) {
+        selecteazaUltimaLinie();
+        StareObiectSelectat();
+    } else {
+        StareFaraObiectSelectat();
+    }
+    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
+}
+
+void FrmObiecte::anuleazaObiectNou()
+{
+    const int n = obiectSelectat();
+    if (n < 1)
+        return;
+    sesiune().proiect.obiect(n).Liber = FlagTrue;
+    deseneaza(n);
+    ignoraSelectia_ = true;
+    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
+    ignoraSelectia_ = false;
+    if (lstObiecte_->count() > 0)
+        selecteazaUltimaLinie();
+    else
+        StareFaraObiectSelectat();
+}
+
+void FrmObiecte::ActualizeazaListaObiecte()
+{
+    const int activa = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
+    ignoraSelectia_ = true;
+    lstObiecte_->clear();
+    ignoraSelectia_ = false;
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        const Obiect &o = sesiune().proiect.obiect(n);
+        if (isSet(o.Liber) || o.Fereastra != activa)
+            continue;
+        auto *item = new QListWidgetItem(textLinie(o, n), lstObiecte_);
+        item->setData(Qt::UserRole, n);
+        selecteazaUltimaLinie();
+    }
+    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
+    if (lstObiecte_->count() == 0)
+        StareFaraObiectSelectat();
+    else
+        StareObiectSelectat();
+}
+
+void FrmObiecte::lstObiecte_Click()
+{
+    if (ignoraSelectia_)
+        return;
+    const int n = obiectSelectat();
+    if (!Proiect::numarObiectValid(n))
+        return;
+    AfiseazaObiectInPaleta(n);
+    const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
+    for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_, lblCerneala_,
+                                                       lblFundal_})
+        w->setEnabled(say);
+    actProprietati_->setEnabled(say);
+}
+
+void FrmObiecte::AfiseazaObiectInPaleta(int n)
+{
+    if (!Proiect::numarObiectValid(n))
+        return;
+    const Obiect &o = sesiune().proiect.obiect(n);
+    shpCerneala_->setCuloare(o.CuloareCerneala);
+    shpFundal_->setCuloare(o.CuloareFundal);
+    hsbOrizontala_->setValue(sesiune().proiect.obiect(n).Coloana);
+    hsbVerticala_->setValue(sesiune().proiect.obiect(n).Rand);
+    chkCulorileFerestrei_->setChecked(isSet(sesiune().proiect.obiect(n).CulorileFerestrei));
+}
+
+void FrmObiecte::chkCulorileFerestrei_Click()
+{
+    const int n = obiectSelectat();
+    if (n < 1)
+        return;
+    Obiect &o = sesiune().proiect.obiect(n);
+    if (!chkCulorileFerestrei_->isChecked()) {
+        o.CulorileFerestrei = FlagFalse;
+        return;
+    }
+    const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
+    if (!Proiect::numarFereastraValid(w))
+        return;
+    o.CulorileFerestrei = FlagTrue;
+    o.CuloareCerneala = sesiune().proiect.fereastra(w).CuloareCerneala;
+    o.CuloareFundal = sesiune().proiect.fereastra(w).CuloareFundal;
+    deseneaza(n);
+    AfiseazaObiectInPaleta(n);
+}
+
+void FrmObiecte::activeazaControaleleObiectului(bool on)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
+                                                       cmdCentrareOrizontala_, cmdCentrareVerticala_})
+        w->setEnabled(on);
+    for (QPushButton *b : butoaneAliniere_)
+        b->setEnabled(on);
+    actSterge_->setEnabled(on);
+}
+
+void FrmObiecte::StareFaraObiectSelectat()
+{
+    activeazaControaleleObiectului(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
+        w->setEnabled(false);
+    actProprietati_->setEnabled(false);
+}
+
+void FrmObiecte::StareObiectSelectat()
+{
+    activeazaControaleleObiectului(true);
+    const int n = obiectSelectat();
+    if (Proiect::numarObiectValid(n) && sesiune().proiect.obiect(n).Tip == QLatin1String("SAY")) {
+        for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
+            w->setEnabled(true);
+        actProprietati_->setEnabled(true);
+    }
+}
+
+void FrmObiecte::StareFaraFerestre()
+{
+    if (sesiune().ferestre)
+        sesiune().ferestre->stareFaraFerestre();
+    activeazaAdaugarea(false);
+}
+
+bool FrmObiecte::context(int *latime, int *inaltime, int *lungime) const
+{
+    if (lstObiecte_->count() == 0)
+        return false;
+    const int n = obiectSelectat();
+    const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
+    if (!Proiect::numarObiectValid(n) || !Proiect::numarFereastraValid(w))
+        return false;
+    *latime = sesiune().proiect.fereastra(w).Latime;
+    *inaltime = sesiune().proiect.fereastra(w).Inaltime;
+    *lungime = int(sesiune().proiect.obiect(n).TextAfisat.size());
+    return true;
+}
+
+void FrmObiecte::hsbOrizontala_Change()
+{
+    int latime, inaltime, lungime;
+    if (!context(&latime, &inaltime, &lungime))
+        return;
+    const int n = obiectSelectat();
+    Obiect &o = sesiune().proiect.obiect(n);
+    const int v = hsbOrizontala_->value();
+    if (v + lungime > latime - 2)
+        hsbOrizontala_->setValue(o.Coloana);
+    else
+        o.Coloana = quint8(v);
+    deseneaza(n);
+    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
+}
+
+void FrmObiecte::hsbVerticala_Change()
+{
+    int latime, inaltime, lungime;
+    if (!context(&latime, &inaltime, &lungime))
+        return;
+    const int n = obiectSelectat();
+    Obiect &o = sesiune().proiect.obiect(n);
+    const int v = hsbVerticala_->value();
+    if (v < inaltime - 2)
+        o.Rand = quint8(v);
+    else
+        hsbVerticala_->setValue(o.Rand);
+    deseneaza(n);
+    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
+}
+
+int FrmObiecte::coloanaCentrata(int latime, int lungime) const
+{
+    // Never below 0: an object wider than the interior goes to the left edge.
+    return std::max(0, roundHalfEven((latime - 2) / 2.0 - roundHalfEven(lungime / 2.0)));
+}
+
+void FrmObiecte::aliniaza(int coloanaButon, int randButon)
+{
+    int latime, inaltime, lungime;
+    if (!context(&latime, &inaltime, &lungime))
+        return;
+    const int coloane[3] = {0, coloanaCentrata(latime, lungime), std::max(0, latime - 2 - lungime)};
+    const int randuri[3] = {0, roundHalfEven((inaltime - 2) / 2.0), std::max(0, inaltime - 3)};
+    hsbOrizontala_->setValue(coloane[coloanaButon]);
+    hsbVerticala_->setValue(randuri[randButon]);
+}
+
+void FrmObiecte::CentreazaOrizontal()
+{
+    int latime, inaltime, lungime;
+    if (!context(&latime, &inaltime, &lungime))
+        return;
+    hsbOrizontala_->setValue(coloanaCentrata(latime, lungime));
+}
+
+void FrmObiecte::CentreazaVertical()
+{
+    int latime, inaltime, lungime;
+    if (!context(&latime, &inaltime, &lungime))
+        return;
+    hsbVerticala_->setValue(roundHalfEven((inaltime - 2) / 2.0));
+}
+
+void FrmObiecte::deschideCuloare(bool cerneala)
+{
+    if (obiectSelectat() < 1)
+        return;
+    FrmCulori picker(sesiune(), cerneala ? FrmCulori::Tip::Cerneala : FrmCulori::Tip::Fundal, this);
+    picker.exec();
 }

@@ -1,8 +1,22 @@
 #pragma once
 
 #include "app/formcopil.h"
+#include "model/project.h"
 
-// The object palette: the objects of the active window.
+#include <QList>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class CuloareForma;
+class ImagineClic;
+
+// The object palette: the objects of the active window; the selected
+// object is the item data of the selected line of lstObiecte.
 class FrmObiecte : public FormCopil
 {
     Q_OBJECT
@@ -12,4 +26,73 @@ public:
     static constexpr int InaltimeTwips = 6600;
 
     explicit FrmObiecte(Sesiune &sesiune, QWidget *parent = nullptr);
+
+    // The selected object, or -1 when no line is selected.
+    int obiectSelectat() const;
+
+    void ActualizeazaListaObiecte();
+    void AfiseazaObiectInPaleta(int n);
+    void StareObiectSelectat();
+    void StareFaraObiectSelectat();
+    void StareFaraFerestre();
+    void CentreazaOrizontal();
+    void CentreazaVertical();
+
+    // The window palette enables the add buttons when it creates a window.
+    void activeazaAdaugarea(bool on);
+    // An editor's Cancel of a brand-new object: free it, drop its line.
+    void anuleazaObiectNou();
+
+    // The line text of object n as the rebuilt list shows it.
+    static QString textLinie(const Obiect &o, int n);
+
+    CuloareForma *swatchCerneala() const { return shpCerneala_; }
+    CuloareForma *swatchFundal() const { return shpFundal_; }
+
+private:
+    void construiesteControalele();
+    void creeazaObiect(const QString &tip);
+    void proprietati();
+    void stergeObiect();
+    void lstObiecte_Click();
+    void chkCulorileFerestrei_Click();
+    void hsbOrizontala_Change();
+    void hsbVerticala_Change();
+    void aliniaza(int coloanaButon, int randButon);
+    void deschideCuloare(bool cerneala);
+    void selecteazaUltimaLinie();
+    void activeazaControaleleObiectului(bool on);
+    void deseneaza(int n);
+
+    // Geometry of the active window and the selected object's width; false
+    // when there is no selection to work on.
+    bool context(int *latime, int *inaltime, int *lungime) const;
+    int coloanaCentrata(int latime, int lungime) const;
+
+    QListWidget *lstObiecte_ = nullptr;
+    QLabel *lblTotalObiecte_ = nullptr;
+    QToolBar *tblObiecte_ = nullptr;
+    QToolBar *tblComenzi_ = nullptr;
+    QAction *actSay_ = nullptr;
+    QAction *actGet_ = nullptr;
+    QAction *actButon_ = nullptr;
+    QAction *actProprietati_ = nullptr;
+    QAction *actSterge_ = nullptr;
+    QCheckBox *chkCulorileFerestrei_ = nullptr;
+    QLabel *lblCerneala_ = nullptr;
+    QLabel *lblFundal_ = nullptr;
+    CuloareForma *shpCerneala_ = nullptr;
+    CuloareForma *shpFundal_ = nullptr;
+    ImagineClic *imgCerneala_ = nullptr;
+    ImagineClic *imgFundal_ = nullptr;
+    QScrollBar *hsbOrizontala_ = nullptr;
+    QScrollBar *hsbVerticala_ = nullptr;
+    QLabel *lblOrizontala_ = nullptr;
+    QLabel *lblVerticala_ = nullptr;
+    QPushButton *cmdCentrareOrizontala_ = nullptr;
+    QPushButton *cmdCentrareVerticala_ = nullptr;
+    QList<QPushButton *> butoaneAliniere_;
+    // Qt moves or clears the current row by itself when lines are removed
+    // or the list is cleared; the design's lists do not.
+    bool ignoraSelectia_ = false;
 };

@@ -2,7 +2,19 @@
 
 #include "app/formcopil.h"
 
-// The window palette: the windows of the design and the active window.
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class CuloareForma;
+
+// The window palette: the windows of the design, the active window (the
+// item data of the selected line of cmbFereastra), its title, colour
+// scheme, shadow, square flag, position and size.
 class FrmFerestre : public FormCopil
 {
     Q_OBJECT
@@ -13,7 +25,71 @@ public:
 
     explicit FrmFerestre(Sesiune &sesiune, QWidget *parent = nullptr);
 
-    // The active window: the item data of the selected line of the window
-    // list, or -1 when the list is empty.
+    // The active window, or -1 when the window list is empty.
     int fereastraActiva() const;
+
+    void AfiseazaFereastraInPaleta(int n);
+    void StergeFereastra(int n);
+    void DeseneazaObiecteleFerestreiActive();
+
+    // The window-palette side of the object palette's no-window state.
+    void stareFaraFerestre();
+
+    CuloareForma *swatchFundal() const { return shpFundal_; }
+    CuloareForma *swatchCerneala() const { return shpCerneala_; }
+    CuloareForma *swatchChenar() const { return shpChenar_; }
+
+private:
+    void construiesteControalele();
+
+    // Commands of the tool bar.
+    void creeazaFereastra();
+    void stergeFereastraActiva();
+    void codFereastra();
+
+    // Handlers of the controls.
+    void cmbFereastra_Click();
+    void cmbSchemaCulori_Click();
+    void txtTitluFereastra_Change();
+    void chkUmbraFereastra_Click();
+    void chkFereastraPatrata_Click();
+    void hsbInaltime_Change();
+    void hsbLatime_Change();
+    void hsbLatime_Scroll(int pozitie);
+    void hsbOrizontala_Change();
+    void hsbVerticala_Change();
+    void aliniaza(int coloanaButon, int randButon);
+
+    void latimeDupaPatrat(int v, bool tragere);
+    void ActualizeazaCuloriObiecte(int n);
+    void IncarcaListaFerestre();
+    void selecteazaFereastra(int index);
+    void activeazaGeometria(bool on);
+    void deseneaza(int n);
+
+    QComboBox *cmbFereastra_ = nullptr;
+    QLineEdit *txtTitlu_ = nullptr;
+    QComboBox *cmbSchema_ = nullptr;
+    CuloareForma *shpFundal_ = nullptr;
+    CuloareForma *shpCerneala_ = nullptr;
+    CuloareForma *shpChenar_ = nullptr;
+    QCheckBox *chkUmbra_ = nullptr;
+    QCheckBox *chkMentineUmbra_ = nullptr;
+    QCheckBox *chkPatrata_ = nullptr;
+    QToolBar *tlbComenzi_ = nullptr;
+    QAction *actCreaza_ = nullptr;
+    QAction *actSterge_ = nullptr;
+    QAction *actCod_ = nullptr;
+    QScrollBar *hsbLatime_ = nullptr;
+    QScrollBar *hsbInaltime_ = nullptr;
+    QScrollBar *hsbOrizontala_ = nullptr;
+    QScrollBar *hsbVerticala_ = nullptr;
+    QLabel *lblLatime_ = nullptr;
+    QLabel *lblInaltime_ = nullptr;
+    QLabel *lblOrizontala_ = nullptr;
+    QLabel *lblVerticala_ = nullptr;
+    QList<QPushButton *> butoaneAliniere_;
+    // The list selects its first line by itself when it is added; the
+    // design's lists never select by themselves.
+    bool ignoraSelectia_ = false;
 };

@@ -1,9 +1,208 @@
 #include "frmtabeladelucru.h"
 
+#include "app/culoareforma.h"
+#include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "elementtabela.h"
+#include "objectpalette/frmobiecte.h"
+#include "windowpalette/frmferestre.h"
+
+#include <QComboBox>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kUmbra(0x40, 0x40, 0x40);
+constexpr qreal kGrosimeChenar = 3 * TwipsPerPixel; // 3 pixels
+
+QFont fontCourier(bool bold)
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(11.25);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
 
 FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
     : FormCopil(sesiune, QStringLiteral("frmTabelaDeLucru"), QStringLiteral("Tabela de lucru"), parent)
+    , scena_(new QGraphicsScene(0, 0, LatimeTwips, InaltimeTwips, this))
+    , vedere_(new QGraphicsView(scena_, this))
 {
-    setFixedSize(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
+    const QSize client(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
+    setFixedSize(client);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(vedere_);
+
+    vedere_->setObjectName(QStringLiteral("gvTabela"));
+    vedere_->setFrameShape(QFrame::NoFrame);
+    vedere_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vedere_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vedere_->setFixedSize(client);
+    vedere_->setSceneRect(0, 0, LatimeTwips, InaltimeTwips);
+    vedere_->setTransform(QTransform::fromScale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel));
+    vedere_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    vedere_->setRenderHint(QPainter::Antialiasing, false);
+    vedere_->setBackgroundBrush(palette().window());
+
+    // Stacking from the bottom: marker, shadows (5 lowest), backgrounds,
+    // borders, titles, object labels (1 lowest each).
+    imgMarcaj_ = new MarcajTabela(imagineMarcaj());
+    imgMarcaj_->setData(0, QStringLiteral("imgMarcaj"));
+    imgMarcaj_->setTransform(QTransform::fromScale(TwipsPerPixel, TwipsPerPixel));
+    imgMarcaj_->setZValue(0);
+    imgMarcaj_->setVisible(false);
+    scena_->addItem(imgMarcaj_);
+
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        auto *umbra = new ElementTabela(QStringLiteral("shpShadow%1").arg(n), ElementTabela::Tip::Forma, 6 - n);
+        umbra->setBrush(kUmbra);
+        shpShadow_[std::size_t(n)] = umbra;
+
+        auto *fundal = new ElementTabela(QStringLiteral("lblWindow%1").arg(n), ElementTabela::Tip::Eticheta, 5 + n);
+        fundal->laClic = [this, n] { clicFereastra(n); };
+        lblWindow_[std::size_t(n)] = fundal;
+
+        auto *chenar = new ElementTabela(QStringLiteral("shpFrame%1").arg(n), ElementTabela::Tip::Forma, 10 + n);
+        chenar->setBrush(Qt::NoBrush);
+        shpFrame_[std::size_t(n)] = chenar;
+
+        auto *titlu = new ElementTabela(QStringLiteral("lblTitle%1").arg(n), ElementTabela::Tip::Eticheta, 15 + n);
+        titlu->setFont(fontCourier(true));
+        titlu->setAutoSize(true);
+        titlu->laClic = [this, n] { clicFereastra(n); };
+        lblTitle_[std::size_t(n)] = titlu;
+
+        for (ElementTabela *e : {umbra, fundal, chenar, titlu})
+            scena_->addItem(e);
+    }
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        auto *obiect = new ElementTabela(QStringLiteral("lblObiect%1").arg(n), ElementTabela::Tip::Eticheta, 20 + n);
+        obiect->setFont(fontCourier(false));
+        obiect->setAutoSize(true);
+        obiect->laDubluClic = [this] { dubluClicObiect(); };
+        lblObiect_[std::size_t(n)] = obiect;
+        scena_->addItem(obiect);
+    }
+
+    // Opening: the saved position is applied by the main window; the marker
+    // is decided here, once.
+    imgMarcaj_->setVisible(isSet(sesiune.proiect.setari.MarcajTabelaLucru));
+}
+
+QPixmap FrmTabelaDeLucru::imagineMarcaj()
+{
+    QImage img(725, 403, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    for (int rand = 0; rand <= 25; ++rand) {
+        for (int col = 0; col <= 80; ++col)
+            img.setPixel(1 + 9 * col, 1 + 16 * rand, qRgba(0, 0, 0, 255));
+    }
+    return QPixmap::fromImage(img);
+}
+
+QGraphicsItem *FrmTabelaDeLucru::element(const QString &nume) const
+{
+    for (QGraphicsItem *item : scena_->items()) {
+        if (item->data(0).toString() == nume)
+            return item;
+    }
+    return nullptr;
+}
+
+void FrmTabelaDeLucru::DeseneazaFereastra(int n)
+{
+    if (!Proiect::numarFereastraValid(n))
+        return;
+    const Fereastra &f = sesiune().proiect.fereastra(n);
+    ElementTabela *fundal = lblWindow_[std::size_t(n)];
+    ElementTabela *chenar = shpFrame_[std::size_t(n)];
+    ElementTabela *umbra = shpShadow_[std::size_t(n)];
+    ElementTabela *titlu = lblTitle_[std::size_t(n)];
+
+    if (isSet(f.Libera)) {
+        for (ElementTabela *e : {fundal, chenar, umbra, titlu})
+            e->setVisible(false);
+    } else {
+        fundal->setVisible(true);
+        chenar->setVisible(true);
+        umbra->setVisible(isSet(f.Umbra));
+        titlu->setVisible(!f.Titlu.trimmed().isEmpty());
+    }
+
+    const qreal x = f.Orizontala, y = f.Verticala, w = f.Latime, h = f.Inaltime;
+    fundal->setRect(0, 0, CelulaLatime * w, CelulaInaltime * h);
+    fundal->setPos(CelulaLatime * x, CelulaInaltime * y);
+    fundal->setBrush(culoareQt(f.CuloareFundal));
+
+    chenar->setRect(0, 0, CelulaLatime * w - CelulaLatime, CelulaInaltime * h - 120);
+    chenar->setPos(CelulaLatime * x + 67.5, CelulaInaltime * y + 60);
+    QPen linie(culoareQt(f.CuloareChenar), kGrosimeChenar);
+    linie.setJoinStyle(Qt::MiterJoin);
+    chenar->setPen(linie);
+
+    umbra->setRect(0, 0, CelulaLatime * w, CelulaInaltime * h);
+    umbra->setPos(CelulaLatime * x + 270, CelulaInaltime * y + 240);
+
+    // The title's place counts every character, blanks included.
+    titlu->setCaption(f.Titlu);
+    const qreal l = f.Titlu.size();
+    titlu->setPos((x + w / 2.0 - l / 2.0) * CelulaLatime, CelulaInaltime * y);
+    titlu->setBrush(culoareQt(f.CuloareFundal));
+    titlu->setCuloareText(culoareQt(f.CuloareChenar));
+}
+
+void FrmTabelaDeLucru::DeseneazaObiect(int n)
+{
+    if (!Proiect::numarObiectValid(n))
+        return;
+    const Obiect &o = sesiune().proiect.obiect(n);
+    ElementTabela *eticheta = lblObiect_[std::size_t(n)];
+    if (isSet(o.Liber)) {
+        eticheta->setVisible(false);
+        return;
+    }
+    eticheta->setVisible(true);
+    const int a = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
+    if (Proiect::numarFereastraValid(a)) {
+        const Fereastra &f = sesiune().proiect.fereastra(a);
+        eticheta->setPos((f.Orizontala + o.Coloana + 1) * CelulaLatime,
+                         (f.Verticala + o.Rand + 1) * CelulaInaltime);
+    }
+    eticheta->setBrush(culoareQt(o.CuloareFundal));
+    eticheta->setCuloareText(culoareQt(o.CuloareCerneala));
+    eticheta->setCaption(o.TextAfisat);
+    eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare
+                         + QLatin1Char(']'));
+}
+
+void FrmTabelaDeLucru::clicFereastra(int n)
+{
+    FrmFerestre *paleta = sesiune().ferestre;
+    if (!paleta)
+        return;
+    QComboBox *lista = paleta->findChild<QComboBox *>(QStringLiteral("cmbFereastra"));
+    if (!lista)
+        return;
+    // By item data: lines stand in creation order, not in window order.
+    const int linie = lista->findData(n, Qt::UserRole);
+    if (linie >= 0)
+        lista->setCurrentIndex(linie);
+}
+
+void FrmTabelaDeLucru::dubluClicObiect()
+{
+    FrmObiecte *paleta = sesiune().obiecte;
+    if (!paleta)
+        return;
+    if (isSet(sesiune().proiect.setari.CentrazaObiectulOrizontal))
+        paleta->CentreazaOrizontal();
+    else
+        paleta->CentreazaVertical();
 }

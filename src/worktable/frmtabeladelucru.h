@@ -2,7 +2,17 @@
 
 #include "app/formcopil.h"
 
-// The work table: the simulated 80 x 25 character screen.
+#include <array>
+
+class QGraphicsScene;
+class QGraphicsView;
+class QGraphicsPixmapItem;
+class QGraphicsItem;
+class ElementTabela;
+
+// The work table: the simulated 80 x 25 character screen. A view of the
+// window and object records; it keeps no data of its own and redraws only
+// what a caller says has changed.
 class FrmTabelaDeLucru : public FormCopil
 {
     Q_OBJECT
@@ -11,6 +21,37 @@ public:
     // Client area: 80 x 25 cells of 135 x 240 twips.
     static constexpr int LatimeTwips = 10800;
     static constexpr int InaltimeTwips = 6000;
+    static constexpr int CelulaLatime = 135;
+    static constexpr int CelulaInaltime = 240;
 
     explicit FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent = nullptr);
+
+    // Brings window n's four elements in line with its record; nothing for
+    // n outside 1..5.
+    void DeseneazaFereastra(int n);
+    // Brings object n's label in line with its record, positioned in the
+    // active window.
+    void DeseneazaObiect(int n);
+
+    QGraphicsView *vedere() const { return vedere_; }
+    QGraphicsScene *scena() const { return scena_; }
+    // The element with the given control name (lblWindow3, imgMarcaj, ...).
+    QGraphicsItem *element(const QString &nume) const;
+
+    // The dotted grid picture: a dot one pixel right of and below every
+    // cell corner.
+    static QPixmap imagineMarcaj();
+
+private:
+    void clicFereastra(int n);
+    void dubluClicObiect();
+
+    QGraphicsScene *scena_;
+    QGraphicsView *vedere_;
+    std::array<ElementTabela *, 6> lblWindow_{};
+    std::array<ElementTabela *, 6> shpFrame_{};
+    std::array<ElementTabela *, 6> shpShadow_{};
+    std::array<ElementTabela *, 6> lblTitle_{};
+    std::array<ElementTabela *, 61> lblObiect_{};
+    QGraphicsPixmapItem *imgMarcaj_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -19,10 +20,10 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();
     auto *timer = new QTimer;
-    auto elapsed = std::make_shared<int>(0);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, before, action, elapsed, timeoutMs]() {
-        *elapsed += 10;
+    QObject::connect(timer, &QTimer::timeout, [timer, before, action, clock, timeoutMs]() {
         QWidget *w = QApplication::activeModalWidget();
         if (w && w != before.data() && w->isVisible()) {
             timer->stop();
@@ -30,7 +31,7 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
             action(w);
             return;
         }
-        if (*elapsed > timeoutMs) {
+        if (clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
         }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/project.h"
+
+#include <QDialog>
+
+struct Sesiune;
+
+// What the three property editors share: they edit the object selected in
+// the object palette's list, finding it again at every step, and a Cancel
+// of a brand-new object discards it.
+class EditorObiect : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent = nullptr);
+
+    // Cancel, Esc and the close box alike: a brand-new object is freed and
+    // its line removed, then the editor closes.
+    void reject() override;
+
+protected:
+    Sesiune &sesiune() const { return sesiune_; }
+    // The selected object's number, or -1.
+    int numarObiect() const;
+    // The selected object; a scratch record when none is selected, so a
+    // handler never writes into a slot that is not the edited one.
+    Obiect &obiect();
+    // Width of the active window, 0 when there is none.
+    int latimeFereastraActive() const;
+
+    // Apply's common end: redraw the object, rebuild the palette's list, close.
+    void incheieAplicarea();
+
+private:
+    Sesiune &sesiune_;
+    Obiect gol_;
+};

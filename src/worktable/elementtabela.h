@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QString>
+
+#include <functional>
+
+// One drawing element of the work table: a rectangle in twips whose fill is
+// brush() and whose line is pen(). A label also draws its caption in its
+// text colour and, when it sizes itself, takes one 135 x 240 twip cell per
+// character so that it lines up with the character grid.
+class ElementTabela : public QGraphicsRectItem
+{
+public:
+    enum class Tip { Eticheta, Forma };
+
+    ElementTabela(const QString &nume, Tip tip, qreal z);
+
+    QString nume() const { return data(0).toString(); }
+
+    void setCaption(const QString &caption);
+    QString caption() const { return caption_; }
+    void setCuloareText(const QColor &c);
+    QColor culoareText() const { return culoareText_; }
+    void setFont(const QFont &font) { font_ = font; update(); }
+    QFont font() const { return font_; }
+    // Labels that size themselves follow their caption's length.
+    void setAutoSize(bool on);
+
+    // Click and double-click handlers; an element without them still takes
+    // the press, so a click never reaches an element lying under it.
+    std::function<void()> laClic;
+    std::function<void()> laDubluClic;
+
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
+
+private:
+    void ajusteazaMarimea();
+
+    Tip tip_;
+    QString caption_;
+    QColor culoareText_ = Qt::black;
+    QFont font_;
+    bool autoSize_ = false;
+};
+
+// The marker picture: takes the press too, over its whole rectangle.
+class MarcajTabela : public QGraphicsPixmapItem
+{
+public:
+    explicit MarcajTabela(const QPixmap &pixmap);
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+};
