@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editors/editorobiect.h"
+
+class QLineEdit;
+
+// Provisional editor: a name box, Apply and Cancel.
+class FrmGet : public EditorObiect
+{
+    Q_OBJECT
+
+public:
+    explicit FrmGet(Sesiune &sesiune, QWidget *parent = nullptr);
+
+private:
+    QLineEdit *txtNume_;
+};
