@@ -50,24 +50,34 @@ void ElementTabela::paint(QPainter *painter, const QStyleOptionGraphicsItem *opt
     QGraphicsRectItem::paint(painter, option, widget);
     if (tip_ != Tip::Eticheta || caption_.isEmpty())
         return;
-    // Text is drawn in device pixels so it stays crisp at the view's scale:
-    // one character per cell, the font sized to the cell height.
+    // Text is drawn in device pixels so it stays crisp at the view's scale,
+    // one character per cell: the font is sized to the cell height and
+    // spaced to the cell width. The laid-out text is cached.
     const QTransform t = painter->worldTransform();
     const QRectF device = t.mapRect(rect());
-    const qreal scale = t.m22();
+    const qreal celula = CelulaLatime * t.m11();
+    const int pixeli = qMax(1, int(15 * 15 * t.m22() + 0.5));
+    if (textPregatit_.text() != caption_ || pixeliText_ != pixeli || celulaText_ != celula) {
+        QFont f = font_;
+        f.setPixelSize(pixeli);
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+        const QFontMetricsF fm(f);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, celula - fm.horizontalAdvance(QLatin1Char('M')));
+        fontText_ = f;
+        inaltimeText_ = QFontMetricsF(f).height();
+        textPregatit_.setText(caption_);
+        textPregatit_.setTextFormat(Qt::PlainText);
+        textPregatit_.prepare(QTransform(), f);
+        pixeliText_ = pixeli;
+        celulaText_ = celula;
+    }
     painter->save();
     painter->resetTransform();
-    QFont f = font_;
-    f.setPixelSize(qMax(1, int(15 * 15 * scale + 0.5)));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    painter->setFont(f);
+    painter->setFont(fontText_);
     painter->setPen(culoareText_);
-    const qreal celula = CelulaLatime * t.m11();
-    for (int i = 0; i < caption_.size(); ++i) {
-        const QRectF cell(device.left() + i * celula, device.top(), celula, device.height());
-        painter->drawText(cell, Qt::AlignCenter, QString(caption_.at(i)));
-    }
+    painter->drawStaticText(QPointF(device.left(), device.top() + (device.height() - inaltimeText_) / 2),
+                            textPregatit_);
     painter->restore();
 }
 

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
+#include <QStaticText>
 #include <QString>
 
 #include <functional>
@@ -51,6 +52,12 @@ private:
     QColor culoareText_ = Qt::black;
     QFont font_;
     bool autoSize_ = false;
+    // The caption as last laid out for painting.
+    QStaticText textPregatit_;
+    QFont fontText_;
+    int pixeliText_ = 0;
+    qreal celulaText_ = 0;
+    qreal inaltimeText_ = 0;
 };
 
 // The marker picture: takes the press too, over its whole rectangle.

@@ -1,0 +1,149 @@
+// Prints how long the hot paths take: moving and sizing a window that holds
+// sixty objects on the work table (repaint included), generating a full
+// design, and the options record. Run headless:
+//   QT_QPA_PLATFORM=offscreen ./build/bench/sirolant_bench
+#include "app/mdimain.h"
+#include "codegen/generator.h"
+#include "model/cp1250.h"
+#include "model/optionsfile.h"
+#include "objectpalette/frmobiecte.h"
+#include "worktable/frmtabeladelucru.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGraphicsView>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+double medianMicros(std::vector<qint64> &nanos)
+{
+    std::sort(nanos.begin(), nanos.end());
+    return nanos.empty() ? 0 : double(nanos[nanos.size() / 2]) / 1000.0;
+}
+
+void fillProject(Proiect &p)
+{
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        Fereastra &f = p.fereastra(n);
+        f.Libera = FlagFalse;
+        f.Latime = 40;
+        f.Inaltime = 12;
+        f.SchemaCulori = quint8(n);
+    }
+    const char *tipuri[] = {"SAY", "GET", "BUTON"};
+    for (int i = 1; i <= NumarObiecte; ++i) {
+        Obiect &o = p.obiect(i);
+        o.Liber = FlagFalse;
+        o.Fereastra = quint8((i - 1) % NumarFerestre + 1);
+        o.Tip = QString::fromLatin1(tipuri[i % 3]);
+        o.Nume = QStringLiteral("camp%1").arg(i);
+        o.Valoare = QStringLiteral("Da;Nu");
+        o.TipDate = QStringLiteral("T");
+        o.Variabila = FlagTrue;
+        o.Lungime = 20;
+        o.PictureN = FlagTrue;
+        o.FunctionK = FlagTrue;
+        o.Comentariu = QStringLiteral("linia 1\nlinia 2");
+    }
+    p.setari.IncludeComentariile = FlagTrue;
+    p.setari.InsereazaDataOra = FlagTrue;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+
+    {
+        MdiMain m;
+        m.show();
+        QApplication::processEvents();
+        QWidget *ferestre = m.findChild<QWidget *>(QStringLiteral("frmFerestre"));
+        ferestre->findChild<QAction *>(QStringLiteral("CREAZA"))->trigger();
+        Proiect &p = m.proiect();
+        for (int i = 1; i <= NumarObiecte; ++i) {
+            Obiect &o = p.obiect(i);
+            o.Liber = FlagFalse;
+            o.Fereastra = 1;
+            o.Tip = QStringLiteral("SAY");
+            o.Nume = o.TextAfisat = QStringLiteral("Obiect %1").arg(i);
+            o.Coloana = quint8(i % 20);
+            o.Rand = quint8(i % 8);
+            o.CuloareFundal = Culori::Blue;
+            o.CuloareCerneala = Culori::White;
+        }
+        m.findChild<FrmObiecte *>()->ActualizeazaListaObiecte();
+        QGraphicsView *view = m.findChild<FrmTabelaDeLucru *>()->vedere();
+        auto *col = ferestre->findChild<QScrollBar *>(QStringLiteral("hsbOrizontala"));
+        auto *width = ferestre->findChild<QScrollBar *>(QStringLiteral("hsbLatime"));
+        auto *height = ferestre->findChild<QScrollBar *>(QStringLiteral("hsbInaltime"));
+
+        std::vector<qint64> move, size;
+        QElapsedTimer t;
+        for (int round = 0; round < 5; ++round) {
+            for (int c = 0; c <= 50; ++c) {
+                t.start();
+                col->setValue(round % 2 ? 50 - c : c);
+                view->viewport()->repaint();
+                move.push_back(t.nsecsElapsed());
+            }
+        }
+        col->setValue(0);
+        for (int round = 0; round < 5; ++round) {
+            for (int w = 30; w <= 70; ++w) {
+                t.start();
+                width->setValue(w);
+                height->setValue(3 + w % 20);
+                view->viewport()->repaint();
+                size.push_back(t.nsecsElapsed());
+            }
+        }
+        out << "move a window of 60 objects one column, repaint included: median " << medianMicros(move)
+            << " us per step (" << move.size() << " steps)\n";
+        out << "resize that window, repaint included: median " << medianMicros(size) << " us per step ("
+            << size.size() << " steps)\n";
+    }
+
+    Proiect p;
+    fillProject(p);
+    const int runs = 500;
+    std::vector<qint64> gen;
+    QElapsedTimer t;
+    qsizetype lines = 0;
+    for (int i = 0; i < runs; ++i) {
+        t.start();
+        lines = genereazaCodProiect(p)->linii.size();
+        gen.push_back(t.nsecsElapsed());
+    }
+    out << "whole-project generation, 5 windows and 60 objects: median " << medianMicros(gen) << " us ("
+        << lines << " lines)\n";
+
+    std::vector<qint64> enc;
+    const QString text = genereazaCodProiect(p)->linii.join(QStringLiteral("\r\n"));
+    for (int i = 0; i < runs; ++i) {
+        t.start();
+        (void)Cp1250::encode(text);
+        enc.push_back(t.nsecsElapsed());
+    }
+    out << "Windows-1250 encoding of that program: median " << medianMicros(enc) << " us\n";
+
+    Setari s = setariImplicite();
+    s.CaleFoxPRO = QStringLiteral("C:\\FOXPRO\\FOXPROX.EXE");
+    t.start();
+    for (int i = 0; i < 100000; ++i)
+        s = OptionsFile::decode(*OptionsFile::encode(s));
+    out << "options record round trip: " << double(t.nsecsElapsed()) / 100000 << " ns\n";
+    return 0;
+}
