@@ -145,16 +145,16 @@ void FrmObiecte::construiesteControalele()
     chkCulorileFerestrei_->setGeometry(4, 236, 272, 18);
     connect(chkCulorileFerestrei_, &QCheckBox::toggled, this, &FrmObiecte::chkCulorileFerestrei_Click);
 
-    lblCerneala_ = eticheta(this, "lblCerneala", QStringLiteral("Cerneala:"), QRect(4, 258, 52, 20));
+    lblCerneala_ = eticheta(this, "lblCerneala", QStringLiteral("Cerneala:"), QRect(4, 258, 56, 20));
     shpCerneala_ = new CuloareForma(QStringLiteral("shpObiectCuloareCerneala"), this);
-    shpCerneala_->setGeometry(56, 260, 40, 16);
+    shpCerneala_->setGeometry(62, 260, 36, 16);
     imgCerneala_ = new ImagineClic(QStringLiteral("imgCerneala"), this);
-    imgCerneala_->setGeometry(100, 257, 22, 22);
+    imgCerneala_->setGeometry(102, 257, 22, 22);
     imgCerneala_->setPixmap(imaginePaleta());
     imgCerneala_->setToolTip(QStringLiteral("Culori cerneala"));
-    lblFundal_ = eticheta(this, "lblFundal", QStringLiteral("Fundal:"), QRect(140, 258, 44, 20));
+    lblFundal_ = eticheta(this, "lblFundal", QStringLiteral("Fundal:"), QRect(142, 258, 46, 20));
     shpFundal_ = new CuloareForma(QStringLiteral("shpObiectCuloareFundal"), this);
-    shpFundal_->setGeometry(186, 260, 40, 16);
+    shpFundal_->setGeometry(190, 260, 36, 16);
     imgFundal_ = new ImagineClic(QStringLiteral("imgFundal"), this);
     imgFundal_->setGeometry(230, 257, 22, 22);
     imgFundal_->setPixmap(imaginePaleta());
@@ -315,8 +315,16 @@ void FrmObiecte::proprietati()
     if (n < 1)
         return;
     sesiune().proiect.ObiectExistent = true;
-    if (sesiune().proiect.obiect(n).Tip == QLatin1String("SAY")) {
+    // Every kind reopens in its own editor.
+    const QString &tip = sesiune().proiect.obiect(n).Tip;
+    if (tip == QLatin1String("SAY")) {
         FrmSay editor(sesiune(), this);
+        editor.exec();
+    } else if (tip == QLatin1String("GET")) {
+        FrmGet editor(sesiune(), this);
+        editor.exec();
+    } else if (tip == QLatin1String("BUTON")) {
+        FrmButon editor(sesiune(), this);
         editor.exec();
     }
 }
@@ -393,7 +401,7 @@ void FrmObiecte::lstObiecte_Click()
     for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_, lblCerneala_,
                                                        lblFundal_})
         w->setEnabled(say);
-    actProprietati_->setEnabled(say);
+    actProprietati_->setEnabled(true);
 }
 
 void FrmObiecte::AfiseazaObiectInPaleta(int n)
@@ -449,11 +457,11 @@ void FrmObiecte::StareFaraObiectSelectat()
 void FrmObiecte::StareObiectSelectat()
 {
     activeazaControaleleObiectului(true);
+    actProprietati_->setEnabled(true);
     const int n = obiectSelectat();
     if (Proiect::numarObiectValid(n) && sesiune().proiect.obiect(n).Tip == QLatin1String("SAY")) {
         for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
             w->setEnabled(true);
-        actProprietati_->setEnabled(true);
     }
 }
 

@@ -23,7 +23,7 @@ class FrmObiecte : public FormCopil
 
 public:
     static constexpr int LatimeTwips = 4200;
-    static constexpr int InaltimeTwips = 6600;
+    static constexpr int InaltimeTwips = 6240;
 
     explicit FrmObiecte(Sesiune &sesiune, QWidget *parent = nullptr);
 

@@ -113,6 +113,7 @@ private slots:
     void deletingSelectsTheLastLine();
     void enabledStatesFollowTheKind();
     void windowColoursBox();
+    void propertiesReopensTheEditorOfTheKind();
     void placementLimits();
     void centringTakesHalvesToEven();
     void alignmentButtons();
@@ -389,10 +390,43 @@ void TestFrmObiecte::enabledStatesFollowTheKind()
         const bool say = slot == 1;
         for (const char *c : colourControls)
             QCOMPARE(o.widget(c)->isEnabled(), say);
-        QCOMPARE(o.key("PROPRIETATI")->isEnabled(), say);
+        QVERIFY(o.key("PROPRIETATI")->isEnabled()); // every kind reopens its editor
         QVERIFY(o.key("STERGE")->isEnabled());
         QVERIFY(o.bar("hsbOrizontala")->isEnabled());
         QVERIFY(o.button("cmdCentruJos")->isEnabled());
+    }
+}
+
+void TestFrmObiecte::propertiesReopensTheEditorOfTheKind()
+{
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    Windows w{*m};
+    Objects o{*m};
+    w.create();
+    putObject(*m, 1, 1, "SAY", QStringLiteral("s"));
+    putObject(*m, 2, 1, "GET", QStringLiteral("g"));
+    putObject(*m, 3, 1, "BUTON", QStringLiteral("b"));
+    o.form()->ActualizeazaListaObiecte();
+    const struct {
+        int slot;
+        const char *editor;
+    } cases[] = {{1, "frmSay"}, {2, "frmGet"}, {3, "frmButon"}};
+    for (const auto &c : cases) {
+        o.select(c.slot);
+        QString opened;
+        bool existing = false;
+        onNextModal([&](QWidget *dlg) {
+            opened = dlg->objectName();
+            existing = m->proiect().ObiectExistent;
+            QTest::keyClick(dlg, Qt::Key_Escape);
+        });
+        o.key("PROPRIETATI")->trigger();
+        QCOMPARE(opened, QString::fromLatin1(c.editor));
+        QVERIFY(existing);
+        // Cancelling an existing object keeps it.
+        QVERIFY(m->proiect().obiectFolosit(c.slot));
+        QCOMPARE(o.list()->count(), 3);
     }
 }
 
