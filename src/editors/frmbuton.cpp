@@ -1,30 +1,448 @@
 #include "frmbuton.h"
 
+#include "app/culoareforma.h"
+#include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "codegen/generator.h"
+#include "editors/frmsay.h"
+#include "editors/updown.h"
 
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T> T *numit(T *w, const char *name)
+{
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QLabel *eticheta(const char *name, const QString &text, QWidget *parent)
+{
+    return numit(new QLabel(text, parent), name);
+}
+
+// A number box that only the arrows beside it change.
+QLineEdit *casetaNumar(const char *name, QWidget *parent)
+{
+    auto *c = numit(new QLineEdit(parent), name);
+    c->setReadOnly(true);
+    c->setAlignment(Qt::AlignRight);
+    c->setFixedWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    return c;
+}
+
+bool doarSublinieri(const QString &text)
+{
+    for (QChar ch : text) {
+        if (ch != QLatin1Char('_'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
-    : EditorObiect(sesiune, QStringLiteral("frmButon"), QStringLiteral("Buton"), parent), txtNume_(new QLineEdit(this))
+    : EditorObiect(sesiune, QStringLiteral("frmButon"), QStringLiteral("Buton"), parent)
 {
-    txtNume_->setObjectName(QStringLiteral("txtNume"));
-    txtNume_->setText(obiect().Nume);
-    auto *aplica = new QPushButton(QStringLiteral("Aplica"), this);
-    aplica->setObjectName(QStringLiteral("cmdAplica"));
-    auto *anuleaza = new QPushButton(QStringLiteral("Anuleaza"), this);
-    anuleaza->setObjectName(QStringLiteral("cmdAnuleaza"));
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(txtNume_);
-    layout->addWidget(aplica);
-    layout->addWidget(anuleaza);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    numarInitial_ = numarObiect();
+    inainte_ = obiect();
+    construiesteControalele();
     faraButonImplicit(this);
-    connect(txtNume_, &QLineEdit::textChanged, this, [this, aplica] { aplica->setEnabled(!txtNume_->text().isEmpty()); });
-    connect(aplica, &QPushButton::clicked, this, [this] {
-        obiect().Nume = txtNume_->text();
-        obiect().TextAfisat = txtNume_->text();
-        incheieAplicarea();
-    });
-    connect(anuleaza, &QPushButton::clicked, this, &EditorObiect::reject);
+    setFixedSize(sizeHint());
+    // Centred on the screen rather than on the palette that opens it.
+    QScreen *ecran = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (ecran)
+        move(ecran->availableGeometry().center() - rect().center());
+    incarca();
+}
+
+QString FrmButon::textAfisat(const QStringList &prompturi, int latime)
+{
+    QStringList imagini;
+    for (const QString &p : prompturi)
+        imagini << QLatin1Char('<') + RepetaSir(QStringLiteral(" "), latime - int(p.size()) - 2) + p +
+                       QLatin1Char('>');
+    return imagini.join(QLatin1Char(' '));
+}
+
+void FrmButon::construiesteControalele()
+{
+    // Left side: a white panel with the picture and the help texts.
+    auto *panou = new CuloareForma(QStringLiteral("Shape1"), this);
+    panou->setColor(Qt::white);
+    panou->setFixedWidth(190);
+    auto *imagine = eticheta("Image1", QString(), panou);
+    imagine->setPixmap(QPixmap(QStringLiteral(":/images/buton.png"))
+                           .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto *titlu = eticheta("Label9", QStringLiteral("Buton"), panou);
+    titlu->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    auto *linie = numit(new QFrame(panou), "Line1");
+    linie->setFrameShape(QFrame::HLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    const QString ajutor[] = {
+        QStringLiteral("Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
+                       "doriti sa-l activeze."),
+        QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
+                       "campurile unei baze de date"),
+        QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active."),
+    };
+    const char *numeAjutor[] = {"Label3", "Label4", "Label5"};
+    auto *antet = new QHBoxLayout;
+    antet->addWidget(imagine);
+    antet->addWidget(titlu, 1);
+    auto *stanga = new QVBoxLayout(panou);
+    stanga->setContentsMargins(10, 10, 10, 10);
+    stanga->addLayout(antet);
+    stanga->addWidget(linie);
+    QFont gros = font();
+    gros.setBold(true);
+    for (int i = 0; i < 3; ++i) {
+        auto *semn = new QLabel(QStringLiteral(">"), panou);
+        semn->setFont(gros);
+        auto *text = eticheta(numeAjutor[i], ajutor[i], panou);
+        text->setWordWrap(true);
+        auto *rand = new QHBoxLayout;
+        rand->addWidget(semn, 0, Qt::AlignTop);
+        rand->addWidget(text, 1);
+        stanga->addSpacing(6);
+        stanga->addLayout(rand);
+    }
+    stanga->addStretch(1);
+
+    // The bar: the prompt being typed, the three list buttons, the list.
+    auto *frame1 = numit(new QFrame(this), "Frame1");
+    frame1->setFrameShape(QFrame::StyledPanel);
+    auto *label1 = eticheta("Label1", QStringLiteral("Text buton:"), frame1);
+    txtText_ = numit(new QLineEdit(frame1), "txtText");
+    txtText_->setFixedWidth(190);
+    cmdAdauga_ = numit(new QPushButton(QStringLiteral(">>"), frame1), "cmdAdauga");
+    cmdScoate_ = numit(new QPushButton(QStringLiteral("<<"), frame1), "cmdScoate");
+    cmdStergeTot_ = numit(new QPushButton(QStringLiteral("Sterge tot"), frame1), "cmdStergeTot");
+    for (QPushButton *b : {cmdAdauga_, cmdScoate_, cmdStergeTot_})
+        b->setEnabled(false);
+    auto *label10 = eticheta("Label10", QStringLiteral("Bara de butoane:"), frame1);
+    lstButoane_ = numit(new QListWidget(frame1), "lstButoane");
+    lstButoane_->setFixedSize(190, 110);
+
+    auto *comenzi = new QVBoxLayout;
+    comenzi->addWidget(cmdAdauga_);
+    comenzi->addWidget(cmdScoate_);
+    comenzi->addWidget(cmdStergeTot_);
+    comenzi->addStretch(1);
+    auto *bara = new QGridLayout(frame1);
+    bara->addWidget(label1, 0, 0);
+    bara->addWidget(label10, 0, 2);
+    bara->addWidget(txtText_, 1, 0, Qt::AlignTop);
+    bara->addLayout(comenzi, 1, 1);
+    bara->addWidget(lstButoane_, 1, 2);
+
+    // The variable, the size of a button and the comment.
+    auto *frame2 = numit(new QFrame(this), "Frame2");
+    frame2->setFrameShape(QFrame::StyledPanel);
+    auto *label11 = eticheta("Label11", QStringLiteral("Variabila buton:"), frame2);
+    txtVariabilaButon_ = numit(new QLineEdit(frame2), "txtVariabilaButon");
+    txtVariabilaButon_->setFixedWidth(150);
+    auto *label8 = eticheta("Label8", QStringLiteral("Latime buton:"), frame2);
+    txtLatimeButon_ = casetaNumar("txtLatimeButon", frame2);
+    updLatimeButon_ = new UpDown(QStringLiteral("updLatimeButon"), frame2);
+    lblLatimeButon_ = eticheta("lblLatimeButon", QString(), frame2);
+    auto *label7 = eticheta("Label7", QStringLiteral("Inaltime buton:"), frame2);
+    txtInaltimeButon_ = casetaNumar("txtInaltimeButon", frame2);
+    txtInaltimeButon_->setText(QStringLiteral("0"));
+    updInaltimeButon_ = new UpDown(QStringLiteral("updInaltimeButon"), frame2);
+    lblInaltimeButon_ = eticheta("lblInaltimeButon", QString(), frame2);
+    auto *label2 = eticheta("Label2", QStringLiteral("Comentariu:"), frame2);
+    txtComentariu_ = numit(new QPlainTextEdit(frame2), "txtComentariu");
+    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtComentariu_->setTabChangesFocus(true);
+    txtComentariu_->setFixedHeight(60);
+
+    auto numar = [](QLineEdit *caseta, UpDown *sageti, QLabel *maxim) {
+        auto *l = new QHBoxLayout;
+        l->setSpacing(0);
+        l->addWidget(caseta);
+        sageti->setFixedHeight(caseta->sizeHint().height());
+        l->addWidget(sageti);
+        l->addSpacing(8);
+        l->addWidget(maxim);
+        l->addStretch(1);
+        return l;
+    };
+    auto *proprietati = new QGridLayout(frame2);
+    proprietati->addWidget(label11, 0, 0);
+    proprietati->addWidget(txtVariabilaButon_, 0, 1, Qt::AlignLeft);
+    proprietati->addWidget(label8, 1, 0);
+    proprietati->addLayout(numar(txtLatimeButon_, updLatimeButon_, lblLatimeButon_), 1, 1);
+    proprietati->addWidget(label7, 2, 0);
+    proprietati->addLayout(numar(txtInaltimeButon_, updInaltimeButon_, lblInaltimeButon_), 2, 1);
+    proprietati->addWidget(label2, 3, 0, 1, 2);
+    proprietati->addWidget(txtComentariu_, 4, 0, 1, 2);
+    proprietati->setColumnStretch(1, 1);
+
+    cmdAplica_ = numit(new QPushButton(QStringLiteral("Aplica"), this), "cmdAplica");
+    cmdAplica_->setEnabled(false);
+    cmdReset_ = numit(new QPushButton(QStringLiteral("Reset"), this), "cmdReset");
+    cmdAnuleaza_ = numit(new QPushButton(QStringLiteral("Anuleaza"), this), "cmdAnuleaza");
+    auto *butoane = new QHBoxLayout;
+    butoane->addStretch(1);
+    butoane->addWidget(cmdAplica_);
+    butoane->addWidget(cmdReset_);
+    butoane->addWidget(cmdAnuleaza_);
+
+    auto *dreapta = new QVBoxLayout;
+    dreapta->addWidget(frame1);
+    dreapta->addWidget(frame2, 1);
+    dreapta->addLayout(butoane);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(panou);
+    layout->addLayout(dreapta, 1);
+
+    filtruText_ = new FiltruCaseta(txtText_, FiltruCaseta::Regula::Prompt);
+    filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, FiltruCaseta::Regula::Nume);
+    new LimitaComentariu(txtComentariu_, LungimeComentariu);
+    txtVariabilaButon_->installEventFilter(this);
+
+    connect(txtText_, &QLineEdit::textChanged, this, &FrmButon::txtText_Change);
+    connect(txtVariabilaButon_, &QLineEdit::textChanged, this, &FrmButon::txtVariabilaButon_Change);
+    connect(txtLatimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtLatimeButon_Change);
+    connect(txtInaltimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtInaltimeButon_Change);
+    connect(txtComentariu_, &QPlainTextEdit::textChanged, this, &FrmButon::txtComentariu_Change);
+    connect(updLatimeButon_, &UpDown::downClicked, this, &FrmButon::latimeJos);
+    connect(updLatimeButon_, &UpDown::upClicked, this, &FrmButon::latimeSus);
+    connect(updInaltimeButon_, &UpDown::downClicked, this, &FrmButon::inaltimeJos);
+    connect(updInaltimeButon_, &UpDown::upClicked, this, &FrmButon::inaltimeSus);
+    connect(cmdAdauga_, &QPushButton::clicked, this, &FrmButon::cmdAdauga_Click);
+    connect(cmdScoate_, &QPushButton::clicked, this, &FrmButon::cmdScoate_Click);
+    connect(cmdStergeTot_, &QPushButton::clicked, this, &FrmButon::cmdStergeTot_Click);
+    connect(cmdAplica_, &QPushButton::clicked, this, &FrmButon::cmdAplica_Click);
+    connect(cmdReset_, &QPushButton::clicked, this, &FrmButon::cmdReset_Click);
+    connect(cmdAnuleaza_, &QPushButton::clicked, this, &FrmButon::reject);
+}
+
+void FrmButon::incarca()
+{
+    // Windows are at least five columns wide, so w is normally 3 or more;
+    // without an active window the editor still gets a usable range.
+    latimeMaxima_ = qMax(int(LatimeMinima), latimeFereastraActive() - 2);
+    lblInaltimeButon_->setText(QStringLiteral("(max. %1)").arg(InaltimeMaxima));
+    lblLatimeButon_->setText(QStringLiteral("(max. %1)").arg(latimeMaxima_));
+
+    const Obiect o = obiect();
+    Stare s;
+    s.comentariu = o.Comentariu;
+    s.valoare = o.Valoare;
+    s.textAfisat = o.TextAfisat;
+    s.inaltime = qBound(int(InaltimeMinima), int(o.InaltimeButon), int(InaltimeMaxima));
+    if (sesiune().proiect.ObiectExistent && o.Lungime >= LatimeMinima) {
+        // An existing bar is shown as stored, even when its window has been
+        // narrowed since; the arrows then only bring it down.
+        s.variabila = o.Nume;
+        s.latime = o.Lungime;
+        if (!o.Valoare.isEmpty())
+            s.prompturi = o.Valoare.split(QLatin1Char(';'));
+    } else {
+        // A window narrower than 12 columns must not get a button wider
+        // than its interior.
+        s.variabila = QStringLiteral("buton");
+        s.latime = qMin(int(LatimeImplicita), latimeMaxima_);
+    }
+    afiseaza(s);
+    // What the boxes now hold, written through to the record, is what
+    // Reset comes back to.
+    deschis_ = s;
+    txtText_->setFocus();
+}
+
+void FrmButon::afiseaza(const Stare &s)
+{
+    filtruVariabila_->seteaza(s.variabila);
+    txtLatimeButon_->setText(QString::number(s.latime));
+    txtInaltimeButon_->setText(QString::number(s.inaltime));
+    lstButoane_->clear();
+    lstButoane_->addItems(s.prompturi);
+    if (lstButoane_->count() > 0)
+        lstButoane_->setCurrentRow(lstButoane_->count() - 1);
+    activeazaBara(lstButoane_->count() > 0);
+    filtruText_->seteaza(QString());
+    txtComentariu_->setPlainText(s.comentariu);
+    // The bar's two fields are not rebuilt here: a width changed after the
+    // prompts were added leaves the picture as it was.
+    Obiect &o = obiect();
+    o.Valoare = s.valoare;
+    o.TextAfisat = s.textAfisat;
+}
+
+QStringList FrmButon::prompturi() const
+{
+    QStringList p;
+    for (int i = 0; i < lstButoane_->count(); ++i)
+        p << lstButoane_->item(i)->text();
+    return p;
+}
+
+void FrmButon::reconstruiesteBara()
+{
+    Obiect &o = obiect();
+    const QStringList p = prompturi();
+    o.Valoare = p.join(QLatin1Char(';'));
+    o.TextAfisat = textAfisat(p, o.Lungime);
+}
+
+void FrmButon::activeazaBara(bool on)
+{
+    cmdScoate_->setEnabled(on);
+    cmdStergeTot_->setEnabled(on);
+    cmdAplica_->setEnabled(on);
+}
+
+void FrmButon::txtText_Change()
+{
+    cmdAdauga_->setEnabled(!txtText_->text().isEmpty());
+}
+
+void FrmButon::txtVariabilaButon_Change()
+{
+    obiect().Nume = txtVariabilaButon_->text();
+}
+
+void FrmButon::txtVariabilaButon_LostFocus()
+{
+    if (inchis_)
+        return;
+    const QString text = txtVariabilaButon_->text();
+    if (text.isEmpty() || doarSublinieri(text))
+        filtruVariabila_->seteaza(QStringLiteral("buton"));
+}
+
+bool FrmButon::eventFilter(QObject *obj, QEvent *event)
+{
+    if (obj == txtVariabilaButon_ && event->type() == QEvent::FocusOut)
+        txtVariabilaButon_LostFocus();
+    return EditorObiect::eventFilter(obj, event);
+}
+
+void FrmButon::txtLatimeButon_Change()
+{
+    const int latime = qBound(0, txtLatimeButon_->text().toInt(), 255);
+    obiect().Lungime = quint8(latime);
+    // Cuts a longer prompt being typed.
+    txtText_->setMaxLength(qMax(1, latime));
+}
+
+void FrmButon::txtInaltimeButon_Change()
+{
+    obiect().InaltimeButon = quint8(qBound(0, txtInaltimeButon_->text().toInt(), 255));
+}
+
+void FrmButon::txtComentariu_Change()
+{
+    obiect().Comentariu = txtComentariu_->toPlainText();
+}
+
+void FrmButon::latimeJos()
+{
+    const int v = txtLatimeButon_->text().toInt();
+    if (v > LatimeMinima)
+        txtLatimeButon_->setText(QString::number(v - 1));
+}
+
+void FrmButon::latimeSus()
+{
+    const int v = txtLatimeButon_->text().toInt();
+    if (v < latimeMaxima_)
+        txtLatimeButon_->setText(QString::number(v + 1));
+}
+
+void FrmButon::inaltimeJos()
+{
+    const int v = txtInaltimeButon_->text().toInt();
+    if (v > InaltimeMinima)
+        txtInaltimeButon_->setText(QString::number(v - 1));
+}
+
+void FrmButon::inaltimeSus()
+{
+    const int v = txtInaltimeButon_->text().toInt();
+    if (v < InaltimeMaxima)
+        txtInaltimeButon_->setText(QString::number(v + 1));
+}
+
+void FrmButon::cmdAdauga_Click()
+{
+    const QString text = txtText_->text();
+    if (text.isEmpty())
+        return;
+    lstButoane_->addItem(text);
+    filtruText_->seteaza(QString());
+    txtText_->setFocus();
+    reconstruiesteBara();
+    lstButoane_->setCurrentRow(lstButoane_->count() - 1);
+    activeazaBara(true);
+}
+
+void FrmButon::cmdScoate_Click()
+{
+    QListWidgetItem *item = lstButoane_->currentItem();
+    if (!item)
+        return;
+    filtruText_->seteaza(item->text());
+    txtText_->setFocus();
+    delete lstButoane_->takeItem(lstButoane_->row(item));
+    reconstruiesteBara();
+    if (lstButoane_->count() == 0)
+        activeazaBara(false);
+    else
+        lstButoane_->setCurrentRow(lstButoane_->count() - 1);
+}
+
+void FrmButon::cmdStergeTot_Click()
+{
+    lstButoane_->clear();
+    txtText_->setFocus();
+    Obiect &o = obiect();
+    o.TextAfisat.clear();
+    o.Valoare.clear();
+    activeazaBara(false);
+}
+
+void FrmButon::cmdAplica_Click()
+{
+    if (lstButoane_->count() == 0)
+        return;
+    // Apply pressed from code or by Enter leaves the box without losing the
+    // focus; an empty name would give a line that does not compile.
+    txtVariabilaButon_LostFocus();
+    inchis_ = true;
+    incheieAplicarea();
+}
+
+void FrmButon::cmdReset_Click()
+{
+    afiseaza(deschis_);
+    txtText_->setFocus();
+}
+
+void FrmButon::reject()
+{
+    inchis_ = true;
+    if (sesiune().proiect.ObiectExistent && Proiect::numarObiectValid(numarInitial_) &&
+        numarObiect() == numarInitial_)
+        obiect() = inainte_;
+    EditorObiect::reject();
 }

@@ -22,7 +22,9 @@ QToolButton *sageata(const char *nume, Qt::ArrowType directie, QWidget *parent)
 } // namespace
 
 UpDown::UpDown(const QString &nume, QWidget *parent)
-    : QWidget(parent), up_(sageata("up", Qt::UpArrow, this)), down_(sageata("down", Qt::DownArrow, this))
+    : QWidget(parent)
+    , up_(sageata("up", Qt::UpArrow, this))
+    , down_(sageata("down", Qt::DownArrow, this))
 {
     setObjectName(nume);
     auto *layout = new QVBoxLayout(this);
