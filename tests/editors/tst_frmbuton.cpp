@@ -1,5 +1,4 @@
 #include "codegen/generator.h"
-#include "editors/frmbuton.h"
 #include "objectpalette/frmobiecte.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
@@ -111,7 +110,7 @@ void newButton(MdiMain &m, std::function<void(const Buton &)> body)
     QVERIFY(opened);
 }
 
-// The editor of an existing object, as the palette's "Proprietati" opens it.
+// "Proprietati" on the palette for the object in the given slot.
 void reopen(MdiMain &m, int slot, std::function<void(const Buton &)> body)
 {
     QListWidget *list = objectList(m);
@@ -119,12 +118,14 @@ void reopen(MdiMain &m, int slot, std::function<void(const Buton &)> body)
         if (list->item(i)->data(Qt::UserRole).toInt() == slot)
             list->setCurrentRow(i);
     }
-    auto *palette = m.findChild<FrmObiecte *>();
-    QCOMPARE(palette->obiectSelectat(), slot);
-    m.proiect().ObiectExistent = true;
-    inEditor(std::move(body));
-    FrmButon editor(m.sesiune(), palette);
-    editor.exec();
+    QCOMPARE(m.findChild<FrmObiecte *>()->obiectSelectat(), slot);
+    bool opened = false;
+    inEditor([&opened, body](const Buton &b) {
+        opened = b.dlg->objectName() == QLatin1String("frmButon");
+        body(b);
+    });
+    pressKey(m, O, "PROPRIETATI");
+    QVERIFY(opened);
 }
 
 // A button's picture built the long way: "<", blanks, the prompt, ">".
