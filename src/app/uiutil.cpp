@@ -1,5 +1,6 @@
 #include "uiutil.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
@@ -20,4 +21,13 @@ void faraButonImplicit(QWidget *form)
         b->setAutoDefault(false);
         b->setDefault(false);
     }
+}
+
+QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(nume));
+    l->setGeometry(geom);
+    l->setAlignment(align);
+    return l;
 }

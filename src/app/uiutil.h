@@ -27,5 +27,12 @@ inline bool intrebareDaNu(QWidget *parent, QMessageBox::Icon icon, const QString
     return mesaj(parent, icon, titlu, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+class QLabel;
+class QRect;
+
+// A named label placed at a fixed spot of a form.
+QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
+                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+
 // Dialog buttons never answer Enter: none of the forms has a default button.
 void faraButonImplicit(QWidget *form);

@@ -12,6 +12,8 @@ EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString 
     setObjectName(nume);
     setWindowTitle(titlu);
     setModal(true);
+    numarLaDeschidere_ = numarObiect();
+    laDeschidere_ = obiect();
 }
 
 int EditorObiect::numarObiect() const
@@ -47,6 +49,9 @@ void EditorObiect::incheieAplicarea()
 
 void EditorObiect::reject()
 {
+    if (sesiune_.proiect.ObiectExistent && Proiect::numarObiectValid(numarLaDeschidere_)
+        && numarObiect() == numarLaDeschidere_)
+        obiect() = laDeschidere_;
     if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();

@@ -16,8 +16,9 @@ class EditorObiect : public QDialog
 public:
     EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent = nullptr);
 
-    // Cancel, Esc and the close box alike: a brand-new object is freed and
-    // its line removed, then the editor closes.
+    // Cancel, Esc and the close box alike: an existing object gets back the
+    // record it had at opening (the editors write through as the user edits),
+    // a brand-new object is freed and its line removed; then the editor closes.
     void reject() override;
 
 protected:
@@ -32,8 +33,12 @@ protected:
 
     // Apply's common end: redraw the object, rebuild the palette's list, close.
     void incheieAplicarea();
+    // The edited record as it was when the editor opened.
+    const Obiect &laDeschidere() const { return laDeschidere_; }
 
 private:
     Sesiune &sesiune_;
     Obiect gol_;
+    int numarLaDeschidere_ = -1;
+    Obiect laDeschidere_;
 };

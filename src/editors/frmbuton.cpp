@@ -59,8 +59,6 @@ FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    numarInitial_ = numarObiect();
-    inainte_ = obiect();
     construiesteControalele();
     faraButonImplicit(this);
     setFixedSize(sizeHint());
@@ -441,8 +439,5 @@ void FrmButon::cmdReset_Click()
 void FrmButon::reject()
 {
     inchis_ = true;
-    if (sesiune().proiect.ObiectExistent && Proiect::numarObiectValid(numarInitial_) &&
-        numarObiect() == numarInitial_)
-        obiect() = inainte_;
     EditorObiect::reject();
 }

@@ -99,6 +99,4 @@ private:
     bool inchis_ = false;
     Stare deschis_;
     // The record as it was before the editor touched it, for Cancel.
-    int numarInitial_ = -1;
-    Obiect inainte_;
 };

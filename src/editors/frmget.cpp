@@ -135,7 +135,6 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
 {
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    original_ = obiect();
 
     // Windows are at least 5 columns wide; the floor keeps the range sane
     // should the editor ever open with no active window.
@@ -154,7 +153,7 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     legaGrupuri();
 
     if (sesiune.proiect.ObiectExistent) {
-        incarca(original_, original_.Nume);
+        incarca(laDeschidere(), laDeschidere().Nume);
     } else {
         valoriDeDeschidere();
         comentariuAnterior_ = obiect().Comentariu;
@@ -909,8 +908,6 @@ void FrmGet::reject()
     if (inchis_)
         return;
     inchis_ = true;
-    if (sesiune().proiect.ObiectExistent)
-        obiect() = original_;
     EditorObiect::reject();
 }
 

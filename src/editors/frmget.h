@@ -91,7 +91,6 @@ private:
     int lungimeMaxima_ = 1;
     // The record as it was before the editor touched it (Cancel of an
     // existing object), and as the editor showed it once open (Reset).
-    Obiect original_;
     Obiect laDeschidere_;
     QString numeLaDeschidere_;
     QString comentariuAnterior_;

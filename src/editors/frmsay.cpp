@@ -264,8 +264,6 @@ FrmSay::FrmSay(Sesiune &sesiune, QWidget *parent)
 {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    numarInitial_ = numarObiect();
-    inainte_ = obiect();
     construiesteControalele();
     faraButonImplicit(this);
     setFixedSize(sizeHint());
@@ -472,10 +470,7 @@ void FrmSay::cmdReset_Click()
 
 void FrmSay::reject()
 {
-    // The check box and the comment write through at once; an existing
-    // object must not keep them when the edit is abandoned.
-    if (sesiune().proiect.ObiectExistent && Proiect::numarObiectValid(numarInitial_) &&
-        numarObiect() == numarInitial_)
-        obiect() = inainte_;
+    // The check box and the comment write through at once; the base puts
+    // an existing object's record back.
     EditorObiect::reject();
 }

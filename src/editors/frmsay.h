@@ -120,6 +120,4 @@ private:
     QString textInitial_;
     QString comentariuInitial_;
     // The record as it was before the editor touched it, for Cancel.
-    int numarInitial_ = -1;
-    Obiect inainte_;
 };

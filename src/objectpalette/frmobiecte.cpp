@@ -76,16 +76,6 @@ QPixmap imaginePaleta()
     return pm;
 }
 
-QLabel *eticheta(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
-                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(nume));
-    l->setGeometry(geom);
-    l->setAlignment(align);
-    return l;
-}
-
 } // namespace
 
 FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
@@ -137,22 +127,22 @@ void FrmObiecte::construiesteControalele()
     lstObiecte_->setObjectName(QStringLiteral("lstObiecte"));
     lstObiecte_->setGeometry(4, 64, 272, 150);
     connect(lstObiecte_, &QListWidget::currentRowChanged, this, [this] { lstObiecte_Click(); });
-    eticheta(this, "Label1", QStringLiteral("Total obiecte:"), QRect(4, 216, 80, 16));
-    lblTotalObiecte_ = eticheta(this, "lblTotalObiecte", QStringLiteral("0"), QRect(86, 216, 40, 16));
+    etichetaFixa(this, "Label1", QStringLiteral("Total obiecte:"), QRect(4, 216, 80, 16));
+    lblTotalObiecte_ = etichetaFixa(this, "lblTotalObiecte", QStringLiteral("0"), QRect(86, 216, 40, 16));
 
     chkCulorileFerestrei_ = new QCheckBox(QStringLiteral("&Pastreaza culorile ferestrei"), this);
     chkCulorileFerestrei_->setObjectName(QStringLiteral("chkCulorileFerestrei"));
     chkCulorileFerestrei_->setGeometry(4, 236, 272, 18);
     connect(chkCulorileFerestrei_, &QCheckBox::toggled, this, &FrmObiecte::chkCulorileFerestrei_Click);
 
-    lblCerneala_ = eticheta(this, "lblCerneala", QStringLiteral("Cerneala:"), QRect(4, 258, 56, 20));
+    lblCerneala_ = etichetaFixa(this, "lblCerneala", QStringLiteral("Cerneala:"), QRect(4, 258, 56, 20));
     shpCerneala_ = new CuloareForma(QStringLiteral("shpObiectCuloareCerneala"), this);
     shpCerneala_->setGeometry(62, 260, 36, 16);
     imgCerneala_ = new ImagineClic(QStringLiteral("imgCerneala"), this);
     imgCerneala_->setGeometry(102, 257, 22, 22);
     imgCerneala_->setPixmap(imaginePaleta());
     imgCerneala_->setToolTip(QStringLiteral("Culori cerneala"));
-    lblFundal_ = eticheta(this, "lblFundal", QStringLiteral("Fundal:"), QRect(142, 258, 46, 20));
+    lblFundal_ = etichetaFixa(this, "lblFundal", QStringLiteral("Fundal:"), QRect(142, 258, 46, 20));
     shpFundal_ = new CuloareForma(QStringLiteral("shpObiectCuloareFundal"), this);
     shpFundal_->setGeometry(190, 260, 36, 16);
     imgFundal_ = new ImagineClic(QStringLiteral("imgFundal"), this);
@@ -166,11 +156,11 @@ void FrmObiecte::construiesteControalele()
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(2, 284, 276, 124);
-    eticheta(frame, "Label2", QStringLiteral("Orizontala:"), QRect(6, 4, 70, 14));
-    lblOrizontala_ = eticheta(frame, "lblOrizontala", QStringLiteral("0"), QRect(140, 4, 40, 14),
+    etichetaFixa(frame, "Label2", QStringLiteral("Orizontala:"), QRect(6, 4, 70, 14));
+    lblOrizontala_ = etichetaFixa(frame, "lblOrizontala", QStringLiteral("0"), QRect(140, 4, 40, 14),
                               Qt::AlignRight | Qt::AlignVCenter);
-    eticheta(frame, "Label3", QStringLiteral("Verticala:"), QRect(6, 40, 70, 14));
-    lblVerticala_ = eticheta(frame, "lblVerticala", QStringLiteral("0"), QRect(140, 40, 40, 14),
+    etichetaFixa(frame, "Label3", QStringLiteral("Verticala:"), QRect(6, 40, 70, 14));
+    lblVerticala_ = etichetaFixa(frame, "lblVerticala", QStringLiteral("0"), QRect(140, 40, 40, 14),
                              Qt::AlignRight | Qt::AlignVCenter);
     auto barOf = [frame](const char *nume, int y) {
         auto *b = new QScrollBar(Qt::Horizontal, frame);
@@ -297,26 +287,11 @@ void FrmObiecte::creeazaObiect(const QString &tip)
     item->setData(Qt::UserRole, n);
     selecteazaUltimaLinie();
 
-    if (tip == QLatin1String("SAY")) {
-        FrmSay editor(sesiune(), this);
-        editor.exec();
-    } else if (tip == QLatin1String("GET")) {
-        FrmGet editor(sesiune(), this);
-        editor.exec();
-    } else {
-        FrmButon editor(sesiune(), this);
-        editor.exec();
-    }
+    deschideEditor(tip);
 }
 
-void FrmObiecte::proprietati()
+void FrmObiecte::deschideEditor(const QString &tip)
 {
-    const int n = obiectSelectat();
-    if (n < 1)
-        return;
-    sesiune().proiect.ObiectExistent = true;
-    // Every kind reopens in its own editor.
-    const QString &tip = sesiune().proiect.obiect(n).Tip;
     if (tip == QLatin1String("SAY")) {
         FrmSay editor(sesiune(), this);
         editor.exec();
@@ -329,6 +304,16 @@ void FrmObiecte::proprietati()
     }
 }
 
+void FrmObiecte::proprietati()
+{
+    const int n = obiectSelectat();
+    if (n < 1)
+        return;
+    sesiune().proiect.ObiectExistent = true;
+    // Every kind reopens in its own editor.
+    deschideEditor(sesiune().proiect.obiect(n).Tip);
+}
+
 void FrmObiecte::stergeObiect()
 {
     const int n = obiectSelectat();
@@ -338,11 +323,7 @@ void FrmObiecte::stergeObiect()
         && !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
                           QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
         return;
-    sesiune().proiect.obiect(n).Liber = FlagTrue;
-    deseneaza(n);
-    ignoraSelectia_ = true;
-    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
-    ignoraSelectia_ = false;
+    elibereazaObiectulSelectat(n);
     if (lstObiecte_->count() > 0) {
         selecteazaUltimaLinie();
         StareObiectSelectat();
@@ -352,16 +333,23 @@ void FrmObiecte::stergeObiect()
     lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
 }
 
+void FrmObiecte::elibereazaObiectulSelectat(int n)
+{
+    sesiune().proiect.obiect(n).Liber = FlagTrue;
+    deseneaza(n);
+    // Removing the current line moves Qt's current row by itself; the
+    // caller selects the line the design wants.
+    ignoraSelectia_ = true;
+    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
+    ignoraSelectia_ = false;
+}
+
 void FrmObiecte::anuleazaObiectNou()
 {
     const int n = obiectSelectat();
     if (n < 1)
         return;
-    sesiune().proiect.obiect(n).Liber = FlagTrue;
-    deseneaza(n);
-    ignoraSelectia_ = true;
-    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
-    ignoraSelectia_ = false;
+    elibereazaObiectulSelectat(n);
     if (lstObiecte_->count() > 0)
         selecteazaUltimaLinie();
     else

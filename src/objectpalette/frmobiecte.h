@@ -53,6 +53,7 @@ private:
     void construiesteControalele();
     void creeazaObiect(const QString &tip);
     void proprietati();
+    void deschideEditor(const QString &tip);
     void stergeObiect();
     void lstObiecte_Click();
     void chkCulorileFerestrei_Click();
@@ -61,6 +62,7 @@ private:
     void aliniaza(int coloanaButon, int randButon);
     void deschideCuloare(bool cerneala);
     void selecteazaUltimaLinie();
+    void elibereazaObiectulSelectat(int n);
     void activeazaControaleleObiectului(bool on);
     void deseneaza(int n);
 

@@ -35,16 +35,6 @@ QIcon iconAliniere(int coloana, int rand)
     return QIcon(pm);
 }
 
-QLabel *eticheta(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
-                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(nume));
-    l->setGeometry(geom);
-    l->setAlignment(align);
-    return l;
-}
-
 } // namespace
 
 FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
@@ -93,14 +83,14 @@ void FrmFerestre::construiesteControalele()
     connect(actSterge_, &QAction::triggered, this, &FrmFerestre::stergeFereastraActiva);
     connect(actCod_, &QAction::triggered, this, &FrmFerestre::codFereastra);
 
-    eticheta(this, "Label10", QStringLiteral("Fereastra:"), QRect(4, 36, 56, 20));
+    etichetaFixa(this, "Label10", QStringLiteral("Fereastra:"), QRect(4, 36, 56, 20));
     cmbFereastra_ = new QComboBox(this);
     cmbFereastra_->setObjectName(QStringLiteral("cmbFereastra"));
     cmbFereastra_->setGeometry(62, 36, 186, 21);
     cmbFereastra_->setEnabled(false);
     connect(cmbFereastra_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { cmbFereastra_Click(); });
 
-    eticheta(this, "Label5", QStringLiteral("Titlu:"), QRect(4, 62, 56, 20));
+    etichetaFixa(this, "Label5", QStringLiteral("Titlu:"), QRect(4, 62, 56, 20));
     txtTitlu_ = new QLineEdit(this);
     txtTitlu_->setObjectName(QStringLiteral("txtTitluFereastra"));
     txtTitlu_->setGeometry(62, 62, 186, 21);
@@ -108,19 +98,19 @@ void FrmFerestre::construiesteControalele()
     txtTitlu_->setEnabled(false);
     connect(txtTitlu_, &QLineEdit::textChanged, this, &FrmFerestre::txtTitluFereastra_Change);
 
-    eticheta(this, "Label8", QStringLiteral("Schema:"), QRect(4, 88, 56, 20));
+    etichetaFixa(this, "Label8", QStringLiteral("Schema:"), QRect(4, 88, 56, 20));
     cmbSchema_ = new QComboBox(this);
     cmbSchema_->setObjectName(QStringLiteral("cmbSchemaCulori"));
     cmbSchema_->setGeometry(62, 88, 186, 21);
     connect(cmbSchema_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { cmbSchemaCulori_Click(); });
 
-    eticheta(this, "Label6", QStringLiteral("Fundal:"), QRect(256, 4, 54, 16));
+    etichetaFixa(this, "Label6", QStringLiteral("Fundal:"), QRect(256, 4, 54, 16));
     shpFundal_ = new CuloareForma(QStringLiteral("shpFereastraCuloareFundal"), this);
     shpFundal_->setGeometry(310, 5, 40, 14);
-    eticheta(this, "Label7", QStringLiteral("Cerneala:"), QRect(256, 22, 54, 16));
+    etichetaFixa(this, "Label7", QStringLiteral("Cerneala:"), QRect(256, 22, 54, 16));
     shpCerneala_ = new CuloareForma(QStringLiteral("shpFereastraCuloareCerneala"), this);
     shpCerneala_->setGeometry(310, 23, 40, 14);
-    eticheta(this, "Label9", QStringLiteral("Chenar:"), QRect(256, 40, 54, 16));
+    etichetaFixa(this, "Label9", QStringLiteral("Chenar:"), QRect(256, 40, 54, 16));
     shpChenar_ = new CuloareForma(QStringLiteral("shpFereastraCuloareChenar"), this);
     shpChenar_->setGeometry(310, 41, 40, 14);
 
@@ -160,8 +150,8 @@ void FrmFerestre::construiesteControalele()
     };
     int y = 2;
     for (const auto &r : randuri) {
-        eticheta(frame, r.eticheta, QString::fromLatin1(r.text), QRect(4, y, 66, 13));
-        *r.lbl = eticheta(frame, r.valoare, QStringLiteral("0"), QRect(72, y, 36, 13),
+        etichetaFixa(frame, r.eticheta, QString::fromLatin1(r.text), QRect(4, y, 66, 13));
+        *r.lbl = etichetaFixa(frame, r.valoare, QStringLiteral("0"), QRect(72, y, 36, 13),
                           Qt::AlignRight | Qt::AlignVCenter);
         auto *bar = new QScrollBar(Qt::Horizontal, frame);
         bar->setObjectName(QString::fromLatin1(r.bara));
