@@ -141,9 +141,5 @@ void FrmDespre::showEvent(QShowEvent *event)
     if (centrat_)
         return;
     centrat_ = true;
-    if (QScreen *ecran = screen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(ecran->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreazaPeEcran(this);
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
                                   const QString &text, QMessageBox::StandardButtons butoane)
@@ -30,4 +31,13 @@ QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, con
     l->setGeometry(geom);
     l->setAlignment(align);
     return l;
+}
+
+void centreazaPeEcran(QWidget *w)
+{
+    if (QScreen *ecran = w->screen()) {
+        QRect r = w->frameGeometry();
+        r.moveCenter(ecran->availableGeometry().center());
+        w->move(r.topLeft());
+    }
 }

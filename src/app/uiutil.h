@@ -34,5 +34,8 @@ class QRect;
 QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
+// Moves a window so that its frame is centred on its screen.
+void centreazaPeEcran(QWidget *w);
+
 // Dialog buttons never answer Enter: none of the forms has a default button.
 void faraButonImplicit(QWidget *form);
