@@ -265,10 +265,11 @@ void FrmFerestre::creeazaFereastra()
     f.SchemaCulori = quint8(cmbSchema_->currentData(Qt::UserRole).toInt());
     f.Orizontala = 0;
     f.Verticala = 0;
-    f.Latime = 30;
     f.Inaltime = 10;
-    // The square box reaches the new window as the shadow box does.
+    // The square box reaches the new window as the shadow box does; a
+    // square window starts twice as wide as high, whatever the bars held.
     f.Patrata = toFlag(chkPatrata_->isChecked());
+    f.Latime = isSet(f.Patrata) ? 20 : 30;
     deseneaza(n);
 
     ignoraSelectia_ = true;

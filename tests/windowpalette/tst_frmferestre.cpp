@@ -488,6 +488,14 @@ void TestFrmFerestre::squareWindowCouplesWidthAndHeight()
     p.bar("hsbLatime")->setValue(60);
     QCOMPARE(p.window().Latime, quint8(60));
     QCOMPARE(p.window().Inaltime, quint8(24));
+    // Created with the box ticked: square from the start, whatever the bars held.
+    p.box("chkFereastraPatrata")->setChecked(true);
+    p.create();
+    QCOMPARE(p.active(), 2);
+    QCOMPARE(p.window().Patrata, FlagTrue);
+    QCOMPARE(p.window().Latime, quint8(20));
+    QCOMPARE(p.window().Inaltime, quint8(10));
+    QCOMPARE(p.bar("hsbLatime")->value(), 20);
 }
 
 void TestFrmFerestre::draggingTheWidthOfASquareWindow()
