@@ -120,6 +120,11 @@ void TestMdiMain::captionMenusAndBars()
     // The work table's client area is 80 x 25 cells of 9 x 16 pixels.
     QCOMPARE(m.findChild<QWidget *>(QStringLiteral("frmTabelaDeLucru"))->size(), QSize(720, 400));
     QCOMPARE(m.findChild<QWidget *>(QStringLiteral("frmFerestre"))->size(), QSize(580, 115));
+
+    // The pictures are linked in with the forms.
+    for (const char *name : {"logo", "produs", "sirolant", "banner1", "banner4", "creaza", "sterge", "cod", "say",
+                             "get", "buton", "proprietati", "stergeobiect"})
+        QVERIFY2(!QPixmap(QStringLiteral(":/images/%1.png").arg(QLatin1String(name))).isNull(), name);
 }
 
 void TestMdiMain::firstStartUsesDefaultPlacesAndAsksNothing()
