@@ -18,7 +18,7 @@ public:
     QColor color() const { return color_; }
     void setColor(const QColor &c);
 
-    // The design keeps colours as 0x00BBGGRR values.
+    // The records keep colours as 0x00BBGGRR values.
     Culoare culoare() const { return culoare_; }
     void setCuloare(Culoare c);
 

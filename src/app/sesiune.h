@@ -8,9 +8,9 @@ class FrmFerestre;
 class FrmObiecte;
 
 // One design session: the project model plus the three child forms, which
-// call each other where the design has them do so (drawing, the active
-// window, the object list). Owned by the main window; passed to the forms
-// at construction. Nothing of it is global.
+// call each other (drawing, the active window, the object list). Owned by
+// the main window; passed to the forms at construction. Nothing of it is
+// global.
 struct Sesiune {
     Proiect proiect;
     MdiMain *mdiMain = nullptr;

@@ -6,7 +6,7 @@
 class QWidget;
 class QAbstractButton;
 
-// 1/1440 inch; the design assumes 96 dots per inch, so 15 twips a pixel.
+// 1/1440 inch; the work table assumes 96 dots per inch, so 15 twips a pixel.
 constexpr int TwipsPerPixel = 15;
 constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
 constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }

@@ -2,5 +2,5 @@
 
 // Rounds to the nearest whole number, halves to the even neighbour
 // (2.5 -> 2, 3.5 -> 4). qRound and std::round take halves away from zero,
-// which the design does not want; use this everywhere a value is rounded.
+// which would move objects and windows off by one; use this everywhere a value is rounded.
 int roundHalfEven(double value);

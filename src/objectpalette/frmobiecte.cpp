@@ -338,7 +338,7 @@ void FrmObiecte::elibereazaObiectulSelectat(int n)
     sesiune().proiect.obiect(n).Liber = FlagTrue;
     deseneaza(n);
     // Removing the current line moves Qt's current row by itself; the
-    // caller selects the line the design wants.
+    // caller selects the line it means.
     ignoraSelectia_ = true;
     delete lstObiecte_->takeItem(lstObiecte_->currentRow());
     ignoraSelectia_ = false;

@@ -95,6 +95,6 @@ private:
     QPushButton *cmdCentrareVerticala_ = nullptr;
     QList<QPushButton *> butoaneAliniere_;
     // Qt moves or clears the current row by itself when lines are removed
-    // or the list is cleared; the design's lists do not.
+    // or the list is cleared; the program's lists do not.
     bool ignoraSelectia_ = false;
 };

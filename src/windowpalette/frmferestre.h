@@ -90,6 +90,6 @@ private:
     QLabel *lblVerticala_ = nullptr;
     QList<QPushButton *> butoaneAliniere_;
     // The list selects its first line by itself when it is added; the
-    // design's lists never select by themselves.
+    // program's lists never select by themselves.
     bool ignoraSelectia_ = false;
 };
