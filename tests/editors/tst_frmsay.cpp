@@ -1,139 +1,34 @@
-#include "codegen/generator.h"
 #include "model/colors.h"
 #include "objectpalette/frmobiecte.h"
-#include "support/mainfixture.h"
+#include "support/editorfixture.h"
 #include "support/uitest.h"
 #include "worktable/frmtabeladelucru.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGraphicsRectItem>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 
-constexpr const char *O = "frmObiecte";
-
-struct Say {
-    QWidget *dlg;
-    template <typename T> T *c(const char *name) const { return dlg->findChild<T *>(QLatin1String(name)); }
+struct Say : EditorView {
+    static constexpr const char *form = "frmSay";
+    static constexpr const char *key = "SAY";
     QLineEdit *text() const { return c<QLineEdit>("txtText"); }
     QLineEdit *name() const { return c<QLineEdit>("txtNumeVariabila"); }
     QCheckBox *variable() const { return c<QCheckBox>("chkAfiseazaVariabila"); }
-    QPlainTextEdit *comment() const { return c<QPlainTextEdit>("txtComentariu"); }
-    QPushButton *apply() const { return c<QPushButton>("cmdAplica"); }
-    QPushButton *reset() const { return c<QPushButton>("cmdReset"); }
-    void retype(QLineEdit *e, const QString &s) const
-    {
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, s);
-    }
+    QPushButton *apply() const { return button("cmdAplica"); }
 };
 
-void paste(QWidget *w, const QString &s)
+void addText(MdiMain &m, const QString &text, const QString &comment)
 {
-    QApplication::clipboard()->setText(s);
-    QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-}
-
-// Paste through the box's own context menu.
-void pasteFromMenu(QLineEdit *e, const QString &s)
-{
-    QApplication::clipboard()->setText(s);
-    QContextMenuEvent ev(QContextMenuEvent::Mouse, e->rect().center(), e->mapToGlobal(e->rect().center()));
-    QApplication::sendEvent(e, &ev);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    for (QAction *a : menu->actions()) {
-        if (a->text().startsWith(QLineEdit::tr("&Paste")))
-            a->trigger();
-    }
-    menu->close();
-}
-
-// Runs body in the next modal editor; whatever body leaves open is
-// cancelled, so a failed check never leaves the test waiting.
-void inEditor(std::function<void(const Say &)> body)
-{
-    onNextModal([body](QWidget *dlg) {
-        QPointer<QWidget> guard(dlg);
-        // Focus moves only inside the active window; a slow (sanitizer)
-        // run may get here before it has been activated.
-        dlg->activateWindow();
-        if (!QTest::qWaitForWindowActive(dlg))
-            qWarning("editor not activated");
-        body(Say{dlg});
-        if (guard && guard->isVisible())
-            QMetaObject::invokeMethod(dlg, "reject");
-    });
-}
-
-QListWidget *objectList(MdiMain &m)
-{
-    return control<QListWidget>(m, O, "lstObiecte");
-}
-
-std::unique_ptr<MdiMain> mainWithWindow(int width)
-{
-    auto m = startMain(quietSettings());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    control<QScrollBar>(*m, "frmFerestre", "hsbLatime")->setValue(width);
-    return m;
-}
-
-void newSay(MdiMain &m, std::function<void(const Say &)> body)
-{
-    inEditor(std::move(body));
-    pressKey(m, O, "SAY");
-}
-
-// "Proprietati" on the palette for the object in the given slot.
-void reopen(MdiMain &m, int slot, std::function<void(const Say &)> body)
-{
-    QListWidget *list = objectList(m);
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->data(Qt::UserRole).toInt() == slot)
-            list->setCurrentRow(i);
-    }
-    QCOMPARE(m.findChild<FrmObiecte *>()->obiectSelectat(), slot);
-    bool opened = false;
-    inEditor([&opened, body](const Say &s) {
-        opened = s.dlg->objectName() == QLatin1String("frmSay");
-        body(s);
-    });
-    pressKey(m, O, "PROPRIETATI");
-    QVERIFY(opened);
-}
-
-void addText(MdiMain &m, const QString &text, const QString &comment = QString())
-{
-    newSay(m, [&](const Say &s) {
+    openNew<Say>(m, [&](const Say &s) {
         s.retype(s.text(), text);
         s.comment()->setPlainText(comment);
         s.apply()->click();
     });
-}
-
-QStringList programLines(MdiMain &m)
-{
-    const auto program = genereazaCodProiect(m.proiect());
-    return program ? program->linii : QStringList();
-}
-
-QStringList sayLines(MdiMain &m)
-{
-    return programLines(m).filter(QRegularExpression(QStringLiteral("^@ .* SAY ")));
 }
 
 } // namespace
@@ -145,11 +40,10 @@ class TestFrmSay : public QObject
 private slots:
     void openingFollowsTheWindowWidth_data();
     void openingFollowsTheWindowWidth();
-    void modesApplyAndTheGeneratedLines();
-    void applyFollowsTheActiveBoxOnly();
-    void filtersHoldForTypedAndPastedText();
-    void longTextOfANarrowedWindowAndReset();
-    void commentIsWrittenAtOnceAndLimited();
+    void modesAndApplyFollowTheActiveBox();
+    void keyFilters_data();
+    void keyFilters();
+    void narrowedWindowCommentAndReset();
     void cancelDiscardsOrRestores_data();
     void cancelDiscardsOrRestores();
 };
@@ -167,30 +61,14 @@ void TestFrmSay::openingFollowsTheWindowWidth()
     const int n = width - 2;
     TempCwd cwd;
     auto m = mainWithWindow(width);
-    newSay(*m, [&](const Say &s) {
-        QCOMPARE(s.dlg->objectName(), QStringLiteral("frmSay"));
+    openNew<Say>(*m, [&](const Say &s) {
         QCOMPARE(s.dlg->windowTitle(), QStringLiteral("@ SAY"));
         QVERIFY(s.dlg->windowFlags().testFlag(Qt::Tool));
         QCOMPARE(s.dlg->minimumSize(), s.dlg->maximumSize());
-        const char *captions[][2] = {
-            {"Label7", "@ SAY"},
-            {"Label4", ">"},
-            {"Label6", ">"},
-            {"Label5",
-             "Obiectele de tip @SAY sunt folosite pentru a afisa informatii (texte, valori) pe ecran."},
-            {"Label3", "Nu se pot introduce texte care sa depaseasca latimea ferestrei active."},
-            {"lblText", "Text:"},
-            {"lblNumeVariabila", "Nume variabila:"},
-            {"Label2", "Comentariu:"},
-        };
-        for (const auto &c : captions)
-            QCOMPARE(s.c<QLabel>(c[0])->text(), QString::fromLatin1(c[1]));
-        QCOMPARE(s.variable()->text(), QStringLiteral("Afiseaza continutul unei variabile"));
         QCOMPARE(s.c<QLabel>("lblLungimeText")->text(), QStringLiteral("(max. %1 caractere)").arg(n));
-        QVERIFY(!s.variable()->isChecked());
-        QVERIFY(!s.name()->isEnabled());
+        QVERIFY(!s.variable()->isChecked() && !s.name()->isEnabled());
         QVERIFY(!s.c<QLabel>("lblNumeVariabila")->isEnabled());
-        QCOMPARE(s.name()->maxLength(), 11);
+        QVERIFY(!s.name()->acceptDrops());
         // The new object's own text is shown whole, even where it is wider
         // than the interior.
         QCOMPARE(s.text()->text(), QStringLiteral("SAY 1"));
@@ -198,39 +76,40 @@ void TestFrmSay::openingFollowsTheWindowWidth()
         QVERIFY(s.apply()->isEnabled());
         s.retype(s.text(), QString(60, QLatin1Char('x')));
         QCOMPARE(s.text()->text().size(), n);
-        s.retype(s.text(), QString());
-        QVERIFY(!s.apply()->isEnabled());
     });
-    // Closed without applying: the new object is gone.
-    QVERIFY(isSet(m->proiect().obiect(1).Liber));
 }
 
-void TestFrmSay::modesApplyAndTheGeneratedLines()
+void TestFrmSay::modesAndApplyFollowTheActiveBox()
 {
     TempCwd cwd;
     auto m = mainWithWindow(40);
     m->proiect().setari.IncludeComentariile = FlagTrue;
     addText(*m, QStringLiteral("Nume client"), QStringLiteral("antet"));
-    newSay(*m, [&](const Say &s) {
+    openNew<Say>(*m, [&](const Say &s) {
         Obiect &o = m->proiect().obiect(2);
+        s.retype(s.text(), QStringLiteral("Altceva"));
         s.variable()->click();
         // The mode reaches the record at once.
-        QVERIFY(isSet(o.Variabila));
-        QVERIFY(s.name()->isEnabled() && !s.text()->isEnabled());
+        QVERIFY(isSet(o.Variabila) && s.name()->isEnabled() && !s.text()->isEnabled());
         QVERIFY(!s.c<QLabel>("lblText")->isEnabled() && !s.c<QLabel>("lblLungimeText")->isEnabled());
+        // A text put back by Reset into the inactive box does not count.
+        s.button("cmdReset")->click();
+        QCOMPARE(s.text()->text(), QStringLiteral("SAY 2"));
         QVERIFY(!s.apply()->isEnabled());
         QTest::keyClicks(s.name(), QStringLiteral("cClient"));
         QVERIFY(s.apply()->isEnabled());
         s.variable()->click();
         QVERIFY(!isSet(o.Variabila));
         QCOMPARE(QApplication::focusWidget(), s.text());
+        // Nor does a name in the inactive box.
+        s.retype(s.text(), QString());
+        QVERIFY(!s.apply()->isEnabled());
         s.variable()->click();
+        QVERIFY(s.apply()->isEnabled());
         s.apply()->click();
     });
     const Obiect &o = m->proiect().obiect(2);
     QCOMPARE(o.Nume, QStringLiteral("cClient"));
-    QCOMPARE(o.TextAfisat, QStringLiteral("cClient"));
-    QCOMPARE(objectList(*m)->item(0)->text(), QStringLiteral("@SAY1 [Nume client]"));
     QCOMPARE(objectList(*m)->item(1)->text(), QStringLiteral("@SAY2 [VARIABILA: cClient]"));
     auto *item = static_cast<QGraphicsRectItem *>(m->findChild<FrmTabelaDeLucru *>()->element("lblObiect2"));
     QVERIFY(item->isVisible());
@@ -238,12 +117,11 @@ void TestFrmSay::modesApplyAndTheGeneratedLines()
 
     // Reopened in variable mode, switched to a literal with an apostrophe
     // and given colours of its own.
-    reopen(*m, 2, [&](const Say &s) {
+    reopen<Say>(*m, 2, [&](const Say &s) {
         QVERIFY(s.variable()->isChecked());
         QCOMPARE(s.name()->text(), QStringLiteral("cClient"));
         QVERIFY(s.text()->text().isEmpty());
         s.variable()->click();
-        QVERIFY(!s.apply()->isEnabled());
         QTest::keyClicks(s.text(), QStringLiteral("Total'i"));
         s.apply()->click();
     });
@@ -257,97 +135,80 @@ void TestFrmSay::modesApplyAndTheGeneratedLines()
              QStringList({QStringLiteral("@ 0,0 SAY 'Nume client'"),
                           QStringLiteral("@ 0,0 SAY \"Total'i\" COLOR ") + CodCuloare(Culori::Yellow) +
                               QLatin1Char('/') + CodCuloare(o.CuloareFundal)}));
-    QCOMPARE(sayLines(*m).size(), 2);
+    QCOMPARE(lines.filter(QStringLiteral(" SAY ")).size(), 2);
 }
 
-void TestFrmSay::applyFollowsTheActiveBoxOnly()
+// In a window of 12 columns (10 for the text): "start" is put in the box named by the tag,
+// "selection" (start, length) or the caret chosen, then "input" typed,
+// pasted or pasted through the box's menu. Names start with a letter and
+// refuse what lies between "Z" and "a".
+void TestFrmSay::keyFilters_data()
 {
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    newSay(*m, [&](const Say &s) {
-        // Variable mode, empty name: a text put back by Reset into the
-        // inactive box does not count.
-        s.retype(s.text(), QStringLiteral("Altceva"));
-        s.variable()->click();
-        s.reset()->click();
-        QCOMPARE(s.text()->text(), QStringLiteral("SAY 1"));
-        QVERIFY(!s.apply()->isEnabled());
-        // Text mode, empty text: a name in the inactive box does not count.
-        QTest::keyClicks(s.name(), QStringLiteral("abc"));
-        s.variable()->click();
-        s.retype(s.text(), QString());
-        QVERIFY(!s.apply()->isEnabled());
-        s.variable()->click();
-        QVERIFY(s.apply()->isEnabled());
-        s.variable()->click();
-        QTest::keyClicks(s.text(), QStringLiteral("Gata"));
-        s.apply()->click();
-    });
-    QCOMPARE(m->proiect().obiect(1).Nume, QStringLiteral("Gata"));
-    QVERIFY(!isSet(m->proiect().obiect(1).Variabila));
+    QTest::addColumn<char>("how");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QPoint>("selection");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *tag, char how, const char *start, QPoint sel, const char *in, const char *out) {
+        QTest::newRow(tag) << how << QString::fromLatin1(start) << sel << QString::fromLatin1(in)
+                           << QString::fromLatin1(out);
+    };
+    const QPoint end(-1, 0);
+    row("text: no line breaks, cut", 'p', "", end, "ab\ncd\r\tef0123456789", "abcdef0123");
+    row("text: menu over a selection", 'm', "abcdef0123", QPoint(3, 4), "XYZWV", "abcXYZW123");
+    row("name: nothing starts it", 't', "", end, "19-[\\]^` @$.", "");
+    row("name: refused inside", 't', "", end, "a1-[\\]^` .#_Z", "a1_Z");
+    // The filter looks at the box, not at the caret.
+    row("name: digit before the caret", 't', "a1_Z", QPoint(0, 0), "7", "7a1_Z");
+    row("name: 11 typed", 't', "", end, "abcdefghijklmnop", "abcdefghijk");
+    // The refused characters are left out before the limit cuts.
+    row("name: pasted, cut", 'p', "", end, "1234[]abcdefghijklmn", "abcdefghijk");
+    row("name: pasted refused", 'p', "", end, "1[a-b]^c`9_d\\", "abc9_d");
+    row("name: pasted line break", 'p', "", end, "\n9x^y42", "xy42");
+    row("name: menu at the caret", 'm', "abc9_d", QPoint(1, 0), "2 [3", "a23bc9_d");
+    row("name: all refused", 'p', "ab", QPoint(0, 2), "[]", "");
 }
 
-void TestFrmSay::filtersHoldForTypedAndPastedText()
+void TestFrmSay::keyFilters()
 {
+    const bool inName = QByteArray(QTest::currentDataTag()).startsWith("name");
+    QFETCH(char, how);
+    QFETCH(QString, start);
+    QFETCH(QPoint, selection);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
     TempCwd cwd;
     auto m = mainWithWindow(12);
-    newSay(*m, [&](const Say &s) {
-        // The text box: the interior's width and no line breaks, pasted too.
-        QLineEdit *t = s.text();
-        t->selectAll();
-        paste(t, QStringLiteral("ab\ncd\r\tef0123456789"));
-        QCOMPARE(t->text(), QStringLiteral("abcdef0123"));
-        t->setSelection(3, 4);
-        pasteFromMenu(t, QStringLiteral("XYZWV"));
-        QCOMPARE(t->text(), QStringLiteral("abcXYZW123"));
-
-        s.variable()->click();
-        QLineEdit *e = s.name();
-        // Neither a digit nor what lies between "Z" and "a" starts a name.
-        QTest::keyClicks(e, QStringLiteral("19-[\\]^` @$."));
-        QCOMPARE(e->text(), QString());
-        QTest::keyClicks(e, QStringLiteral("a1-[\\]^` .#_Z"));
-        QCOMPARE(e->text(), QStringLiteral("a1_Z"));
-        // The filter looks at the box, not at the caret.
-        e->setCursorPosition(0);
-        QTest::keyClicks(e, QStringLiteral("7"));
-        QCOMPARE(e->text(), QStringLiteral("7a1_Z"));
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QCOMPARE(e->text(), QStringLiteral("a1_Z"));
-        s.retype(e, QStringLiteral("abcdefghijklmnop"));
-        QCOMPARE(e->text(), QStringLiteral("abcdefghijk"));
-
-        // Pasted: the refused characters are left out before the limit cuts.
-        e->clear();
-        paste(e, QStringLiteral("1234[]abcdefghijklmn"));
-        QCOMPARE(e->text(), QStringLiteral("abcdefghijk"));
-        e->clear();
-        paste(e, QStringLiteral("1[a-b]^c`9_d\\"));
-        QCOMPARE(e->text(), QStringLiteral("abc9_d"));
-        e->setCursorPosition(1);
-        pasteFromMenu(e, QStringLiteral("2 [3"));
-        QCOMPARE(e->text(), QStringLiteral("a23bc9_d"));
-        e->selectAll();
-        paste(e, QStringLiteral("[]"));
-        QCOMPARE(e->text(), QString());
-        QVERIFY(!s.apply()->isEnabled());
-        QVERIFY(!e->acceptDrops());
-        paste(e, QStringLiteral("\n9x^y42"));
+    openNew<Say>(*m, [&](const Say &s) {
+        if (inName)
+            s.variable()->click();
+        QLineEdit *e = inName ? s.name() : s.text();
+        s.retype(e, start);
+        if (selection.x() >= 0)
+            e->setSelection(selection.x(), selection.y());
+        if (how == 't')
+            QTest::keyClicks(e, input);
+        else if (how == 'p')
+            paste(e, input);
+        else
+            pasteFromMenu(e, input);
+        QCOMPARE(e->text(), expected);
+        QCOMPARE(s.apply()->isEnabled(), !expected.isEmpty());
         s.apply()->click();
     });
-    QCOMPARE(m->proiect().obiect(1).Nume, QStringLiteral("xy42"));
+    if (!expected.isEmpty())
+        QCOMPARE(m->proiect().obiect(1).Nume, expected);
 }
 
-void TestFrmSay::longTextOfANarrowedWindowAndReset()
+void TestFrmSay::narrowedWindowCommentAndReset()
 {
     TempCwd cwd;
     auto m = mainWithWindow(40);
     const QString longText = QStringLiteral("Un text de treizeci de litere!");
     addText(*m, longText, QStringLiteral("vechi"));
-    control<QScrollBar>(*m, "frmFerestre", "hsbLatime")->setValue(20);
-    reopen(*m, 1, [&](const Say &s) {
+    setWindowWidth(*m, 20);
+    reopen<Say>(*m, 1, [&](const Say &s) {
         QLineEdit *e = s.text();
-        QCOMPARE(s.c<QLabel>("lblLungimeText")->text(), QStringLiteral("(max. 18 caractere)"));
         QCOMPARE(e->text(), longText);
         // Neither typing nor pasting makes it longer, not even after a cut...
         e->end(false);
@@ -361,12 +222,26 @@ void TestFrmSay::longTextOfANarrowedWindowAndReset()
         e->setSelection(0, 2);
         QTest::keyClicks(e, QStringLiteral("O"));
         QCOMPARE(e->text(), QStringLiteral("O") + longText.mid(2, 27));
-        s.comment()->setPlainText(QStringLiteral("nou"));
+        // The comment reaches the record at once, 150 characters at most,
+        // typed or pasted into the middle.
+        QPlainTextEdit *c = s.comment();
+        c->moveCursor(QTextCursor::End);
+        QTest::keyClicks(c, QString(200, QLatin1Char('x')));
+        QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("vechi") + QString(145, QLatin1Char('x')));
+        c->setPlainText(QStringLiteral("inceput sfarsit"));
+        QTextCursor cursor = c->textCursor();
+        cursor.setPosition(8);
+        c->setTextCursor(cursor);
+        QApplication::clipboard()->setText(QString(140, QLatin1Char('m')) + QStringLiteral("NU"));
+        c->paste();
+        QCOMPARE(c->toPlainText(),
+                 QStringLiteral("inceput ") + QString(135, QLatin1Char('m')) + QStringLiteral("sfarsit"));
+        QCOMPARE(m->proiect().obiect(1).Comentariu, c->toPlainText());
         s.variable()->click();
         QTest::keyClicks(s.name(), QStringLiteral("v"));
         // Reset brings back the text and the comment of the opening, in the
         // boxes and in the record; the mode and the name are not its business.
-        s.reset()->click();
+        s.button("cmdReset")->click();
         QCOMPARE(e->text(), longText);
         QCOMPARE(s.comment()->toPlainText(), QStringLiteral("vechi"));
         QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("vechi"));
@@ -374,72 +249,35 @@ void TestFrmSay::longTextOfANarrowedWindowAndReset()
         QCOMPARE(s.name()->text(), QStringLiteral("v"));
         s.variable()->click();
         s.retype(e, QString(30, QLatin1Char('y')));
-        s.apply()->click();
-    });
-    QCOMPARE(m->proiect().obiect(1).Nume, QString(18, QLatin1Char('y')));
-}
-
-void TestFrmSay::commentIsWrittenAtOnceAndLimited()
-{
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    newSay(*m, [&](const Say &s) {
-        const Obiect &o = m->proiect().obiect(1);
-        QPlainTextEdit *c = s.comment();
-        QTest::keyClicks(c, QStringLiteral("Eticheta"));
-        QCOMPARE(o.Comentariu, QStringLiteral("Eticheta"));
-        QTest::keyClicks(c, QString(200, QLatin1Char('x')));
-        QCOMPARE(o.Comentariu, QStringLiteral("Eticheta") + QString(142, QLatin1Char('x')));
-        // Pasted into the middle: only what fits goes in.
-        c->setPlainText(QStringLiteral("inceput sfarsit"));
-        QTextCursor cursor = c->textCursor();
-        cursor.setPosition(8);
-        c->setTextCursor(cursor);
-        QApplication::clipboard()->setText(QString(140, QLatin1Char('m')) + QStringLiteral("NU"));
-        c->paste();
-        QCOMPARE(o.Comentariu,
-                 QStringLiteral("inceput ") + QString(135, QLatin1Char('m')) + QStringLiteral("sfarsit"));
-        QCOMPARE(c->toPlainText(), o.Comentariu);
         c->setPlainText(QStringLiteral("rand 1\nrand 2"));
         s.apply()->click();
     });
+    QCOMPARE(m->proiect().obiect(1).Nume, QString(18, QLatin1Char('y')));
     QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("rand 1\nrand 2"));
 }
 
 void TestFrmSay::cancelDiscardsOrRestores_data()
 {
-    QTest::addColumn<int>("how");
-    QTest::newRow("Anuleaza") << 0;
-    QTest::newRow("Esc") << 1;
-    QTest::newRow("close box") << 2;
+    addCancelRows();
 }
 
 void TestFrmSay::cancelDiscardsOrRestores()
 {
     QFETCH(int, how);
-    auto cancel = [how](const Say &s) {
-        if (how == 0)
-            s.c<QPushButton>("cmdAnuleaza")->click();
-        else if (how == 1)
-            QTest::keyClick(s.dlg, Qt::Key_Escape);
-        else
-            s.dlg->close();
-        QVERIFY(!s.dlg->isVisible());
-    };
     TempCwd cwd;
     auto m = mainWithWindow(30);
     // The first edit of the only object, cancelled: nothing is left.
-    newSay(*m, cancel);
+    openNew<Say>(*m, [how](const Say &s) { cancelEditor(s.dlg, how); });
     QVERIFY(isSet(m->proiect().obiect(1).Liber));
     QCOMPARE(objectList(*m)->count(), 0);
-    QCOMPARE(control<QLabel>(*m, O, "lblTotalObiecte")->text(), QStringLiteral("0"));
-    QVERIFY(!control<QAction>(*m, O, "STERGE")->isEnabled());
+    QCOMPARE(control<QLabel>(*m, Palette, "lblTotalObiecte")->text(), QStringLiteral("0"));
+    QVERIFY(!control<QAction>(*m, Palette, "STERGE")->isEnabled());
 
     addText(*m, QStringLiteral("Total:"), QStringLiteral("eticheta"));
-    const QStringList before = sayLines(*m);
-    newSay(*m, [&](const Say &s) {
+    const QStringList before = programLines(*m).filter(QStringLiteral(" SAY "));
+    openNew<Say>(*m, [&](const Say &s) {
         s.variable()->click();
-        cancel(s);
+        cancelEditor(s.dlg, how);
     });
     QVERIFY(isSet(m->proiect().obiect(2).Liber));
     QVERIFY(!m->findChild<FrmTabelaDeLucru *>()->element("lblObiect2")->isVisible());
@@ -447,18 +285,16 @@ void TestFrmSay::cancelDiscardsOrRestores()
     QCOMPARE(m->findChild<FrmObiecte *>()->obiectSelectat(), 1);
 
     // An existing object gets back what the editor wrote through.
-    reopen(*m, 1, [&](const Say &s) {
+    reopen<Say>(*m, 1, [&](const Say &s) {
         s.variable()->click();
         QTest::keyClicks(s.name(), QStringLiteral("suma"));
         s.comment()->moveCursor(QTextCursor::End);
         QTest::keyClicks(s.comment(), QStringLiteral(" noua"));
-        QVERIFY(isSet(m->proiect().obiect(1).Variabila));
-        QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("eticheta noua"));
-        cancel(s);
+        cancelEditor(s.dlg, how);
     });
     QVERIFY(!isSet(m->proiect().obiect(1).Variabila));
     QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("eticheta"));
-    QCOMPARE(sayLines(*m), before);
+    QCOMPARE(programLines(*m).filter(QStringLiteral(" SAY ")), before);
 }
 
 QTEST_MAIN(TestFrmSay)
