@@ -22,3 +22,11 @@ void FormCopil::closeEvent(QCloseEvent *event)
     mesaj(this, QMessageBox::Warning, QStringLiteral("Inchidere abandonata"),
           QStringLiteral("Aceasta fereastra nu poate fi inchisa!"));
 }
+
+void FormCopil::formeazaPaleta(int latimeTwips, int inaltimeTwips)
+{
+    setFixedSize(twipsToPixels(latimeTwips), twipsToPixels(inaltimeTwips));
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+}

@@ -18,6 +18,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A palette: a fixed client area given in twips, and the small font
+    // its tightly placed controls are laid out for.
+    void formeazaPaleta(int latimeTwips, int inaltimeTwips);
 
 private:
     Sesiune &sesiune_;

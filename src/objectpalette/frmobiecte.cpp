@@ -81,10 +81,7 @@ QPixmap imaginePaleta()
 FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
     : FormCopil(sesiune, QStringLiteral("frmObiecte"), QStringLiteral("Obiecte"), parent)
 {
-    setFixedSize(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
+    formeazaPaleta(LatimeTwips, InaltimeTwips);
     construiesteControalele();
 
     // Opening: no selection, and no window yet to add objects to.

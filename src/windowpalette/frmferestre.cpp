@@ -40,10 +40,7 @@ QIcon iconAliniere(int coloana, int rand)
 FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
     : FormCopil(sesiune, QStringLiteral("frmFerestre"), QStringLiteral(" Ferestre"), parent)
 {
-    setFixedSize(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
+    formeazaPaleta(LatimeTwips, InaltimeTwips);
     construiesteControalele();
 
     // Opening, in its order: the three boxes from the settings, the schemes
