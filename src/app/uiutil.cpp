@@ -24,6 +24,12 @@ void faraButonImplicit(QWidget *form)
     }
 }
 
+void butonImplicit(QWidget *form, QPushButton *implicit)
+{
+    faraButonImplicit(form);
+    implicit->setDefault(true);
+}
+
 QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom, Qt::Alignment align)
 {
     auto *l = new QLabel(text, parent);

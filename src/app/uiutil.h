@@ -37,5 +37,11 @@ QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, con
 // Moves a window so that its frame is centred on its screen.
 void centreazaPeEcran(QWidget *w);
 
+class QPushButton;
+
 // Dialog buttons never answer Enter: none of the forms has a default button.
 void faraButonImplicit(QWidget *form);
+
+// Enter in the form presses implicit, and only while it is enabled: no other
+// button of the form takes Enter away from the box being typed in.
+void butonImplicit(QWidget *form, QPushButton *implicit);
