@@ -28,6 +28,20 @@ private:
     iconv_t cd_;
 };
 
+QString cuSedila(QString text)
+{
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0x0218: c = QChar(0x015E); break;
+        case 0x0219: c = QChar(0x015F); break;
+        case 0x021A: c = QChar(0x0162); break;
+        case 0x021B: c = QChar(0x0163); break;
+        default: break;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 namespace Cp1250 {
@@ -37,7 +51,7 @@ std::optional<QByteArray> encode(const QString &text, QString *badChar)
     Converter conv("WINDOWS-1250", "UTF-8");
     if (!conv.valid())
         return std::nullopt;
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = cuSedila(text).toUtf8();
     // One byte out per character in: the output never outgrows the input.
     QByteArray out(utf8.size() + 1, '\0');
     char *in = const_cast<char *>(utf8.constData());
