@@ -28,6 +28,11 @@ double medianMicros(std::vector<qint64> &nanos)
     return nanos.empty() ? 0 : double(nanos[nanos.size() / 2]) / 1000.0;
 }
 
+double worstMillis(const std::vector<qint64> &nanos)
+{
+    return nanos.empty() ? 0 : double(*std::max_element(nanos.begin(), nanos.end())) / 1e6;
+}
+
 void fillProject(Proiect &p)
 {
     for (int n = 1; n <= NumarFerestre; ++n) {
@@ -110,10 +115,11 @@ int main(int argc, char *argv[])
                 size.push_back(t.nsecsElapsed());
             }
         }
+        // A step must stay well under a frame while the user drags a bar: goal 8 ms at worst.
         out << "move a window of 60 objects one column, repaint included: median " << medianMicros(move)
-            << " us per step (" << move.size() << " steps)\n";
-        out << "resize that window, repaint included: median " << medianMicros(size) << " us per step ("
-            << size.size() << " steps)\n";
+            << " us, worst " << worstMillis(move) << " ms per step (" << move.size() << " steps; goal: worst under 8 ms)\n";
+        out << "resize that window, repaint included: median " << medianMicros(size) << " us, worst "
+            << worstMillis(size) << " ms per step (" << size.size() << " steps; goal: worst under 8 ms)\n";
     }
 
     Proiect p;
@@ -145,5 +151,6 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 100000; ++i)
         s = OptionsFile::decode(*OptionsFile::encode(s));
     out << "options record round trip: " << double(t.nsecsElapsed()) / 100000 << " ns\n";
+    out.flush();
     return 0;
 }
