@@ -96,69 +96,41 @@ private:
             add->click();
     }
 
-    // A few random edits of an editor's own controls.
+    // A random enabled, visible control of kind T of the dialog, or nullptr.
+    template <typename T> T *any(QDialog *dlg)
+    {
+        const QList<T *> all = dlg->findChildren<T *>();
+        T *c = all.isEmpty() ? nullptr : all.at(int(rng_.bounded(int(all.size()))));
+        return c && c->isEnabled() && c->isVisibleTo(dlg) ? c : nullptr;
+    }
+
+    // A few random edits of an editor's own controls; the closing buttons come last.
     void edit(QDialog *dlg)
     {
-        const int edits = int(rng_.bounded(6));
-        for (int i = 0; i < edits && dlg->isVisible(); ++i) {
+        for (int i = int(rng_.bounded(6)); i > 0 && dlg->isVisible(); --i) {
+            QAbstractButton *b = nullptr;
             switch (rng_.bounded(5)) {
-            case 0: {
-                const auto boxes = dlg->findChildren<QCheckBox *>();
-                if (!boxes.isEmpty()) {
-                    QCheckBox *b = boxes.at(int(rng_.bounded(int(boxes.size()))));
-                    if (b->isEnabled() && b->isVisibleTo(dlg))
-                        b->click();
-                }
+            case 0: b = any<QCheckBox>(dlg); break;
+            case 1: b = any<QRadioButton>(dlg); break;
+            case 2: b = any<QToolButton>(dlg); break;
+            case 3:
+                if (QPushButton *p = any<QPushButton>(dlg);
+                    p && p->objectName() != QLatin1String("cmdAplica") && p->objectName() != QLatin1String("cmdAnuleaza"))
+                    b = p;
                 break;
-            }
-            case 1: {
-                const auto options = dlg->findChildren<QRadioButton *>();
-                if (!options.isEmpty()) {
-                    QRadioButton *o = options.at(int(rng_.bounded(int(options.size()))));
-                    if (o->isEnabled() && o->isVisibleTo(dlg))
-                        o->click();
+            default:
+                if (QLineEdit *e = any<QLineEdit>(dlg)) {
+                    static const char alphabet[] = "abcXYZ_19 ;'-[";
+                    QString text;
+                    for (int k = int(rng_.bounded(1, 12)); k > 0; --k)
+                        text += QLatin1Char(alphabet[rng_.bounded(int(sizeof alphabet - 1))]);
+                    if (rng_.bounded(3) == 0)
+                        e->clear();
+                    QTest::keyClicks(e, text);
                 }
-                break;
             }
-            case 2: {
-                const auto edits = dlg->findChildren<QLineEdit *>();
-                if (!edits.isEmpty()) {
-                    QLineEdit *e = edits.at(int(rng_.bounded(int(edits.size()))));
-                    if (e->isEnabled() && e->isVisibleTo(dlg)) {
-                        static const char alphabet[] = "abcXYZ_19 ;'-";
-                        QString text;
-                        for (int k = int(rng_.bounded(1, 12)); k > 0; --k)
-                            text += QLatin1Char(alphabet[rng_.bounded(int(sizeof alphabet - 1))]);
-                        if (rng_.bounded(3) == 0)
-                            e->clear();
-                        QTest::keyClicks(e, text);
-                    }
-                }
-                break;
-            }
-            case 3: {
-                const auto arrows = dlg->findChildren<QToolButton *>();
-                if (!arrows.isEmpty()) {
-                    QToolButton *a = arrows.at(int(rng_.bounded(int(arrows.size()))));
-                    if (a->isEnabled() && a->isVisibleTo(dlg))
-                        a->click();
-                }
-                break;
-            }
-            default: {
-                // Other buttons of the editor (">>", "<<", "Reset", ...), never
-                // the closing ones: those come last.
-                const auto buttons = dlg->findChildren<QPushButton *>();
-                if (!buttons.isEmpty()) {
-                    QPushButton *b = buttons.at(int(rng_.bounded(int(buttons.size()))));
-                    const QString n = b->objectName();
-                    if (b->isEnabled() && b->isVisibleTo(dlg) && n != QLatin1String("cmdAplica")
-                        && n != QLatin1String("cmdAnuleaza"))
-                        b->click();
-                }
-                break;
-            }
-            }
+            if (b)
+                b->click();
         }
     }
 
@@ -349,6 +321,22 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             QVERIFY2(label->caption() == o.TextAfisat, qPrintable(where + QStringLiteral(" caption %1").arg(k)));
         }
         QVERIFY2(int(listed.size()) == lstObiecte->count(), qPrintable(where));
+
+        // The palettes' bars show the active window and the selected object.
+        auto shows = [&](QWidget *form, const char *bar, int value) {
+            return form->findChild<QScrollBar *>(QLatin1String(bar))->value() == value;
+        };
+        if (active > 0) {
+            const Fereastra &f = p.fereastra(active);
+            QVERIFY2(shows(ferestre, "hsbOrizontala", f.Orizontala) && shows(ferestre, "hsbVerticala", f.Verticala)
+                         && shows(ferestre, "hsbInaltime", f.Inaltime),
+                     qPrintable(where + QStringLiteral(" window bars")));
+        }
+        if (QListWidgetItem *item = lstObiecte->currentItem()) {
+            const Obiect &o = p.obiect(item->data(Qt::UserRole).toInt());
+            QVERIFY2(shows(obiecte, "hsbOrizontala", o.Coloana) && shows(obiecte, "hsbVerticala", o.Rand),
+                     qPrintable(where + QStringLiteral(" object bars")));
+        }
         mostWindows = std::max(mostWindows, used);
         int objects = 0;
         for (int k = 1; k <= NumarObiecte; ++k)
