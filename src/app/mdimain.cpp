@@ -1,5 +1,6 @@
 #include "mdimain.h"
 
+#include "app/document.h"
 #include "app/frmcod.h"
 #include "app/frmdespre.h"
 #include "app/frmsetari.h"
@@ -71,23 +72,30 @@ MdiMain::MdiMain(QWidget *parent) : QMainWindow(parent)
     const Setari &s = sesiune_.proiect.setari;
     dimensiuneLaAsezare_ = frameGeometry().size();
 
-    sesiune_.tabela = new FrmTabelaDeLucru(sesiune_);
-    subTabela_ = adaugaFormCopil(sesiune_.tabela);
+    auto *tabela = new FrmTabelaDeLucru(sesiune_);
+    sesiune_.tabela = tabela;
+    subTabela_ = adaugaFormCopil(tabela);
     aseazaFereastra(subTabela_, s.PozitieTabela, Pozitie{0, 0});
 
-    sesiune_.ferestre = new FrmFerestre(sesiune_);
-    subFerestre_ = adaugaFormCopil(sesiune_.ferestre);
+    auto *ferestre = new FrmFerestre(sesiune_);
+    sesiune_.ferestre = ferestre;
+    subFerestre_ = adaugaFormCopil(ferestre);
     aseazaFereastra(subFerestre_, s.PozitieFerestre, pozitieImplicitaFerestre());
 
-    sesiune_.obiecte = new FrmObiecte(sesiune_);
-    subObiecte_ = adaugaFormCopil(sesiune_.obiecte);
+    auto *obiecte = new FrmObiecte(sesiune_);
+    sesiune_.obiecte = obiecte;
+    subObiecte_ = adaugaFormCopil(obiecte);
     aseazaFereastra(subObiecte_, s.PozitieObiecte, pozitieImplicitaObiecte());
+
+    sesiune_.document = new Document(sesiune_, this);
 }
 
 MdiMain::~MdiMain()
 {
     // The forms hold a reference to the session: they go first.
     sesiune_.mdiSeInchide = true;
+    delete sesiune_.document;
+    sesiune_.document = nullptr;
     delete mdiArea_;
     mdiArea_ = nullptr;
     sesiune_.tabela = nullptr;
@@ -146,9 +154,9 @@ void MdiMain::creeazaMeniuri()
         p.action->setShortcut(p.tasta);
         p.action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    connect(tabela, &QAction::triggered, this, [this] { activeaza(sesiune_.tabela); });
-    connect(obiecte, &QAction::triggered, this, [this] { activeaza(sesiune_.obiecte); });
-    connect(ferestre, &QAction::triggered, this, [this] { activeaza(sesiune_.ferestre); });
+    connect(tabela, &QAction::triggered, this, [this] { activeaza(subTabela_->widget()); });
+    connect(obiecte, &QAction::triggered, this, [this] { activeaza(subObiecte_->widget()); });
+    connect(ferestre, &QAction::triggered, this, [this] { activeaza(subFerestre_->widget()); });
 
     QMenu *despre = meniu("mnuDespre", QStringLiteral("Despre..."));
     comanda(despre, "mnuDespreSirolant", QStringLiteral("Sirolant"), {}, &MdiMain::mnuDespreSirolant_Click);

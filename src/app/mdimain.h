@@ -22,6 +22,7 @@ public:
 
     Sesiune &sesiune() { return sesiune_; }
     Proiect &proiect() { return sesiune_.proiect; }
+    Document &document() { return *sesiune_.document; }
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // The sub-window that wraps one of the three child forms.

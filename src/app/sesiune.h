@@ -1,22 +1,21 @@
 #pragma once
 
+#include "app/interfete.h"
 #include "model/project.h"
 
 class MdiMain;
-class FrmTabelaDeLucru;
-class FrmFerestre;
-class FrmObiecte;
+class Document;
 
-// One design session: the project model plus the three child forms, which
-// call each other (drawing, the active window, the object list). Owned by
-// the main window; passed to the forms at construction. Nothing of it is
-// global.
+// One design session: the project model plus the three child forms, each
+// seen by the others only through its interface. Owned by the main window;
+// passed to the forms at construction. Nothing of it is global.
 struct Sesiune {
     Proiect proiect;
     MdiMain *mdiMain = nullptr;
-    FrmTabelaDeLucru *tabela = nullptr;
-    FrmFerestre *ferestre = nullptr;
-    FrmObiecte *obiecte = nullptr;
+    ITabelaDeLucru *tabela = nullptr;
+    IPaletaFerestre *ferestre = nullptr;
+    IPaletaObiecte *obiecte = nullptr;
+    Document *document = nullptr;
     // Set while the main window closes, so the child forms let themselves go.
     bool mdiSeInchide = false;
 };

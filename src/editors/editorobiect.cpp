@@ -2,9 +2,6 @@
 
 #include "app/sesiune.h"
 #include "app/uiutil.h"
-#include "objectpalette/frmobiecte.h"
-#include "windowpalette/frmferestre.h"
-#include "worktable/frmtabeladelucru.h"
 
 EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent)
     : QDialog(parent), sesiune_(sesiune)

@@ -4,7 +4,6 @@
 #include "app/uiutil.h"
 #include "codegen/generator.h"
 #include "editors/updown.h"
-#include "objectpalette/frmobiecte.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -24,6 +24,9 @@ struct Fereastra {
     QString Titlu;
     quint8 SchemaCulori = 0;
     Flag Patrata = FlagFalse;
+
+    bool operator==(const Fereastra &o) const;
+    bool operator!=(const Fereastra &o) const { return !(*this == o); }
 };
 
 struct Obiect {
@@ -59,6 +62,9 @@ struct Obiect {
     Flag FunctionStiintific = FlagFalse;
     Flag FunctionMoneda = FlagFalse;
     Flag FunctionD = FlagFalse;
+
+    bool operator==(const Obiect &o) const;
+    bool operator!=(const Obiect &o) const { return !(*this == o); }
 };
 
 // Left and top of a child window in twips. Kept wider than the file's 16 bits

@@ -4,8 +4,6 @@
 #include "app/imagineclic.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
-#include "objectpalette/frmobiecte.h"
-#include "worktable/frmtabeladelucru.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -82,9 +80,8 @@ FrmCulori::FrmCulori(Sesiune &sesiune, Tip tip, QWidget *parent)
     faraButonImplicit(this);
 
     // The colour shown in the palette comes preselected when this picker has it.
-    if (FrmObiecte *paleta = sesiune_.obiecte) {
-        const Culoare actuala =
-            (tip == Tip::Cerneala ? paleta->swatchCerneala() : paleta->swatchFundal())->culoare();
+    if (IPaletaObiecte *paleta = sesiune_.obiecte) {
+        const Culoare actuala = paleta->culoareAfisata(tip == Tip::Cerneala);
         for (const Mostra &m : lista) {
             if (m.valoare == actuala) {
                 alege(m);
@@ -103,7 +100,7 @@ void FrmCulori::alege(const Mostra &m)
 
 void FrmCulori::modifica()
 {
-    FrmObiecte *paleta = sesiune_.obiecte;
+    IPaletaObiecte *paleta = sesiune_.obiecte;
     const int n = paleta ? paleta->obiectSelectat() : -1;
     if (Proiect::numarObiectValid(n)) {
         Obiect &o = sesiune_.proiect.obiect(n);

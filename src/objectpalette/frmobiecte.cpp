@@ -9,8 +9,6 @@
 #include "editors/frmsay.h"
 #include "model/rounding.h"
 #include "objectpalette/frmculori.h"
-#include "windowpalette/frmferestre.h"
-#include "worktable/frmtabeladelucru.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -224,6 +222,52 @@ void FrmObiecte::deseneaza(int n)
         sesiune().tabela->DeseneazaObiect(n);
 }
 
+Culoare FrmObiecte::culoareAfisata(bool cerneala) const
+{
+    return (cerneala ? shpCerneala_ : shpFundal_)->culoare();
+}
+
+QList<int> FrmObiecte::ordineLista() const
+{
+    QList<int> ordine;
+    for (int i = 0; i < lstObiecte_->count(); ++i)
+        ordine.append(lstObiecte_->item(i)->data(Qt::UserRole).toInt());
+    return ordine;
+}
+
+void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
+{
+    const QList<QObject *> controale{lstObiecte_, chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
+    for (QObject *c : controale)
+        c->blockSignals(true);
+    lstObiecte_->clear();
+    for (int k : ordine) {
+        if (!Proiect::numarObiectValid(k))
+            continue;
+        auto *item = new QListWidgetItem(textLinie(sesiune().proiect.obiect(k), k), lstObiecte_);
+        item->setData(Qt::UserRole, k);
+    }
+    lstObiecte_->setCurrentRow(int(ordine.indexOf(selectat)));
+    const int n = obiectSelectat();
+    if (Proiect::numarObiectValid(n)) {
+        const Obiect &o = sesiune().proiect.obiect(n);
+        shpCerneala_->setCuloare(o.CuloareCerneala);
+        shpFundal_->setCuloare(o.CuloareFundal);
+        hsbOrizontala_->setValue(o.Coloana);
+        hsbVerticala_->setValue(o.Rand);
+        chkCulorileFerestrei_->setChecked(isSet(o.CulorileFerestrei));
+    }
+    for (QObject *c : controale)
+        c->blockSignals(false);
+    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
+    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
+    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
+    activeazaAdaugarea(sesiune().ferestre && sesiune().ferestre->fereastraActiva() > 0);
+    StareFaraObiectSelectat();
+    if (Proiect::numarObiectValid(n))
+        StareObiectSelectat();
+}
+
 void FrmObiecte::activeazaAdaugarea(bool on)
 {
     for (QAction *a : {actSay_, actGet_, actButon_})
@@ -274,8 +318,8 @@ void FrmObiecte::creeazaObiect(const QString &tip)
     } else {
         o.Variabila = FlagFalse;
         o.CulorileFerestrei = FlagTrue;
-        o.CuloareFundal = sesiune().ferestre->swatchFundal()->culoare();
-        o.CuloareCerneala = sesiune().ferestre->swatchCerneala()->culoare();
+        o.CuloareFundal = sesiune().ferestre->culoareFundal();
+        o.CuloareCerneala = sesiune().ferestre->culoareCerneala();
         o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
         linie = tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
                                             : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);

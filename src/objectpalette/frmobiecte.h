@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/formcopil.h"
+#include "app/interfete.h"
 #include "model/project.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ class ImagineClic;
 
 // The object palette: the objects of the active window; the selected
 // object is the item data of the selected line of lstObiecte.
-class FrmObiecte : public FormCopil
+class FrmObiecte : public FormCopil, public IPaletaObiecte
 {
     Q_OBJECT
 
@@ -27,27 +28,24 @@ public:
 
     explicit FrmObiecte(Sesiune &sesiune, QWidget *parent = nullptr);
 
-    // The selected object, or -1 when no line is selected.
-    int obiectSelectat() const;
+    int obiectSelectat() const override;
+    void ActualizeazaListaObiecte() override;
+    void AfiseazaObiectInPaleta(int n) override;
+    void StareFaraFerestre() override;
+    void CentreazaOrizontal() override;
+    void CentreazaVertical() override;
+    void activeazaAdaugarea(bool on) override;
+    void anuleazaObiectNou() override;
+    Culoare culoareAfisata(bool cerneala) const override;
+    QList<int> ordineLista() const override;
+    void reafiseaza(const QList<int> &ordine, int selectat) override;
 
-    void ActualizeazaListaObiecte();
-    void AfiseazaObiectInPaleta(int n);
     void StareObiectSelectat();
     void StareFaraObiectSelectat();
-    void StareFaraFerestre();
-    void CentreazaOrizontal();
-    void CentreazaVertical();
-
-    // The window palette enables the add buttons when it creates a window.
-    void activeazaAdaugarea(bool on);
-    // An editor's Cancel of a brand-new object: free it, drop its line.
-    void anuleazaObiectNou();
 
     // The line text of object n as the rebuilt list shows it.
     static QString textLinie(const Obiect &o, int n);
 
-    CuloareForma *swatchCerneala() const { return shpCerneala_; }
-    CuloareForma *swatchFundal() const { return shpFundal_; }
 
 private:
     void construiesteControalele();

@@ -5,8 +5,6 @@
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "model/rounding.h"
-#include "objectpalette/frmobiecte.h"
-#include "worktable/frmtabeladelucru.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -361,7 +359,7 @@ void FrmFerestre::cmbSchemaCulori_Click()
     deseneaza(n);
     ActualizeazaCuloriObiecte(n);
     DeseneazaObiecteleFerestreiActive();
-    if (FrmObiecte *obiecte = sesiune().obiecte) {
+    if (IPaletaObiecte *obiecte = sesiune().obiecte) {
         const int k = obiecte->obiectSelectat();
         if (k > 0)
             obiecte->AfiseazaObiectInPaleta(k);
@@ -562,6 +560,79 @@ void FrmFerestre::StergeFereastra(int n)
         return;
     }
     selecteazaFereastra(0);
+}
+
+void FrmFerestre::selecteazaFereastraNumar(int n)
+{
+    // By item data: lines stand in creation order, not in window order.
+    const int linie = cmbFereastra_->findData(n, Qt::UserRole);
+    if (linie >= 0)
+        cmbFereastra_->setCurrentIndex(linie);
+}
+
+Culoare FrmFerestre::culoareFundal() const
+{
+    return shpFundal_->culoare();
+}
+
+Culoare FrmFerestre::culoareCerneala() const
+{
+    return shpCerneala_->culoare();
+}
+
+QList<LinieFereastra> FrmFerestre::liniiLista() const
+{
+    QList<LinieFereastra> linii;
+    for (int i = 0; i < cmbFereastra_->count(); ++i)
+        linii.append({cmbFereastra_->itemData(i, Qt::UserRole).toInt(), cmbFereastra_->itemText(i)});
+    return linii;
+}
+
+void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
+{
+    const QList<QObject *> controale{cmbFereastra_, txtTitlu_,    cmbSchema_,     chkUmbra_,     chkMentineUmbra_,
+                                     chkPatrata_,   hsbLatime_,   hsbInaltime_,   hsbOrizontala_, hsbVerticala_};
+    for (QObject *c : controale)
+        c->blockSignals(true);
+    cmbFereastra_->clear();
+    for (const LinieFereastra &l : linii)
+        cmbFereastra_->addItem(l.text, l.fereastra);
+    cmbFereastra_->setCurrentIndex(linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
+    const int n = fereastraActiva();
+    if (Proiect::numarFereastraValid(n)) {
+        const Fereastra &f = sesiune().proiect.fereastra(n);
+        shpCerneala_->setCuloare(f.CuloareCerneala);
+        shpFundal_->setCuloare(f.CuloareFundal);
+        shpChenar_->setCuloare(f.CuloareChenar);
+        txtTitlu_->setText(f.Titlu);
+        if (const int linie = cmbSchema_->findData(int(f.SchemaCulori), Qt::UserRole); linie >= 0)
+            cmbSchema_->setCurrentIndex(linie);
+        chkPatrata_->setChecked(isSet(f.Patrata));
+        chkUmbra_->setChecked(isSet(f.Umbra));
+        hsbInaltime_->setValue(f.Inaltime);
+        hsbLatime_->setValue(f.Latime);
+        hsbOrizontala_->setValue(f.Orizontala);
+        hsbVerticala_->setValue(f.Verticala);
+    }
+    // As the shadow box's own handler leaves it.
+    chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
+    if (!chkUmbra_->isChecked())
+        chkMentineUmbra_->setChecked(false);
+    for (QObject *c : controale)
+        c->blockSignals(false);
+    lblInaltime_->setText(QString::number(hsbInaltime_->value()));
+    lblLatime_->setText(QString::number(hsbLatime_->value()));
+    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
+    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
+    if (n < 1) {
+        stareFaraFerestre();
+        return;
+    }
+    activeazaGeometria(true);
+    cmbFereastra_->setEnabled(true);
+    txtTitlu_->setEnabled(true);
+    actSterge_->setEnabled(true);
+    actCod_->setEnabled(true);
 }
 
 void FrmFerestre::stareFaraFerestre()

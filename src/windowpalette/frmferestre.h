@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/formcopil.h"
+#include "app/interfete.h"
 
 class QAction;
 class QCheckBox;
@@ -15,7 +16,7 @@ class CuloareForma;
 // The window palette: the windows of the design, the active window (the
 // item data of the selected line of cmbFereastra), its title, colour
 // scheme, shadow, square flag, position and size.
-class FrmFerestre : public FormCopil
+class FrmFerestre : public FormCopil, public IPaletaFerestre
 {
     Q_OBJECT
 
@@ -25,19 +26,18 @@ public:
 
     explicit FrmFerestre(Sesiune &sesiune, QWidget *parent = nullptr);
 
-    // The active window, or -1 when the window list is empty.
-    int fereastraActiva() const;
+    int fereastraActiva() const override;
+    void selecteazaFereastraNumar(int n) override;
+    void DeseneazaObiecteleFerestreiActive() override;
+    Culoare culoareFundal() const override;
+    Culoare culoareCerneala() const override;
+    void stareFaraFerestre() override;
+    QList<LinieFereastra> liniiLista() const override;
+    void reafiseaza(const QList<LinieFereastra> &linii, int activa) override;
 
     void AfiseazaFereastraInPaleta(int n);
     void StergeFereastra(int n);
-    void DeseneazaObiecteleFerestreiActive();
 
-    // The window-palette side of the object palette's no-window state.
-    void stareFaraFerestre();
-
-    CuloareForma *swatchFundal() const { return shpFundal_; }
-    CuloareForma *swatchCerneala() const { return shpCerneala_; }
-    CuloareForma *swatchChenar() const { return shpChenar_; }
 
 private:
     void construiesteControalele();

@@ -4,10 +4,7 @@
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "elementtabela.h"
-#include "objectpalette/frmobiecte.h"
-#include "windowpalette/frmferestre.h"
 
-#include <QComboBox>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QPainter>
@@ -160,6 +157,21 @@ void FrmTabelaDeLucru::DeseneazaFereastra(int n)
 
 void FrmTabelaDeLucru::DeseneazaObiect(int n)
 {
+    deseneazaObiectIn(n, sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1);
+}
+
+void FrmTabelaDeLucru::redeseneazaTot()
+{
+    for (int n = 1; n <= NumarFerestre; ++n)
+        DeseneazaFereastra(n);
+    for (int n = 1; n <= NumarObiecte; ++n)
+        deseneazaObiectIn(n, sesiune().proiect.obiect(n).Fereastra);
+}
+
+// An object's label is placed in window a; a label whose window is not a
+// valid one keeps its place.
+void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
+{
     if (!Proiect::numarObiectValid(n))
         return;
     const Obiect &o = sesiune().proiect.obiect(n);
@@ -169,7 +181,6 @@ void FrmTabelaDeLucru::DeseneazaObiect(int n)
         return;
     }
     eticheta->setVisible(true);
-    const int a = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
     if (Proiect::numarFereastraValid(a)) {
         const Fereastra &f = sesiune().proiect.fereastra(a);
         eticheta->setPos((f.Orizontala + o.Coloana + 1) * CelulaLatime,
@@ -184,21 +195,13 @@ void FrmTabelaDeLucru::DeseneazaObiect(int n)
 
 void FrmTabelaDeLucru::clicFereastra(int n)
 {
-    FrmFerestre *paleta = sesiune().ferestre;
-    if (!paleta)
-        return;
-    QComboBox *lista = paleta->findChild<QComboBox *>(QStringLiteral("cmbFereastra"));
-    if (!lista)
-        return;
-    // By item data: lines stand in creation order, not in window order.
-    const int linie = lista->findData(n, Qt::UserRole);
-    if (linie >= 0)
-        lista->setCurrentIndex(linie);
+    if (sesiune().ferestre)
+        sesiune().ferestre->selecteazaFereastraNumar(n);
 }
 
 void FrmTabelaDeLucru::dubluClicObiect()
 {
-    FrmObiecte *paleta = sesiune().obiecte;
+    IPaletaObiecte *paleta = sesiune().obiecte;
     if (!paleta)
         return;
     if (isSet(sesiune().proiect.setari.CentrazaObiectulOrizontal))

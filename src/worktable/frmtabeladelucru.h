@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/formcopil.h"
+#include "app/interfete.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ class ElementTabela;
 // The work table: the simulated 80 x 25 character screen. A view of the
 // window and object records; it keeps no data of its own and redraws only
 // what a caller says has changed.
-class FrmTabelaDeLucru : public FormCopil
+class FrmTabelaDeLucru : public FormCopil, public ITabelaDeLucru
 {
     Q_OBJECT
 
@@ -28,10 +29,11 @@ public:
 
     // Brings window n's four elements in line with its record; nothing for
     // n outside 1..5.
-    void DeseneazaFereastra(int n);
+    void DeseneazaFereastra(int n) override;
     // Brings object n's label in line with its record, positioned in the
     // active window.
-    void DeseneazaObiect(int n);
+    void DeseneazaObiect(int n) override;
+    void redeseneazaTot() override;
 
     QGraphicsView *vedere() const { return vedere_; }
     QGraphicsScene *scena() const { return scena_; }
@@ -43,6 +45,7 @@ public:
     static QPixmap imagineMarcaj();
 
 private:
+    void deseneazaObiectIn(int n, int fereastra);
     void clicFereastra(int n);
     void dubluClicObiect();
 

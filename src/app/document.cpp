@@ -1,0 +1,187 @@
+#include "document.h"
+
+#include "app/sesiune.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+bool evenimentDeIntrare(const QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    case QEvent::MouseMove:
+        // A move with no button held changes nothing; a drag does.
+        return static_cast<const QMouseEvent *>(e)->buttons() != Qt::NoButton;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Schimbare compara(const StareProiect &inainte, const StareProiect &dupa)
+{
+    Schimbare s;
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        const Fereastra &a = inainte.ferestre[std::size_t(n)], &b = dupa.ferestre[std::size_t(n)];
+        if (!(isSet(a.Libera) && isSet(b.Libera)) && a != b)
+            s.ferestre.append(n);
+    }
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        const Obiect &a = inainte.obiecte[std::size_t(n)], &b = dupa.obiecte[std::size_t(n)];
+        if (!(isSet(a.Liber) && isSet(b.Liber)) && a != b)
+            s.obiecte.append(n);
+    }
+    s.inainte = inainte;
+    s.dupa = dupa;
+    return s;
+}
+
+Document::Document(Sesiune &sesiune, QObject *parent) : QObject(parent), sesiune_(sesiune)
+{
+    inainte_ = stare();
+    qApp->installEventFilter(this);
+}
+
+StareProiect Document::stare() const
+{
+    StareProiect s;
+    s.ferestre = sesiune_.proiect.Ferestre;
+    s.obiecte = sesiune_.proiect.Obiecte;
+    if (sesiune_.ferestre) {
+        s.liniiFerestre = sesiune_.ferestre->liniiLista();
+        s.fereastraActiva = sesiune_.ferestre->fereastraActiva();
+    }
+    if (sesiune_.obiecte) {
+        s.ordineObiecte = sesiune_.obiecte->ordineLista();
+        s.obiectSelectat = sesiune_.obiecte->obiectSelectat();
+    }
+    return s;
+}
+
+void Document::restaureaza(const StareProiect &stare)
+{
+    Proiect &p = sesiune_.proiect;
+    p.Ferestre = stare.ferestre;
+    p.Obiecte = stare.obiecte;
+    // The window palette first: the object list and the drawing depend on
+    // the active window.
+    if (sesiune_.ferestre)
+        sesiune_.ferestre->reafiseaza(stare.liniiFerestre, stare.fereastraActiva);
+    if (sesiune_.obiecte)
+        sesiune_.obiecte->reafiseaza(stare.ordineObiecte, stare.obiectSelectat);
+    if (sesiune_.tabela)
+        sesiune_.tabela->redeseneazaTot();
+    // A gesture under way (the undo command itself) starts from here.
+    inainte_ = this->stare();
+    emit restaurat();
+}
+
+void Document::incepeGest()
+{
+    if (!inGest())
+        deschide();
+    ++adancime_;
+}
+
+void Document::terminaGest()
+{
+    if (adancime_ > 0 && --adancime_ == 0 && !gestEveniment_)
+        inchide();
+}
+
+void Document::verifica()
+{
+    if (gestEveniment_ && !dialogDeschisInGest()) {
+        gestEveniment_ = false;
+        if (adancime_ == 0)
+            inchide();
+    } else if (!inGest()) {
+        inchide();
+    }
+}
+
+void Document::deschide()
+{
+    // Changes made outside any gesture are reported on their own first.
+    inchide();
+}
+
+void Document::inchide()
+{
+    StareProiect dupa = stare();
+    Schimbare s = compara(inainte_, dupa);
+    inainte_ = std::move(dupa);
+    if (!s.goala())
+        emit schimbat(s);
+}
+
+bool Document::dialogDeschisInGest() const
+{
+    if (QWidget *popup = QApplication::activePopupWidget(); popup && popup != popupLaInceput_)
+        return true;
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    for (const QPointer<QWidget> &w : modaleLaInceput_) {
+        if (w == modal)
+            return false;
+    }
+    return true;
+}
+
+void Document::verificaSfarsitEveniment()
+{
+    verificarePlanificata_ = false;
+    if (!gestEveniment_)
+        return;
+    if (dialogDeschisInGest()) {
+        // The gesture's dispatch runs on inside a dialog's own loop.
+        verificarePlanificata_ = true;
+        QTimer::singleShot(30, this, &Document::verificaSfarsitEveniment);
+        return;
+    }
+    gestEveniment_ = false;
+    if (adancime_ == 0)
+        inchide();
+}
+
+bool Document::eventFilter(QObject *obj, QEvent *event)
+{
+    if (!gestEveniment_ && evenimentDeIntrare(event)) {
+        if (adancime_ == 0)
+            deschide();
+        gestEveniment_ = true;
+        modaleLaInceput_.clear();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->isModal())
+                modaleLaInceput_.append(w);
+        }
+        popupLaInceput_ = QApplication::activePopupWidget();
+        // Runs once control is back in an event loop, when the event's
+        // dispatch (and every chain it ran) is over.
+        if (!verificarePlanificata_) {
+            verificarePlanificata_ = true;
+            QMetaObject::invokeMethod(this, &Document::verificaSfarsitEveniment, Qt::QueuedConnection);
+        }
+    }
+    return QObject::eventFilter(obj, event);
+}
