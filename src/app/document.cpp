@@ -166,9 +166,9 @@ void Document::verificaSfarsitEveniment()
 
 bool Document::eventFilter(QObject *obj, QEvent *event)
 {
-    if (!gestEveniment_ && evenimentDeIntrare(event)) {
-        if (adancime_ == 0)
-            deschide();
+    // Input inside a bracketed gesture belongs to it.
+    if (!gestEveniment_ && adancime_ == 0 && evenimentDeIntrare(event)) {
+        deschide();
         gestEveniment_ = true;
         modaleLaInceput_.clear();
         for (QWidget *w : QApplication::topLevelWidgets()) {

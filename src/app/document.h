@@ -4,6 +4,7 @@
 #include "model/project.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QPointer>
 
@@ -32,6 +33,7 @@ struct Schimbare {
     StareProiect dupa;
     bool goala() const { return ferestre.isEmpty() && obiecte.isEmpty(); }
 };
+Q_DECLARE_METATYPE(Schimbare)
 
 // The slots whose records differ between two states. A slot free in both
 // counts as unchanged, whatever its stale fields hold.

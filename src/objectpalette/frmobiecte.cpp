@@ -264,8 +264,14 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
     lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
     activeazaAdaugarea(sesiune().ferestre && sesiune().ferestre->fereastraActiva() > 0);
     StareFaraObiectSelectat();
-    if (Proiect::numarObiectValid(n))
+    if (Proiect::numarObiectValid(n)) {
+        // As a click on the line leaves them.
+        const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
+        for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
+                                                           lblCerneala_, lblFundal_})
+            w->setEnabled(say);
         StareObiectSelectat();
+    }
 }
 
 void FrmObiecte::activeazaAdaugarea(bool on)

@@ -1,6 +1,7 @@
 // Thousands of random user actions on the whole program, checking after each
 // one that the work table, the palettes and the generated program agree with
 // the design records. The seed is printed with any failure.
+#include "app/document.h"
 #include "app/mdimain.h"
 #include "codegen/generator.h"
 #include "objectpalette/frmobiecte.h"
@@ -12,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QLabel>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,8 +25,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QSignalSpy>
 #include <QtTest>
 
+#include <optional>
 #include <set>
 
 namespace {
@@ -138,6 +143,99 @@ private:
     QTimer timer_;
 };
 
+// What the work table and both palettes show, as text: every element, and
+// every named control's state. Values that history alone decides (a disabled
+// control's, the palette option "Mentine umbra", the width bar after a title
+// widened the window) are left out.
+QStringList whatIsShown(MdiMain &m)
+{
+    QStringList shown;
+    const Proiect &p = m.proiect();
+    auto *ferestre = m.findChild<FrmFerestre *>();
+    const int active = ferestre->fereastraActiva();
+    for (QGraphicsItem *item : m.findChild<FrmTabelaDeLucru *>()->scena()->items(Qt::AscendingOrder)) {
+        QString line = item->data(0).toString() + (item->isVisible() ? QStringLiteral(" visible ") : QStringLiteral(" hidden "));
+        if (item->isVisible()) {
+            line += QStringLiteral("%1,%2").arg(item->pos().x()).arg(item->pos().y());
+            if (auto *r = dynamic_cast<QGraphicsRectItem *>(item))
+                line += QStringLiteral(" %1x%2 %3 %4").arg(r->rect().width()).arg(r->rect().height()).arg(r->brush().color().name(), r->pen().color().name());
+            if (auto *e = dynamic_cast<ElementTabela *>(item))
+                line += QLatin1Char(' ') + e->caption() + QLatin1Char(' ') + e->toolTip();
+        }
+        shown << line;
+    }
+    for (QWidget *form : {static_cast<QWidget *>(ferestre), static_cast<QWidget *>(m.findChild<FrmObiecte *>())}) {
+        for (QObject *c : form->findChildren<QObject *>()) {
+            const QString name = form->objectName() + QLatin1Char('.') + c->objectName();
+            // With no window the window palette's boxes, scheme and swatches are its
+            // working copy for the next window; with no object selected the colour
+            // labels keep the state the last selection left.
+            static const QRegularExpression history(QStringLiteral("^frmFerestre\\.(chk|cmbSchema|shp)|^frmObiecte\\.(lbl(Cerneala|Fundal)$|shp)"));
+            const bool selection = name.startsWith(QLatin1String("frmFerestre")) ? active > 0 : m.findChild<FrmObiecte *>()->obiectSelectat() > 0;
+            if (c->objectName().isEmpty() || (!selection && history.match(name).hasMatch()))
+                continue;
+            if (auto *a = qobject_cast<QAction *>(c)) {
+                shown << name + (a->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
+                continue;
+            }
+            auto *w = qobject_cast<QWidget *>(c);
+            if (!w)
+                continue;
+            shown << name + (w->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
+            const bool widthShown = active < 1 || ferestre->findChild<QScrollBar *>(QStringLiteral("hsbLatime"))->value() == p.fereastra(active).Latime;
+            if (!w->isEnabled() || name == QLatin1String("frmFerestre.chkMentineUmbra")
+                || (!widthShown && (name == QLatin1String("frmFerestre.hsbLatime") || name == QLatin1String("frmFerestre.lblLatime"))))
+                continue;
+            if (auto *b = qobject_cast<QScrollBar *>(w))
+                shown << name + QLatin1Char('=') + QString::number(b->value());
+            else if (auto *l = qobject_cast<QLabel *>(w))
+                shown << name + QLatin1Char('=') + l->text();
+            else if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->isCheckable())
+                shown << name + QLatin1Char('=') + QString::number(b->isChecked());
+            else if (auto *e = qobject_cast<QLineEdit *>(w))
+                shown << name + QLatin1Char('=') + e->text();
+            else if (auto *cb = qobject_cast<QComboBox *>(w)) {
+                for (int i = 0; i < cb->count(); ++i)
+                    shown << name + QStringLiteral("[%1]=%2 %3").arg(i).arg(cb->itemText(i)).arg(cb->itemData(i).toInt());
+                shown << name + QStringLiteral(" current ") + QString::number(cb->currentIndex());
+            } else if (auto *lw = qobject_cast<QListWidget *>(w)) {
+                for (int i = 0; i < lw->count(); ++i)
+                    shown << name + QStringLiteral("[%1]=%2 %3").arg(i).arg(lw->item(i)->text()).arg(lw->item(i)->data(Qt::UserRole).toInt());
+                shown << name + QStringLiteral(" current ") + QString::number(lw->currentRow());
+            } else if (w->property("color").isValid())
+                shown << name + QLatin1Char('=') + w->property("color").value<QColor>().name();
+        }
+    }
+    return shown;
+}
+
+// The names whose records differ, free names on both sides left out.
+QString changedSlots(const Proiect &before, const Proiect &after)
+{
+    QStringList names;
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        const Fereastra &a = before.fereastra(n), &b = after.fereastra(n);
+        if (!(isSet(a.Libera) && isSet(b.Libera)) && !(a == b))
+            names << QStringLiteral("F%1").arg(n);
+    }
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        const Obiect &a = before.obiect(n), &b = after.obiect(n);
+        if (!(isSet(a.Liber) && isSet(b.Liber)) && !(a == b))
+            names << QStringLiteral("O%1").arg(n);
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+QString reported(const Schimbare &s)
+{
+    QStringList names;
+    for (int n : s.ferestre)
+        names << QStringLiteral("F%1").arg(n);
+    for (int n : s.obiecte)
+        names << QStringLiteral("O%1").arg(n);
+    return names.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 class TestRandomised : public QObject
@@ -193,11 +291,26 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     };
 
     Proiect &p = m->proiect();
-    int mostWindows = 0, mostObjects = 0;
+    Document &doc = m->document();
+    QSignalSpy reports(&doc, &Document::schimbat);
+    // Earlier designs with what was shown of them, for the quiet restores.
+    QList<std::pair<StareProiect, QStringList>> earlier;
+    int mostWindows = 0, mostObjects = 0, restores = 0;
     for (int step = 0; step < steps; ++step) {
+        const Proiect before = p;
+        reports.clear();
         const int action = int(rng.bounded(100));
         QString what;
-        if (action < 6) {
+        std::optional<Document::Gest> gesture(doc);
+        if (action == 0 && !earlier.isEmpty()) {
+            what = QStringLiteral("restore");
+            const auto &[state, shown] = earlier.at(int(rng.bounded(int(earlier.size()))));
+            doc.restaureaza(state);
+            const QStringList now = whatIsShown(*m);
+            for (int i = 0; i < std::max(now.size(), shown.size()); ++i)
+                QVERIFY2(now.value(i) == shown.value(i), qPrintable(QStringLiteral("seed %1, step %2: restored shows %3, built by hand %4").arg(seed).arg(step).arg(now.value(i), shown.value(i))));
+            ++restores;
+        } else if (action < 6) {
             what = QStringLiteral("create window");
             trigger(ferestre, "CREAZA");
         } else if (action < 8) {
@@ -271,7 +384,21 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             trigger(ferestre, "COD");
         }
 
+        gesture.reset();
         const QString where = QStringLiteral("seed %1, step %2 (%3)").arg(seed).arg(step).arg(what);
+        // One report per gesture, naming exactly the names that changed; a restore reports nothing.
+        const QString expected = what == QLatin1String("restore") ? QString() : changedSlots(before, p);
+        QVERIFY2(reports.size() == (expected.isEmpty() ? 0 : 1), qPrintable(where + QStringLiteral(" reports ") + QString::number(reports.size())));
+        if (!expected.isEmpty()) {
+            const auto s = reports.at(0).at(0).value<Schimbare>();
+            QVERIFY2(reported(s) == expected, qPrintable(where + QStringLiteral(": reported ") + reported(s) + QStringLiteral(", changed ") + expected));
+            QVERIFY2(s.dupa.ferestre == p.Ferestre && s.dupa.obiecte == p.Obiecte && s.inainte.obiecte == before.Obiecte, qPrintable(where));
+        }
+        if (rng.bounded(20) == 0) {
+            if (earlier.size() >= 25)
+                earlier.removeAt(int(rng.bounded(int(earlier.size()))));
+            earlier.append({doc.stare(), whatIsShown(*m)});
+        }
         const int active = ferestre->fereastraActiva();
 
         // Windows: the list, the work table and the program agree with the records.
@@ -344,8 +471,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         mostObjects = std::max(mostObjects, objects);
     }
     // The walk must have reached a busy design, or it proved little.
-    QVERIFY2(mostWindows >= 3 && mostObjects >= 10,
-             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects").arg(seed).arg(mostWindows).arg(mostObjects)));
+    QVERIFY2(mostWindows >= 3 && mostObjects >= 10 && restores >= 5,
+             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores").arg(seed).arg(mostWindows).arg(mostObjects).arg(restores)));
 }
 
 QTEST_MAIN(TestRandomised)
