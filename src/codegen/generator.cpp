@@ -1,5 +1,7 @@
 #include "generator.h"
 
+#include "model/reguli.h"
+
 #include "version.h"
 
 #include <QRegularExpression>
@@ -213,35 +215,21 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
             adauga(linie);
         } else if (o.Tip == QLatin1String("GET")) {
             QString linie = pozitie + QStringLiteral(" GET ") + o.Nume;
-            const struct {
-                Flag flag;
-                char cod;
-            } functii[] = {
-                {o.FunctionB, 'B'}, {o.FunctionI, 'I'},          {o.FunctionJ, 'J'},
-                {o.FunctionK, 'K'}, {o.FunctionA, 'A'},          {o.FunctionT, 'T'},
-                {o.FunctionMajuscule, '!'}, {o.FunctionL, 'L'},  {o.FunctionZ, 'Z'},
-                {o.FunctionStiintific, '^'}, {o.FunctionMoneda, '$'}, {o.FunctionD, 'D'},
-            };
             QString coduri;
-            for (const auto &f : functii) {
-                if (isSet(f.flag))
+            for (const Reguli::OptiuneGet &f : Reguli::OptiuniFunction) {
+                if (isSet(o.*f.flag))
                     coduri += QLatin1Char(f.cod);
             }
             if (!coduri.isEmpty())
                 linie += QStringLiteral(" FUNCTION '") + coduri + QLatin1Char('\'');
 
-            const struct {
-                Flag flag;
-                const char *caracter;
-            } sabloane[] = {
-                {o.PictureN, "N"}, {o.Picture9, "9"}, {o.PictureDiez, "#"}, {o.PictureY, "Y"},
-            };
+            // A PICTURE clause is written whenever an option is set, even with an empty template.
             QString sablon;
             bool arePicture = false;
-            for (const auto &p : sabloane) {
-                if (isSet(p.flag)) {
+            for (const Reguli::OptiuneGet &p : Reguli::OptiuniPicture) {
+                if (isSet(o.*p.flag)) {
                     arePicture = true;
-                    sablon += RepetaSir(QString::fromLatin1(p.caracter), o.Lungime);
+                    sablon += RepetaSir(QString(QLatin1Char(p.cod)), o.Lungime);
                 }
             }
             if (arePicture)

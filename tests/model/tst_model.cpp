@@ -1,5 +1,6 @@
 #include "model/colors.h"
 #include "model/project.h"
+#include "model/reguli.h"
 #include "model/rounding.h"
 
 #include <QtTest>
@@ -13,6 +14,10 @@ private slots:
     void lowestFreeSlotAndFreeing();
     void colourCodesAndSchemes();
     void roundingTakesHalvesToEven();
+    void boxFilters_data();
+    void boxFilters();
+    void limitKeepsTheStartOfTheInsertion();
+    void displayedTexts();
 };
 
 void TestModel::resetPutsEverySlotInItsInitialState()
@@ -109,6 +114,58 @@ void TestModel::roundingTakesHalvesToEven()
                                             {std::nan(""), 0}};
     for (const auto &[x, r] : cases)
         QCOMPARE(roundHalfEven(x), r);
+}
+
+void TestModel::boxFilters_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<bool>("emptyBox");
+    QTest::addColumn<QString>("kept");
+    using F = Reguli::Filtru;
+    QTest::newRow("name from empty") << int(F::Nume) << QStringLiteral("9a_B7 [ș.x") << true << QStringLiteral("a_B7x");
+    QTest::newRow("name appended") << int(F::Nume) << QStringLiteral("9z") << false << QStringLiteral("9z");
+    QTest::newRow("name: digits only") << int(F::Nume) << QStringLiteral("123") << true << QString();
+    QTest::newRow("prompt") << int(F::Prompt) << QStringLiteral("Da;Nu\t[x]\n") << true << QStringLiteral("DaNu[x]");
+    QTest::newRow("text") << int(F::Text) << QStringLiteral("a;b\r\nș\u2028[") << true << QStringLiteral("a;bș[");
+    QTest::newRow("digits") << int(F::Cifre) << QStringLiteral("-1.5e3") << true << QStringLiteral("153");
+}
+
+void TestModel::boxFilters()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, inserted);
+    QFETCH(bool, emptyBox);
+    QFETCH(QString, kept);
+    const auto f = Reguli::Filtru(filter);
+    QCOMPARE(Reguli::filtreaza(f, inserted, emptyBox), kept);
+    QCOMPARE(Reguli::textAcceptat(f, inserted), emptyBox && kept == inserted);
+}
+
+void TestModel::limitKeepsTheStartOfTheInsertion()
+{
+    // Pasting "XYZW" into "abcdef" after "abc" with room for 8: "XY" goes in, the cursor after it.
+    const auto cut = Reguli::limiteaza(QStringLiteral("abcdef"), QStringLiteral("abcXYZWdef"), 8);
+    QVERIFY(cut.has_value());
+    QCOMPARE(cut->text, QStringLiteral("abcXYdef"));
+    QCOMPARE(cut->cursor, 5);
+    QVERIFY(!Reguli::limiteaza(QStringLiteral("abc"), QStringLiteral("abcd"), 4)); // within the limit
+    QVERIFY(!Reguli::limiteaza(QStringLiteral("abcdefghij"), QStringLiteral("abcdefghi"), 5)); // only shortens
+    const auto full = Reguli::limiteaza(QStringLiteral("aaaa"), QStringLiteral("aaXaa"), 4); // no room at all
+    QVERIFY(full && full->text == QStringLiteral("aaaa"));
+}
+
+void TestModel::displayedTexts()
+{
+    QCOMPARE(Reguli::textAfisatGet(QStringLiteral("nume"), 7, 3), QStringLiteral("nume   "));
+    QCOMPARE(Reguli::textAfisatGet(QStringLiteral("numele"), 4, 3), QStringLiteral("num"));
+    QCOMPARE(Reguli::textAfisatButon({QStringLiteral("Da"), QStringLiteral("Nu")}, 6), QStringLiteral("<  Da> <  Nu>"));
+    QCOMPARE(Reguli::textAfisatButon({QStringLiteral("Anuleaza")}, 5), QStringLiteral("<Anuleaza>"));
+    // Each option writes its own character: the clause letters must be distinct.
+    QSet<QChar> codes;
+    for (const auto &o : Reguli::OptiuniFunction)
+        codes.insert(QLatin1Char(o.cod));
+    QCOMPARE(codes.size(), qsizetype(Reguli::OptiuniFunction.size()));
 }
 
 QTEST_GUILESS_MAIN(TestModel)

@@ -1,0 +1,117 @@
+#include "reguli.h"
+
+#include <algorithm>
+
+namespace Reguli {
+
+namespace {
+
+// Characters that would break a line of the generated program.
+bool control(QChar c)
+{
+    const QChar::Category k = c.category();
+    return k == QChar::Other_Control || k == QChar::Separator_Line || k == QChar::Separator_Paragraph;
+}
+
+bool litera(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool cifra(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+bool acceptat(Filtru f, QChar c, bool laInceput)
+{
+    switch (f) {
+    case Filtru::Text:
+        return !control(c);
+    case Filtru::Prompt:
+        return !control(c) && c != QLatin1Char(';');
+    case Filtru::Nume:
+        return litera(c) || c == QLatin1Char('_') || (!laInceput && cifra(c));
+    case Filtru::Cifre:
+        return cifra(c);
+    }
+    return false;
+}
+
+QString filtreaza(Filtru f, const QString &adaugat, bool casetaGoala)
+{
+    QString rezultat;
+    for (QChar c : adaugat) {
+        if (acceptat(f, c, casetaGoala && rezultat.isEmpty()))
+            rezultat += c;
+    }
+    return rezultat;
+}
+
+bool textAcceptat(Filtru f, const QString &text)
+{
+    return filtreaza(f, text, true) == text;
+}
+
+std::optional<Taiere> limiteaza(const QString &vechi, const QString &nou, int limita)
+{
+    if (nou.size() <= limita)
+        return std::nullopt;
+    // The common start and the common end of the two texts, never overlapping.
+    const qsizetype maxim = std::min(vechi.size(), nou.size());
+    qsizetype inceput = 0;
+    while (inceput < maxim && vechi.at(inceput) == nou.at(inceput))
+        ++inceput;
+    qsizetype sfarsit = 0;
+    while (sfarsit < maxim - inceput && vechi.at(vechi.size() - 1 - sfarsit) == nou.at(nou.size() - 1 - sfarsit))
+        ++sfarsit;
+    const qsizetype inserat = nou.size() - inceput - sfarsit;
+    if (inserat <= 0)
+        return std::nullopt;
+    const qsizetype loc = std::clamp<qsizetype>(limita - (inceput + sfarsit), 0, inserat);
+    return Taiere{nou.left(inceput + loc) + nou.right(sfarsit), int(inceput + loc)};
+}
+
+QString textAfisatGet(const QString &nume, int lungime, int taiere)
+{
+    if (nume.size() < lungime)
+        return nume + QString(lungime - nume.size(), QLatin1Char(' '));
+    return nume.left(std::max(0, taiere));
+}
+
+QString textAfisatButon(const QStringList &prompturi, int latime)
+{
+    QStringList imagini;
+    for (const QString &p : prompturi)
+        imagini << QLatin1Char('<') + QString(std::max<qsizetype>(0, latime - p.size() - 2), QLatin1Char(' ')) + p
+                       + QLatin1Char('>');
+    return imagini.join(QLatin1Char(' '));
+}
+
+const std::array<OptiuneGet, 12> OptiuniFunction{{
+    {&Obiect::FunctionB, 'B', "chkFNumereDreapta", "Aliniaza numerele la dreapta"},
+    {&Obiect::FunctionI, 'I', "chkFTextCentrat", "Centreaza textul"},
+    {&Obiect::FunctionJ, 'J', "chkFTextStanga", "Aliniaza textul la stanga"},
+    {&Obiect::FunctionK, 'K', "chkFSelecteazaContinutul", "Selecteaza continutul atunci cand cursorul se afla in camp"},
+    {&Obiect::FunctionA, 'A', "chkFAcceptaNumaiAlfabetice",
+     "Accepta numai caractere alfabetice (fara spatii, cifre sau caractere speciale)"},
+    {&Obiect::FunctionT, 'T', "chkFEliminaSpatiile",
+     "Elimina spatiile de la inceputul si sfarsitul datelor introduse (TrimALL)"},
+    {&Obiect::FunctionMajuscule, '!', "chkFConvertesteMajuscule", "Converteste literele mici in majuscule"},
+    {&Obiect::FunctionL, 'L', "chkFPrecedeCifreZerouri", "Precede numerele cu zerouri in loc de spatii"},
+    {&Obiect::FunctionZ, 'Z', "chkFAfiseazaBLANK", "Afiseaza BLANK daca valoarea introdusa este 0 (zero)"},
+    {&Obiect::FunctionStiintific, '^', "chkFNotatiaStiintifica", "Foloseste notatia stiintifica"},
+    {&Obiect::FunctionMoneda, '$', "chkFNotatiaCuMoneda", "Foloseste notatia cu simbolul de moneda"},
+    {&Obiect::FunctionD, 'D', "chkFFormatuSETDATE", "Foloseste formatul SET DATE curent"},
+}};
+
+const std::array<OptiuneGet, 4> OptiuniPicture{{
+    {&Obiect::PictureN, 'N', "chkPCifreLitere", "Accepta numai cifre si litere"},
+    {&Obiect::Picture9, '9', "chkPAcceptaNumaiCifreSiSemn", "Accepta numai cifre/cifre si semnul - (minus)"},
+    {&Obiect::PictureDiez, '#', "chkPAcceptaNumaiCifreBlankSiSemn", "Accepta numai cifre, BLANK si semn"},
+    {&Obiect::PictureY, 'Y', "chkPLogice", "Accepta numai date logice (Y si N - converteste y in Y si n in N)"},
+}};
+
+} // namespace Reguli
