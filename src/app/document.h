@@ -13,17 +13,6 @@
 struct Sesiune;
 class QWidget;
 
-// A design at one moment: the records, and what the palettes' lists show of
-// them (the order of their lines and the selection).
-struct StareProiect {
-    std::array<Fereastra, NumarFerestre + 1> ferestre{};
-    std::array<Obiect, NumarObiecte + 1> obiecte{};
-    QList<LinieFereastra> liniiFerestre;
-    int fereastraActiva = -1;
-    QList<int> ordineObiecte;
-    int obiectSelectat = -1;
-};
-
 // What one gesture changed: the window and object slots whose records
 // differ, in ascending order, and the design before and after it.
 struct Schimbare {

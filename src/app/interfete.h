@@ -5,6 +5,7 @@
 // includes another's header.
 
 #include "model/colors.h"
+#include "model/stare.h"
 
 #include <QList>
 #include <QString>
@@ -20,14 +21,6 @@ public:
     virtual void DeseneazaObiect(int n) = 0;
     // Every window and every object, each object placed in its own window.
     virtual void redeseneazaTot() = 0;
-};
-
-// A line of the window list: the window number and the text written when
-// the line was added (lines stand in creation order, texts are not rewritten).
-struct LinieFereastra {
-    int fereastra = 0;
-    QString text;
-    bool operator==(const LinieFereastra &o) const { return fereastra == o.fereastra && text == o.text; }
 };
 
 // The window palette: the active window, its selection, the redraw of its objects.
