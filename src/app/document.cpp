@@ -6,6 +6,9 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolButton>
+
+#include <utility>
 #include <QWidget>
 
 namespace {
@@ -95,10 +98,12 @@ void Document::restaureaza(const StareProiect &stare)
     emit restaurat();
 }
 
-void Document::incepeGest()
+void Document::incepeGest(const QString &sursa)
 {
-    if (!inGest())
+    if (!inGest()) {
         deschide();
+        sursa_ = sursa;
+    }
     ++adancime_;
 }
 
@@ -129,9 +134,27 @@ void Document::inchide()
 {
     StareProiect dupa = stare();
     Schimbare s = compara(inainte_, dupa);
+    s.sursa = std::exchange(sursa_, QString());
     inainte_ = std::move(dupa);
     if (!s.goala())
         emit schimbat(s);
+}
+
+QString Document::numeSursa(QObject *obj)
+{
+    // A tool button stands for its action; Qt's own helpers (a combo box's
+    // popup, a viewport) stand for the named control that holds them.
+    if (auto *b = qobject_cast<QToolButton *>(obj); b && b->defaultAction())
+        obj = b->defaultAction();
+    while (obj && (obj->objectName().isEmpty() || obj->objectName().startsWith(QLatin1String("qt_"))))
+        obj = obj->parent();
+    if (!obj)
+        return {};
+    QObject *form = obj->parent();
+    while (form && !(form->isWidgetType() && static_cast<QWidget *>(form)->isWindow())
+           && !form->inherits("FormCopil"))
+        form = form->parent();
+    return form ? form->objectName() + QLatin1Char('.') + obj->objectName() : obj->objectName();
 }
 
 bool Document::dialogDeschisInGest() const
@@ -169,6 +192,7 @@ bool Document::eventFilter(QObject *obj, QEvent *event)
     // Input inside a bracketed gesture belongs to it.
     if (!gestEveniment_ && adancime_ == 0 && evenimentDeIntrare(event)) {
         deschide();
+        sursa_ = numeSursa(obj);
         gestEveniment_ = true;
         modaleLaInceput_.clear();
         for (QWidget *w : QApplication::topLevelWidgets()) {

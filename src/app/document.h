@@ -20,6 +20,8 @@ struct Schimbare {
     QList<int> obiecte;
     StareProiect inainte;
     StareProiect dupa;
+    // The control the gesture began on, "form.control" (empty for code).
+    QString sursa;
     bool goala() const { return ferestre.isEmpty() && obiecte.isEmpty(); }
 };
 Q_DECLARE_METATYPE(Schimbare)
@@ -50,7 +52,7 @@ public:
     class Gest
     {
     public:
-        explicit Gest(Document &d) : d_(d) { d_.incepeGest(); }
+        explicit Gest(Document &d, const QString &sursa = {}) : d_(d) { d_.incepeGest(sursa); }
         ~Gest() { d_.terminaGest(); }
         Gest(const Gest &) = delete;
         Gest &operator=(const Gest &) = delete;
@@ -58,7 +60,7 @@ public:
     private:
         Document &d_;
     };
-    void incepeGest();
+    void incepeGest(const QString &sursa = {});
     void terminaGest();
     bool inGest() const { return adancime_ > 0 || gestEveniment_; }
 
@@ -76,6 +78,7 @@ protected:
 private:
     void deschide();
     void inchide();
+    static QString numeSursa(QObject *obj);
     void verificaSfarsitEveniment();
     bool dialogDeschisInGest() const;
 
@@ -88,4 +91,5 @@ private:
     QList<QPointer<QWidget>> modaleLaInceput_;
     QPointer<QWidget> popupLaInceput_;
     StareProiect inainte_;
+    QString sursa_;
 };

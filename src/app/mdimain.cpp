@@ -4,6 +4,7 @@
 #include "app/frmcod.h"
 #include "app/frmdespre.h"
 #include "app/frmsetari.h"
+#include "app/istoric.h"
 #include "app/uiutil.h"
 #include "model/optionsfile.h"
 #include "model/rounding.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -88,12 +90,16 @@ MdiMain::MdiMain(QWidget *parent) : QMainWindow(parent)
     aseazaFereastra(subObiecte_, s.PozitieObiecte, pozitieImplicitaObiecte());
 
     sesiune_.document = new Document(sesiune_, this);
+    istoric_ = new Istoric(*sesiune_.document, this);
+    creeazaMeniulEditare();
 }
 
 MdiMain::~MdiMain()
 {
     // The forms hold a reference to the session: they go first.
     sesiune_.mdiSeInchide = true;
+    delete istoric_;
+    istoric_ = nullptr;
     delete sesiune_.document;
     sesiune_.document = nullptr;
     delete mdiArea_;
@@ -136,6 +142,8 @@ void MdiMain::creeazaMeniuri()
     comanda(proiect, "mnuSetariSetari", QStringLiteral("Setari"), QKeySequence(Qt::Key_F5),
             &MdiMain::mnuSetariSetari_Click);
 
+    meniuEditare_ = meniu("mnuEditare", QStringLiteral("Editare"));
+
     QMenu *palete = meniu("mnuPalete", QStringLiteral("Palete"));
     QAction *tabela = palete->addAction(QStringLiteral("Tabela de lucru"));
     QAction *obiecte = palete->addAction(QStringLiteral("Obiecte"));
@@ -164,6 +172,21 @@ void MdiMain::creeazaMeniuri()
     QMenu *iesire = meniu("mnuIesire", QStringLiteral("Iesire"));
     comanda(iesire, "mnuIesireInchideSirolant", QStringLiteral("Inchide Sirolant..."), {},
             &MdiMain::mnuIesireInchideSirolant_Click);
+}
+
+void MdiMain::creeazaMeniulEditare()
+{
+    QUndoStack *stiva = istoric_->stiva();
+    QAction *anuleaza = stiva->createUndoAction(meniuEditare_, QStringLiteral("Anuleaza"));
+    anuleaza->setObjectName(QStringLiteral("mnuEditareAnuleaza"));
+    anuleaza->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *reface = stiva->createRedoAction(meniuEditare_, QStringLiteral("Reface"));
+    reface->setObjectName(QStringLiteral("mnuEditareReface"));
+    reface->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction *a : {anuleaza, reface}) {
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        meniuEditare_->addAction(a);
+    }
 }
 
 QMdiSubWindow *MdiMain::adaugaFormCopil(QWidget *form)

@@ -7,6 +7,8 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QAction;
+class QMenu;
+class Istoric;
 
 // The main frame. Constructing it performs the main window's load: reads
 // the options file from the current directory, resets the design, then
@@ -23,6 +25,7 @@ public:
     Sesiune &sesiune() { return sesiune_; }
     Proiect &proiect() { return sesiune_.proiect; }
     Document &document() { return *sesiune_.document; }
+    Istoric &istoric() { return *istoric_; }
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // The sub-window that wraps one of the three child forms.
@@ -39,6 +42,7 @@ protected:
 
 private:
     void creeazaMeniuri();
+    void creeazaMeniulEditare();
     QMdiSubWindow *adaugaFormCopil(QWidget *form);
     void aseazaFereastra(QMdiSubWindow *sub, const Pozitie &salvata, const Pozitie &implicita);
     Pozitie pozitieImplicitaObiecte() const;
@@ -52,6 +56,8 @@ private:
     void mnuIesireInchideSirolant_Click();
 
     Sesiune sesiune_;
+    Istoric *istoric_ = nullptr;
+    QMenu *meniuEditare_ = nullptr;
     QMdiArea *mdiArea_ = nullptr;
     QMdiSubWindow *subTabela_ = nullptr;
     QMdiSubWindow *subFerestre_ = nullptr;

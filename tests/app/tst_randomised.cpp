@@ -2,6 +2,7 @@
 // one that the work table, the palettes and the generated program agree with
 // the design records. The seed is printed with any failure.
 #include "app/document.h"
+#include "app/istoric.h"
 #include "app/mdimain.h"
 #include "codegen/generator.h"
 #include "objectpalette/frmobiecte.h"
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -293,11 +295,16 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     Proiect &p = m->proiect();
     Document &doc = m->document();
     QSignalSpy reports(&doc, &Document::schimbat);
+    QUndoStack *stack = m->istoric().stiva();
+    // The design before the first step the stack holds, and after its last.
+    std::pair<StareProiect, QStringList> start, final;
     // Earlier designs with what was shown of them, for the quiet restores.
     QList<std::pair<StareProiect, QStringList>> earlier;
     int mostWindows = 0, mostObjects = 0, restores = 0;
     for (int step = 0; step < steps; ++step) {
         const Proiect before = p;
+        if (stack->count() == 0)
+            start = final = {doc.stare(), whatIsShown(*m)};
         reports.clear();
         const int action = int(rng.bounded(100));
         QString what;
@@ -306,11 +313,15 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             what = QStringLiteral("restore");
             const auto &[state, shown] = earlier.at(int(rng.bounded(int(earlier.size()))));
             doc.restaureaza(state);
+            stack->clear(); // undo starts over from the restored design
             const QStringList now = whatIsShown(*m);
             for (int i = 0; i < std::max(now.size(), shown.size()); ++i)
                 QVERIFY2(now.value(i) == shown.value(i), qPrintable(QStringLiteral("seed %1, step %2: restored shows %3, built by hand %4").arg(seed).arg(step).arg(now.value(i), shown.value(i))));
             ++restores;
-        } else if (action < 6) {
+        } else if (action == 1) {
+            what = rng.bounded(2) ? QStringLiteral("undo") : QStringLiteral("redo");
+            trigger(m.get(), what == QLatin1String("undo") ? "mnuEditareAnuleaza" : "mnuEditareReface");
+        } else if (action < 7) {
             what = QStringLiteral("create window");
             trigger(ferestre, "CREAZA");
         } else if (action < 8) {
@@ -387,13 +398,16 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         gesture.reset();
         const QString where = QStringLiteral("seed %1, step %2 (%3)").arg(seed).arg(step).arg(what);
         // One report per gesture, naming exactly the names that changed; a restore reports nothing.
-        const QString expected = what == QLatin1String("restore") ? QString() : changedSlots(before, p);
+        const bool quiet = what == QLatin1String("restore") || what == QLatin1String("undo") || what == QLatin1String("redo");
+        const QString expected = quiet ? QString() : changedSlots(before, p);
         QVERIFY2(reports.size() == (expected.isEmpty() ? 0 : 1), qPrintable(where + QStringLiteral(" reports ") + QString::number(reports.size())));
         if (!expected.isEmpty()) {
             const auto s = reports.at(0).at(0).value<Schimbare>();
             QVERIFY2(reported(s) == expected, qPrintable(where + QStringLiteral(": reported ") + reported(s) + QStringLiteral(", changed ") + expected));
             QVERIFY2(s.dupa.ferestre == p.Ferestre && s.dupa.obiecte == p.Obiecte && s.inainte.obiecte == before.Obiecte, qPrintable(where));
         }
+        if (!reports.isEmpty())
+            final = {doc.stare(), whatIsShown(*m)};
         if (rng.bounded(20) == 0) {
             if (earlier.size() >= 25)
                 earlier.removeAt(int(rng.bounded(int(earlier.size()))));
@@ -471,6 +485,14 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         mostObjects = std::max(mostObjects, objects);
     }
     // The walk must have reached a busy design, or it proved little.
+    // Undoing every step gives back the design the walk started from (or was last
+    // restored to), as it was shown; redoing them all gives the final one again.
+    for (const auto &[target, undo] : {std::pair{&start, true}, std::pair{&final, false}}) {
+        while (undo ? stack->canUndo() : stack->canRedo())
+            undo ? stack->undo() : stack->redo();
+        QVERIFY2(p.Ferestre == target->first.ferestre && p.Obiecte == target->first.obiecte, qPrintable(QStringLiteral("seed %1: undo %2").arg(seed).arg(undo)));
+        QCOMPARE(whatIsShown(*m), target->second);
+    }
     QVERIFY2(mostWindows >= 3 && mostObjects >= 10 && restores >= 5,
              qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores").arg(seed).arg(mostWindows).arg(mostObjects).arg(restores)));
 }
