@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,7 +61,7 @@ FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     construiesteControalele();
-    faraButonImplicit(this);
+    butonImplicit(this, cmdAplica_);
     setFixedSize(sizeHint());
     // Centred on the screen rather than on the palette that opens it.
     QScreen *ecran = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -215,6 +216,7 @@ void FrmButon::construiesteControalele()
     filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, FiltruCaseta::Regula::Nume);
     new LimitaComentariu(txtComentariu_, LungimeComentariu);
     txtVariabilaButon_->installEventFilter(this);
+    txtText_->installEventFilter(this);
 
     connect(txtText_, &QLineEdit::textChanged, this, &FrmButon::txtText_Change);
     connect(txtVariabilaButon_, &QLineEdit::textChanged, this, &FrmButon::txtVariabilaButon_Change);
@@ -332,6 +334,17 @@ bool FrmButon::eventFilter(QObject *obj, QEvent *event)
 {
     if (obj == txtVariabilaButon_ && event->type() == QEvent::FocusOut)
         txtVariabilaButon_LostFocus();
+    if (obj == txtText_ && event->type() == QEvent::KeyPress) {
+        const int tasta = static_cast<QKeyEvent *>(event)->key();
+        if (tasta == Qt::Key_Return || tasta == Qt::Key_Enter) {
+            // Enter adds the prompt being typed. It never reaches Apply from
+            // this box: a second Enter after the last prompt would otherwise
+            // close the editor before the variable and width are set.
+            if (cmdAdauga_->isEnabled())
+                cmdAdauga_->click();
+            return true;
+        }
+    }
     return EditorObiect::eventFilter(obj, event);
 }
 

@@ -140,7 +140,7 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     lungimeMaxima_ = qMax(1, latimeFereastraActive() - 2);
 
     construiesteControalele();
-    faraButonImplicit(this);
+    butonImplicit(this, cmdAplica_);
 
     lblLungime_->setText(QStringLiteral("(max. %1)").arg(lungimeMaxima_));
     // The lists never select a line by themselves: a default reaches the

@@ -265,7 +265,7 @@ FrmSay::FrmSay(Sesiune &sesiune, QWidget *parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     construiesteControalele();
-    faraButonImplicit(this);
+    butonImplicit(this, cmdAplica_);
     setFixedSize(sizeHint());
     incarca();
 }
