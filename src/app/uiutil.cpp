@@ -26,7 +26,12 @@ void faraButonImplicit(QWidget *form)
 
 void butonImplicit(QWidget *form, QPushButton *implicit)
 {
-    faraButonImplicit(form);
+    // A focused button still answers Enter itself, as on any desktop; from a
+    // box, Enter goes to the implicit button alone.
+    for (QPushButton *b : form->findChildren<QPushButton *>()) {
+        b->setAutoDefault(true);
+        b->setDefault(false);
+    }
     implicit->setDefault(true);
 }
 

@@ -42,6 +42,7 @@ class QPushButton;
 // Dialog buttons never answer Enter: none of the forms has a default button.
 void faraButonImplicit(QWidget *form);
 
-// Enter in the form presses implicit, and only while it is enabled: no other
-// button of the form takes Enter away from the box being typed in.
+// Enter in one of the form's boxes presses implicit, and only while it is
+// enabled: no other button takes Enter away from the box being typed in. A
+// focused button answers Enter itself.
 void butonImplicit(QWidget *form, QPushButton *implicit);
