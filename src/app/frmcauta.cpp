@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,7 +85,8 @@ FrmCauta::FrmCauta(Sesiune &sesiune, QLineEdit *txtCaleFoxPRO, QWidget *parent)
 
     dirDirectoare_->setPath(QDir::currentPath());
 
-    faraButonImplicit(this);
+    // Enter selects once a FoxPro executable has been chosen.
+    butonImplicit(this, cmdSelecteaza_);
     setFixedSize(qMax(sizeHint().width(), 460), qMax(sizeHint().height(), 300));
 }
 
@@ -99,6 +101,17 @@ bool FrmCauta::esteFoxPro(const QString &fileName)
 {
     return fileName.compare(QLatin1String("FOXPRO.EXE"), Qt::CaseInsensitive) == 0 ||
            fileName.compare(QLatin1String("FOXPROX.EXE"), Qt::CaseInsensitive) == 0;
+}
+
+void FrmCauta::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the folder list has opened a folder: it selects nothing.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        dirDirectoare_->isAncestorOf(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FrmCauta::schimbaDiscul()

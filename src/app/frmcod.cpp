@@ -107,8 +107,13 @@ FrmCod::FrmCod(Sesiune &sesiune, QWidget *parent)
     faraButonImplicit(this);
     setFixedSize(LatimeViewer, InaltimeViewer);
 
-    connect(lstCod_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        lblLiniaSelectata_->setText(QString::number(lstCod_->row(item) + 1));
+    // A line selected from code (saving walks the list) counts as a click.
+    // Emptying the list, and the focus merely placing the cursor, select
+    // nothing and leave the label as it was.
+    connect(lstCod_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selectate = lstCod_->selectedItems();
+        if (!selectate.isEmpty())
+            lblLiniaSelectata_->setText(QString::number(lstCod_->row(selectate.first()) + 1));
     });
     // clicked, not toggled: clearing the box when the viewer opens must not
     // regenerate, only the user's click does.

@@ -7,7 +7,6 @@ struct Sesiune;
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QTimer;
 

@@ -2,8 +2,8 @@
 
 #include "uiutil.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -46,6 +46,31 @@ void FrmLogo::Timer_Timer()
     ++ticks_;
     if (ticks_ >= 3)
         inchide();
+}
+
+bool FrmLogo::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whichever window the key went to, it belongs to the splash: the main
+    // window comes up without it.
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        inchide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmLogo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    qApp->installEventFilter(this);
+    raise();
+    activateWindow();
+}
+
+void FrmLogo::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QWidget::hideEvent(event);
 }
 
 void FrmLogo::mousePressEvent(QMouseEvent *event)

@@ -6,7 +6,9 @@
 class QTimer;
 
 // The splash window: the product picture for about three seconds, then the
-// main window. A click or a key shows the main window at once.
+// main window. A click or a key shows the main window at once; keys are
+// watched application-wide while it is shown, since window managers often
+// give a splash window no keyboard focus.
 class FrmLogo : public QWidget
 {
     Q_OBJECT
@@ -18,6 +20,9 @@ public:
     int ticks() const { return ticks_; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

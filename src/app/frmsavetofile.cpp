@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -118,7 +119,8 @@ FrmSaveToFile::FrmSaveToFile(QListWidget *linii, QWidget *parent)
     setTabOrder(Dir_, cmdSalveaza_);
     setTabOrder(cmdSalveaza_, cmdAnuleaza_);
     txtNumeFisier_->setFocus();
-    faraButonImplicit(this);
+    // Enter in the name box saves once there is a name to save under.
+    butonImplicit(this, cmdSalveaza_);
     setFixedSize(560, 300);
 
     connect(Drive_, &QComboBox::currentIndexChanged, this, &FrmSaveToFile::schimbaDiscul);
@@ -134,6 +136,17 @@ FrmSaveToFile::FrmSaveToFile(QListWidget *linii, QWidget *parent)
 QString FrmSaveToFile::caleFisier() const
 {
     return joinPath(Dir_->path(), txtNumeFisier_->text().trimmed() + ExtensieProgram);
+}
+
+void FrmSaveToFile::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the folder list has opened a folder: it is not a save.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        Dir_->isAncestorOf(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FrmSaveToFile::schimbaDiscul()

@@ -42,6 +42,9 @@ public:
     // The path the name box's text would be saved to.
     QString caleFisier() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void schimbaDiscul();
     void schimbaDosarul(const QString &cale);

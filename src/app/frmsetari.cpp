@@ -140,7 +140,7 @@ FrmSetari::FrmSetari(Sesiune &sesiune, QWidget *parent)
     if (!sesiune_.proiect.setari.CaleFoxPRO.isEmpty())
         txtCaleFoxPRO_->setText(sesiune_.proiect.setari.CaleFoxPRO);
 
-    faraButonImplicit(this);
+    butonImplicit(this, cmdSalveaza);
     setFixedSize(sizeHint());
 }
 
