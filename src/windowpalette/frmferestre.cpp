@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolBar>
 
@@ -318,6 +319,7 @@ void FrmFerestre::cmbFereastra_Click()
 
 void FrmFerestre::AfiseazaFereastraInPaleta(int n)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     if (!Proiect::numarFereastraValid(n))
         return;
     const Fereastra &f = sesiune().proiect.fereastra(n);
@@ -410,6 +412,7 @@ void FrmFerestre::chkFereastraPatrata_Click()
 
 void FrmFerestre::hsbInaltime_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -428,11 +431,16 @@ void FrmFerestre::hsbLatime_Change()
 
 void FrmFerestre::hsbLatime_Scroll(int pozitie)
 {
+    // Only the hand drags the thumb; a move inside a handler chain is a value
+    // set by code, already handled as a change.
+    if (inLant_)
+        return;
     latimeDupaPatrat(pozitie, true);
 }
 
 void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -457,6 +465,7 @@ void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
 
 void FrmFerestre::hsbOrizontala_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -474,6 +483,7 @@ void FrmFerestre::hsbOrizontala_Change()
 
 void FrmFerestre::hsbVerticala_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -486,6 +496,7 @@ void FrmFerestre::hsbVerticala_Change()
 
 void FrmFerestre::aliniaza(int coloanaButon, int randButon)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
