@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolBar>
 
@@ -316,6 +317,7 @@ void FrmFerestre::cmbFereastra_Click()
 
 void FrmFerestre::AfiseazaFereastraInPaleta(int n)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     if (!Proiect::numarFereastraValid(n))
         return;
     const Fereastra &f = sesiune().proiect.fereastra(n);
@@ -408,6 +410,7 @@ void FrmFerestre::chkFereastraPatrata_Click()
 
 void FrmFerestre::hsbInaltime_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -426,11 +429,16 @@ void FrmFerestre::hsbLatime_Change()
 
 void FrmFerestre::hsbLatime_Scroll(int pozitie)
 {
+    // Only the hand drags the thumb; a move inside a handler chain is a value
+    // set by code, already handled as a change.
+    if (inLant_)
+        return;
     latimeDupaPatrat(pozitie, true);
 }
 
 void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -455,6 +463,7 @@ void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
 
 void FrmFerestre::hsbOrizontala_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -472,6 +481,7 @@ void FrmFerestre::hsbOrizontala_Change()
 
 void FrmFerestre::hsbVerticala_Change()
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
@@ -484,6 +494,7 @@ void FrmFerestre::hsbVerticala_Change()
 
 void FrmFerestre::aliniaza(int coloanaButon, int randButon)
 {
+    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;

@@ -92,4 +92,8 @@ private:
     // The list selects its first line by itself when it is added; the
     // program's lists never select by themselves.
     bool ignoraSelectia_ = false;
+    // True while a handler of the palette runs. Qt reports a value set by
+    // code on a thumb the user holds as a thumb move too; such a move is the
+    // program's, and runs the change handler only.
+    bool inLant_ = false;
 };

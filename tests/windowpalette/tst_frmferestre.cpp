@@ -1,588 +1,216 @@
-#include "app/culoareforma.h"
-#include "support/mainfixture.h"
-#include "support/uitest.h"
-#include "worktable/frmtabeladelucru.h"
+#include "worktable/design.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGraphicsRectItem>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QToolBar>
-#include <QtTest>
+#include <QStyleOptionSlider>
+
+#include <functional>
 
 namespace {
 
 constexpr const char *P = "frmFerestre";
 
-struct Palette {
-    MdiMain &m;
-    QComboBox *list() { return control<QComboBox>(m, P, "cmbFereastra"); }
-    QComboBox *scheme() { return control<QComboBox>(m, P, "cmbSchemaCulori"); }
-    QLineEdit *title() { return control<QLineEdit>(m, P, "txtTitluFereastra"); }
-    QCheckBox *box(const char *name) { return control<QCheckBox>(m, P, name); }
-    QScrollBar *bar(const char *name) { return control<QScrollBar>(m, P, name); }
-    QLabel *label(const char *name) { return control<QLabel>(m, P, name); }
-    QPushButton *button(const char *name) { return control<QPushButton>(m, P, name); }
-    QAction *key(const char *name) { return control<QAction>(m, P, name); }
-    QColor swatch(const char *name) { return control<QWidget>(m, P, name)->property("color").value<QColor>(); }
-    void create() { key("CREAZA")->trigger(); }
-    int active() { return list()->count() ? list()->currentData().toInt() : -1; }
-    Fereastra &window() { return m.proiect().fereastra(active()); }
-    void geometry(int col, int row, int width, int height)
-    {
-        bar("hsbLatime")->setValue(width);
-        bar("hsbInaltime")->setValue(height);
-        bar("hsbOrizontala")->setValue(col);
-        bar("hsbVerticala")->setValue(row);
-    }
+// initStyleOption is protected; its member pointer is reachable through a subclass.
+struct StyledBar : QScrollBar {
+    using QScrollBar::initStyleOption;
 };
 
-Obiect &addObject(MdiMain &m, int slot, int window, bool windowColours)
+// Holds a bar's thumb with the mouse and moves it as a hand would, a pixel at
+// a time (or in one jump), to where the thumb shows each stop, then lets go.
+// step gets the value the hand points at after every move.
+void drag(QScrollBar *bar, const QList<int> &stops, bool jump, const std::function<void(int)> &step)
 {
-    Obiect &o = m.proiect().obiect(slot);
-    o.Liber = FlagFalse;
-    o.Fereastra = quint8(window);
-    o.Tip = QStringLiteral("SAY");
-    o.Nume = QStringLiteral("o%1").arg(slot);
-    o.TextAfisat = o.Nume;
-    o.CulorileFerestrei = toFlag(windowColours);
-    o.CuloareFundal = Culori::Green;
-    o.CuloareCerneala = Culori::Black;
-    return o;
+    QStyleOptionSlider o;
+    (bar->*&StyledBar::initStyleOption)(&o);
+    const QRect groove =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarGroove, bar);
+    auto thumb = [&](int v) {
+        o.sliderPosition = v;
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, bar);
+    };
+    const QRect start = thumb(bar->value());
+    const int grip = start.width() / 2, y = start.center().y(), span = groove.width() - start.width();
+    int x = start.x(); // the thumb's left edge under the hand
+    QTest::mousePress(bar, Qt::LeftButton, {}, {x + grip, y});
+    for (int stop : stops) {
+        for (const int to = thumb(stop).x(); x != to;) {
+            x = jump ? to : x + (x < to ? 1 : -1);
+            QTest::mouseMove(bar, {x + grip, y});
+            step(QStyle::sliderValueFromPosition(bar->minimum(), bar->maximum(), x - groove.x(), span));
+        }
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, {x + grip, y});
 }
 
+struct Placement {
+    QSize size;
+    int shadowBoxes;   // 1: "Umbra" ticked, 2: "Mentine umbra in ecran" too
+    const char *press; // a button, or a number for the column bar
+    QPoint place;
+};
+
+struct Resizing {
+    bool square;
+    const char *bar;
+    int how; // 0 set by the program, 1 dragged a pixel at a time, 2 dragged in one jump
+    QList<int> stops;
+    QSize size;
+};
+
+struct Limit {
+    const char *form, *bar;
+    QList<int> stops;
+    int limit;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Placement)
+Q_DECLARE_METATYPE(Resizing)
+Q_DECLARE_METATYPE(Limit)
 
 class TestFrmFerestre : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void openingState();
-    void openingBoxesFollowTheSettings();
-    void createFillsTheWindowAndSelectsIt();
-    void sixthWindowIsRefused();
-    void deleteAsksAndFreesTheWindowWithItsObjects();
-    void deletedSlotIsReusedAndListedLast();
-    void deletingTheLastWindowDisablesEverything();
-    void titleWidensOnlyTheRecord();
-    void schemeRecoloursWindowAndTiedObjects();
-    void shadowBoxes();
-    void columnKeepsTheWindowOnScreen();
-    void alignmentButtons();
-    void squareWindowCouplesWidthAndHeight();
-    void draggingTheWidthOfASquareWindow();
-    void switchingWindowsShowsTheirValues();
-    void codeCommandShowsTheActiveWindow();
+    void schemeTitleAndDeletion();
+    void placement_data();
+    void placement();
+    void widthAndHeight_data();
+    void widthAndHeight();
+    void thumbDragsKeepTheLimits_data();
+    void thumbDragsKeepTheLimits();
 };
 
-void TestFrmFerestre::openingState()
+void TestFrmFerestre::schemeTitleAndDeletion()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    QWidget *form = m->findChild<QWidget *>(QString::fromLatin1(P));
-    QCOMPARE(form->size(), QSize(580, 115));
-    QCOMPARE(p.list()->count(), 0);
-    QVERIFY(!p.list()->isEnabled());
-    QVERIFY(!p.title()->isEnabled());
-    QCOMPARE(p.title()->maxLength(), 20);
-    QCOMPARE(p.scheme()->count(), 10);
-    for (int i = 0; i < 10; ++i) {
-        QCOMPARE(p.scheme()->itemText(i), QStringLiteral("COLOR SCHEME %1").arg(i + 1));
-        QCOMPARE(p.scheme()->itemData(i).toInt(), i + 1);
-    }
-    QCOMPARE(p.scheme()->currentIndex(), 0);
-    QCOMPARE(p.swatch("shpFereastraCuloareFundal"), QColor(0, 0, 0xC0));
-    QCOMPARE(p.swatch("shpFereastraCuloareCerneala"), QColor(Qt::white));
-    QCOMPARE(p.swatch("shpFereastraCuloareChenar"), QColor(Qt::yellow));
-
-    auto *toolbar = control<QToolBar>(*m, P, "tlbComenziFerestre");
-    const QList<QAction *> actions = toolbar->actions();
-    QCOMPARE(actions.size(), 3);
-    const char *keys[] = {"CREAZA", "STERGE", "COD"};
-    const char *texts[] = {"Creaza", "Sterge", " Cod"};
-    const char *tips[] = {"Creaza o fereastra noua", "Sterge fereastra activa", "Vizualizeaza codul ferestrei active"};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(actions[i]->objectName(), QString::fromLatin1(keys[i]));
-        QCOMPARE(actions[i]->text(), QString::fromLatin1(texts[i]));
-        QCOMPARE(actions[i]->toolTip(), QString::fromLatin1(tips[i]));
-        QVERIFY(!actions[i]->icon().isNull());
-    }
-    QVERIFY(p.key("CREAZA")->isEnabled());
-    QVERIFY(!p.key("STERGE")->isEnabled());
-    QVERIFY(!p.key("COD")->isEnabled());
-
-    const struct {
-        const char *bar, *label;
-        int min, max;
-    } bars[] = {{"hsbLatime", "lblLatime", 5, 79},
-                {"hsbInaltime", "lblInaltime", 3, 24},
-                {"hsbOrizontala", "lblOrizontala", 0, 79},
-                {"hsbVerticala", "lblVerticala", 0, 24}};
-    for (const auto &b : bars) {
-        QCOMPARE(p.bar(b.bar)->minimum(), b.min);
-        QCOMPARE(p.bar(b.bar)->maximum(), b.max);
-        QCOMPARE(p.bar(b.bar)->value(), b.min);
-        QVERIFY(!p.bar(b.bar)->isEnabled());
-        QCOMPARE(p.label(b.label)->text(), QStringLiteral("0"));
-    }
-    for (const char *b : {"cmdStangaSus", "cmdCentruSus", "cmdDreaptaSus", "cmdStangaCentru", "cmdCentruCentru",
-                          "cmdDreaptaCentru", "cmdStangaJos", "cmdCentruJos", "cmdDreaptaJos"})
-        QVERIFY2(p.button(b) && !p.button(b)->isEnabled(), b);
-
-    // Nothing that needs a window does anything without one.
-    p.scheme()->setCurrentIndex(6);
-    QCOMPARE(p.swatch("shpFereastraCuloareFundal"), QColor(0xC0, 0, 0));
-    QVERIFY(!m->proiect().existaFerestre());
+    Design d;
+    d.create();
+    Obiect &other = d.put(3, "SAY", QStringLiteral("c")); // in window 2
+    d.windows()->setCurrentIndex(0);
+    Obiect &tied = d.put(1, "SAY", QStringLiteral("a")), &own = d.put(2, "SAY", QStringLiteral("b"));
+    tied.CulorileFerestrei = other.CulorileFerestrei = FlagTrue;
+    own.CuloareFundal = other.CuloareFundal = Culori::Green;
+    d.find<QComboBox>(P, "cmbSchemaCulori")->setCurrentIndex(6); // scheme 7: yellow on red
+    QVERIFY(tied.CuloareFundal == Culori::Red && tied.CuloareCerneala == Culori::Yellow);
+    QVERIFY(own.CuloareFundal == Culori::Green && other.CuloareFundal == Culori::Green);
+    QCOMPARE(d.item("lblObiect1")->brush().color(), QColor(0xC0, 0, 0));
+    // A title as long as the width less 4 widens the record, not the bar: 6 + 4 = 10, then 7 + 4 = 11.
+    d.find<QScrollBar>(P, "hsbLatime")->setValue(10);
+    QTest::keyClicks(d.find<QLineEdit>(P, "txtTitluFereastra"), QStringLiteral("XY"));
+    QVERIFY(d.window().Latime == 12 && d.find<QScrollBar>(P, "hsbLatime")->value() == 10);
+    QCOMPARE(d.windows()->currentText(), QStringLiteral("F1 [FER 1]"));
+    // Deleting window 1 frees its objects; slot 1 comes back listed after window 2.
+    pressKey(*d.m, P, "STERGE");
+    QVERIFY(!d.m->proiect().obiectFolosit(1) && d.m->proiect().obiectFolosit(3) && d.list()->count() == 1);
+    d.create();
+    QVERIFY(d.windows()->currentIndex() == 1 && d.windows()->currentText() == "F1 [FER 1]");
 }
 
-void TestFrmFerestre::openingBoxesFollowTheSettings()
+void TestFrmFerestre::placement_data()
 {
-    TempCwd cwd;
-    Setari s = quietSettings();
-    s.UmbraImplicit = FlagTrue;
-    s.FerestrePatrate = FlagTrue;
-    s.PastreazaUmbraInEcran = FlagTrue;
-    {
-        auto m = startMain(s);
-        Palette p{*m};
-        QVERIFY(p.box("chkUmbraFereastra")->isChecked());
-        QVERIFY(p.box("chkFereastraPatrata")->isChecked());
-        QVERIFY(p.box("chkMentineUmbra")->isChecked());
-        QVERIFY(p.box("chkMentineUmbra")->isEnabled());
-    }
-    s.UmbraImplicit = FlagFalse;
-    s.FerestrePatrate = FlagFalse;
-    auto m = startMain(s);
-    Palette p{*m};
-    QVERIFY(!p.box("chkUmbraFereastra")->isChecked());
-    QVERIFY(!p.box("chkFereastraPatrata")->isChecked());
-    QVERIFY(!p.box("chkMentineUmbra")->isEnabled());
+    QTest::addColumn<Placement>("c");
+    // From column 3, row 3.
+    QTest::newRow("ends at column 79") << Placement{{30, 10}, 0, "50", {50, 3}};
+    QTest::newRow("a column past the screen") << Placement{{30, 10}, 0, "51", {3, 3}};
+    QTest::newRow("no room for the shadow") << Placement{{30, 10}, 2, "49", {3, 3}};
+    QTest::newRow("the shadow ends at 79") << Placement{{30, 10}, 2, "48", {48, 3}};
+    QTest::newRow("centre, halves down to even") << Placement{{21, 5}, 0, "cmdCentruCentru", {30, 10}};
+    QTest::newRow("centre, halves up to even") << Placement{{23, 7}, 0, "cmdCentruCentru", {28, 8}};
+    QTest::newRow("bottom right") << Placement{{30, 10}, 0, "cmdDreaptaJos", {50, 15}};
+    QTest::newRow("bottom, shadow alone") << Placement{{30, 10}, 1, "cmdCentruJos", {25, 15}};
+    QTest::newRow("bottom right, shadow kept") << Placement{{30, 10}, 2, "cmdDreaptaJos", {48, 14}};
 }
 
-void TestFrmFerestre::createFillsTheWindowAndSelectsIt()
+void TestFrmFerestre::placement()
 {
-    TempCwd cwd;
-    Setari s = quietSettings();
-    s.UmbraImplicit = FlagTrue;
-    auto m = startMain(s);
-    Palette p{*m};
-    p.scheme()->setCurrentIndex(4); // scheme 5
-    p.create();
-    const Fereastra &f = m->proiect().fereastra(1);
-    QCOMPARE(f.Libera, FlagFalse);
-    QCOMPARE(f.Umbra, FlagTrue);
-    QCOMPARE(f.SchemaCulori, quint8(5));
-    QCOMPARE(f.CuloareFundal, Culori::Magenta);
-    QCOMPARE(f.CuloareCerneala, Culori::White);
-    QCOMPARE(f.CuloareChenar, Culori::White);
-    QCOMPARE(f.Titlu, QStringLiteral("FER 1"));
-    QCOMPARE((std::array<int, 4>{f.Orizontala, f.Verticala, f.Latime, f.Inaltime}), (std::array<int, 4>{0, 0, 30, 10}));
-
-    QCOMPARE(p.list()->count(), 1);
-    QCOMPARE(p.list()->itemText(0), QStringLiteral("F1 [FER 1]"));
-    QCOMPARE(p.list()->itemData(0).toInt(), 1);
-    QCOMPARE(p.list()->currentIndex(), 0);
-    QCOMPARE(p.title()->text(), QStringLiteral("FER 1"));
-    QVERIFY(p.list()->isEnabled() && p.title()->isEnabled());
-    QVERIFY(p.key("STERGE")->isEnabled() && p.key("COD")->isEnabled());
-    QCOMPARE(p.bar("hsbLatime")->value(), 30);
-    QCOMPARE(p.bar("hsbInaltime")->value(), 10);
-    QCOMPARE(p.label("lblLatime")->text(), QStringLiteral("30"));
-    QCOMPARE(p.label("lblInaltime")->text(), QStringLiteral("10"));
-    QVERIFY(p.bar("hsbVerticala")->isEnabled() && p.button("cmdCentruCentru")->isEnabled());
-    // The object palette may add objects now.
-    QVERIFY(control<QAction>(*m, "frmObiecte", "SAY")->isEnabled());
-    QVERIFY(control<QAction>(*m, "frmObiecte", "BUTON")->isEnabled());
+    QFETCH(Placement, c);
+    Design d;
+    d.set(3, 3, c.size.width(), c.size.height());
+    d.put(1, "SAY", QStringLiteral("a"));
+    d.find<QCheckBox>(P, "chkUmbraFereastra")->setChecked(c.shadowBoxes > 0);
+    d.find<QCheckBox>(P, "chkMentineUmbra")->setChecked(c.shadowBoxes > 1);
+    if (QChar(c.press[0]).isDigit())
+        d.find<QScrollBar>(P, "hsbOrizontala")->setValue(QByteArray(c.press).toInt());
+    else
+        d.find<QPushButton>(P, c.press)->click();
+    QCOMPARE(d.geometry().topLeft(), c.place);
+    QCOMPARE(QPoint(d.text(P, "lblOrizontala").toInt(), d.text(P, "lblVerticala").toInt()), c.place);
+    QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1))); // the object goes along
 }
 
-void TestFrmFerestre::sixthWindowIsRefused()
+void TestFrmFerestre::widthAndHeight_data()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    for (int i = 0; i < 5; ++i)
-        p.create();
-    QCOMPARE(p.list()->count(), 5);
-    auto box = answerNextMessageBox(QMessageBox::Ok);
-    p.create();
-    QVERIFY(box->seen);
-    QCOMPARE(box->text, QStringLiteral("Nu se mai pot crea ferestre!"));
-    QCOMPARE(box->title, QStringLiteral("Ferestre"));
-    QCOMPARE(box->icon, QMessageBox::Critical);
-    QCOMPARE(p.list()->count(), 5);
-    QCOMPARE(p.active(), 5);
+    QTest::addColumn<Resizing>("c");
+    // A square window starts 20 x 10, another 21 x 10.
+    QTest::newRow("height 12") << Resizing{true, "hsbInaltime", 0, {12}, {24, 12}};
+    QTest::newRow("odd width, new height") << Resizing{true, "hsbLatime", 0, {23}, {24, 12}};
+    QTest::newRow("width past 48") << Resizing{true, "hsbLatime", 0, {60}, {20, 10}};
+    QTest::newRow("drag right") << Resizing{true, "hsbLatime", 1, {25}, {25, 12}};
+    QTest::newRow("drag straight to 25") << Resizing{true, "hsbLatime", 2, {25}, {24, 12}};
+    QTest::newRow("drag right to the end") << Resizing{true, "hsbLatime", 1, {79}, {48, 24}};
+    QTest::newRow("drag left collapses") << Resizing{true, "hsbLatime", 1, {19}, {6, 3}};
+    QTest::newRow("drag right, then back") << Resizing{true, "hsbLatime", 1, {40, 39}, {6, 3}};
+    QTest::newRow("drag the height") << Resizing{true, "hsbInaltime", 1, {16, 12}, {24, 12}};
+    QTest::newRow("not square, there and back") << Resizing{false, "hsbLatime", 1, {30, 21}, {21, 10}};
 }
 
-void TestFrmFerestre::deleteAsksAndFreesTheWindowWithItsObjects()
+void TestFrmFerestre::widthAndHeight()
 {
-    TempCwd cwd;
-    Setari s = quietSettings();
-    s.ConfirmareStergere = FlagTrue;
-    auto m = startMain(s);
-    Palette p{*m};
-    p.create();
-    p.create();
-    addObject(*m, 1, 1, true);
-    addObject(*m, 2, 2, true);
-    addObject(*m, 3, 2, false);
-    p.list()->setCurrentIndex(1); // window 2
-
-    auto no = answerNextMessageBox(QMessageBox::No);
-    p.key("STERGE")->trigger();
-    QVERIFY(no->seen);
-    QCOMPARE(no->title, QStringLiteral("Sterge fereastra"));
-    QCOMPARE(no->text, QStringLiteral("Sunteti sigur ca doriti sa stergeti acesta fereastra impreuna cu toate "
-                                      "obiectele pe care le contine?"));
-    QCOMPARE(no->icon, QMessageBox::Warning);
-    QCOMPARE(no->buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(m->proiect().fereastraFolosita(2));
-
-    auto yes = answerNextMessageBox(QMessageBox::Yes);
-    p.key("STERGE")->trigger();
-    QVERIFY(yes->seen);
-    QVERIFY(!m->proiect().fereastraFolosita(2));
-    QVERIFY(m->proiect().obiectFolosit(1));
-    QVERIFY(!m->proiect().obiectFolosit(2) && !m->proiect().obiectFolosit(3));
-    QCOMPARE(p.list()->count(), 1);
-    QCOMPARE(p.active(), 1);
-    // The first line's window is shown again, with its objects listed.
-    QCOMPARE(p.title()->text(), QStringLiteral("FER 1"));
-    auto *objects = control<QListWidget>(*m, "frmObiecte", "lstObiecte");
-    QCOMPARE(objects->count(), 1);
-    QCOMPARE(objects->item(0)->data(Qt::UserRole).toInt(), 1);
+    QFETCH(Resizing, c);
+    Design d;
+    d.find<QCheckBox>(P, "chkFereastraPatrata")->setChecked(c.square);
+    QScrollBar *width = d.find<QScrollBar>(P, "hsbLatime"), *bar = d.find<QScrollBar>(P, c.bar);
+    width->setValue(c.square ? 20 : 21);
+    if (c.how == 0)
+        bar->setValue(c.stops.first());
+    // At every step a square window is twice as wide as high, or one more; a move right never lowers it.
+    int hand = bar->value(), odd = 0, lower = 0;
+    QSize last = d.geometry().size();
+    if (c.how > 0)
+        drag(bar, c.stops, c.how == 2, [&](int under) {
+            const QSize now = d.geometry().size();
+            odd += c.square && unsigned(now.width() - 2 * now.height()) > 1;
+            lower += under > hand && now.height() < last.height();
+            hand = under, last = now;
+        });
+    QVERIFY(odd == 0 && lower == 0);
+    QCOMPARE(d.geometry().size(), c.size);
+    QCOMPARE(QSize(width->value(), d.find<QScrollBar>(P, "hsbInaltime")->value()), c.size);
+    QCOMPARE(d.text(P, "lblLatime"), QString::number(c.size.width()));
 }
 
-void TestFrmFerestre::deletedSlotIsReusedAndListedLast()
+void TestFrmFerestre::thumbDragsKeepTheLimits_data()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    for (int i = 0; i < 3; ++i)
-        p.create();
-    p.title()->setText(QStringLiteral("Clienti")); // window 3
-    p.list()->setCurrentIndex(0);
-    // Deleting the first line: Qt moves to the next line by itself, and that
-    // window must still be shown in full.
-    p.key("STERGE")->trigger();
-    QCOMPARE(p.active(), 2);
-    QCOMPARE(p.title()->text(), QStringLiteral("FER 2"));
-    p.list()->setCurrentIndex(0);
-    p.key("STERGE")->trigger(); // window 2
-    QCOMPARE(p.active(), 3);
-    QCOMPARE(p.title()->text(), QStringLiteral("Clienti"));
-    p.create();
-    QCOMPARE(p.list()->count(), 2);
-    QCOMPARE(p.list()->itemText(1), QStringLiteral("F1 [FER 1]"));
-    QCOMPARE(p.list()->currentIndex(), 1);
-    QCOMPARE(p.active(), 1);
-    // The line of window 3 still shows the title it was created with.
-    QCOMPARE(p.list()->itemText(0), QStringLiteral("F3 [FER 3]"));
+    QTest::addColumn<Limit>("c");
+    // A 30 x 10 window with a 10-character object.
+    QTest::newRow("window column") << Limit{P, "hsbOrizontala", {55, 40}, 50};
+    QTest::newRow("window row") << Limit{P, "hsbVerticala", {24, 15}, 24};
+    QTest::newRow("object column") << Limit{"frmObiecte", "hsbOrizontala", {25, 12}, 18};
+    QTest::newRow("object row") << Limit{"frmObiecte", "hsbVerticala", {12}, 7};
 }
 
-void TestFrmFerestre::deletingTheLastWindowDisablesEverything()
+void TestFrmFerestre::thumbDragsKeepTheLimits()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.key("STERGE")->trigger();
-    QCOMPARE(p.list()->count(), 0);
-    QVERIFY(!p.list()->isEnabled());
-    QVERIFY(p.title()->text().isEmpty());
-    QVERIFY(!p.key("STERGE")->isEnabled() && !p.key("COD")->isEnabled());
-    QVERIFY(!p.bar("hsbLatime")->isEnabled() && !p.label("lblVerticala")->isEnabled());
-    QVERIFY(!p.button("cmdDreaptaJos")->isEnabled());
-    QVERIFY(!control<QAction>(*m, "frmObiecte", "GET")->isEnabled());
-    QVERIFY(p.key("CREAZA")->isEnabled());
-    QVERIFY(p.scheme()->isEnabled());
-    // The scheme list only recolours the swatches now.
-    p.scheme()->setCurrentIndex(8);
-    QCOMPARE(p.swatch("shpFereastraCuloareChenar"), QColor(0, 0, 0xC0));
-    QVERIFY(!m->proiect().existaFerestre());
-}
-
-void TestFrmFerestre::titleWidensOnlyTheRecord()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.bar("hsbLatime")->setValue(9);
-    p.title()->clear();
-    QTest::keyClicks(p.title(), QStringLiteral("ABCD"));
-    QCOMPARE(p.window().Latime, quint8(9));
-    QTest::keyClicks(p.title(), QStringLiteral("E")); // 5 + 4 = 9
-    QCOMPARE(p.window().Latime, quint8(10));
-    QCOMPARE(p.bar("hsbLatime")->value(), 9);
-    QCOMPARE(p.label("lblLatime")->text(), QStringLiteral("9"));
-    QCOMPARE(p.window().Titlu, QStringLiteral("ABCDE"));
-    QTest::keyClicks(p.title(), QStringLiteral("F")); // 6 + 4 = 10
-    QCOMPARE(p.window().Latime, quint8(11));
-    QCOMPARE(p.list()->itemText(0), QStringLiteral("F1 [FER 1]"));
-    // The next change of the width bar stores the bar's value.
-    p.bar("hsbLatime")->setValue(8);
-    QCOMPARE(p.window().Latime, quint8(8));
-}
-
-void TestFrmFerestre::schemeRecoloursWindowAndTiedObjects()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.create();
-    p.list()->setCurrentIndex(0);
-    Obiect &tied = addObject(*m, 1, 1, true);
-    Obiect &own = addObject(*m, 2, 1, false);
-    Obiect &other = addObject(*m, 3, 2, true);
-    p.scheme()->setCurrentIndex(6); // scheme 7
-    const Fereastra &f = m->proiect().fereastra(1);
-    QCOMPARE(f.SchemaCulori, quint8(7));
-    QCOMPARE(f.CuloareFundal, Culori::Red);
-    QCOMPARE(f.CuloareCerneala, Culori::Yellow);
-    QCOMPARE(f.CuloareChenar, Culori::Yellow);
-    QCOMPARE(tied.CuloareFundal, Culori::Red);
-    QCOMPARE(tied.CuloareCerneala, Culori::Yellow);
-    QCOMPARE(own.CuloareFundal, Culori::Green);
-    QCOMPARE(other.CuloareFundal, Culori::Green);
-    auto *label = dynamic_cast<QGraphicsRectItem *>(
-        m->findChild<FrmTabelaDeLucru *>()->element(QStringLiteral("lblObiect1")));
-    QCOMPARE(label->brush().color(), QColor(0xC0, 0, 0));
-
-    // Schemes 2 and 4 share colours; the number still changes.
-    p.scheme()->setCurrentIndex(1);
-    p.scheme()->setCurrentIndex(3);
-    QCOMPARE(f.SchemaCulori, quint8(4));
-    QCOMPARE(f.CuloareChenar, Culori::Black);
-}
-
-void TestFrmFerestre::shadowBoxes()
-{
-    TempCwd cwd;
-    Setari s = quietSettings();
-    s.UmbraImplicit = FlagTrue;
-    s.PastreazaUmbraInEcran = FlagTrue;
-    auto m = startMain(s);
-    Palette p{*m};
-    p.create();
-    QVERIFY(p.box("chkMentineUmbra")->isChecked());
-    p.box("chkUmbraFereastra")->setChecked(false);
-    QCOMPARE(p.window().Umbra, FlagFalse);
-    QVERIFY(!p.box("chkMentineUmbra")->isChecked());
-    QVERIFY(!p.box("chkMentineUmbra")->isEnabled());
-    auto *shadow = m->findChild<FrmTabelaDeLucru *>()->element(QStringLiteral("shpShadow1"));
-    QVERIFY(!shadow->isVisible());
-    p.box("chkUmbraFereastra")->setChecked(true);
-    QVERIFY(p.box("chkMentineUmbra")->isEnabled());
-    QVERIFY(!p.box("chkMentineUmbra")->isChecked());
-    QVERIFY(shadow->isVisible());
-    QCOMPARE(p.window().Umbra, FlagTrue);
-}
-
-void TestFrmFerestre::columnKeepsTheWindowOnScreen()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.bar("hsbOrizontala")->setValue(50); // 30 wide: ends at column 79
-    QCOMPARE(p.window().Orizontala, quint8(50));
-    p.bar("hsbOrizontala")->setValue(51);
-    QCOMPARE(p.window().Orizontala, quint8(50));
-    QCOMPARE(p.bar("hsbOrizontala")->value(), 50);
-    QCOMPARE(p.label("lblOrizontala")->text(), QStringLiteral("50"));
-
-    p.bar("hsbOrizontala")->setValue(10);
-    p.box("chkUmbraFereastra")->setChecked(true);
-    p.box("chkMentineUmbra")->setChecked(true);
-    p.bar("hsbOrizontala")->setValue(50); // 30 + 50 + 2 > 80: refused
-    QCOMPARE(p.window().Orizontala, quint8(10));
-    QCOMPARE(p.bar("hsbOrizontala")->value(), 10);
-    p.bar("hsbOrizontala")->setValue(48);
-    QCOMPARE(p.window().Orizontala, quint8(48));
-    // Rows and heights are not checked against the screen.
-    p.bar("hsbVerticala")->setValue(10);
-    p.bar("hsbInaltime")->setValue(24);
-    QCOMPARE(p.window().Inaltime, quint8(24));
-    QCOMPARE(p.window().Verticala, quint8(10));
-}
-
-void TestFrmFerestre::alignmentButtons()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    auto place = [&] { return QPoint(p.window().Orizontala, p.window().Verticala); };
-
-    p.geometry(3, 3, 30, 10);
-    p.button("cmdCentruCentru")->click();
-    QCOMPARE(place(), QPoint(25, 7));
-    p.geometry(0, 0, 21, 5);
-    p.button("cmdCentruCentru")->click();
-    QCOMPARE(place(), QPoint(30, 10)); // R(10.5) = 10, R(2.5) = 2
-    p.button("cmdStangaSus")->click();
-    QCOMPARE(place(), QPoint(0, 0));
-
-    p.geometry(0, 0, 30, 10);
-    p.button("cmdDreaptaJos")->click();
-    QCOMPARE(place(), QPoint(50, 15));
-    p.button("cmdCentruSus")->click();
-    QCOMPARE(place(), QPoint(25, 0));
-    p.button("cmdStangaCentru")->click();
-    QCOMPARE(place(), QPoint(0, 7));
-
-    p.box("chkUmbraFereastra")->setChecked(true);
-    p.button("cmdCentruJos")->click(); // shadow alone leaves no room
-    QCOMPARE(place(), QPoint(25, 15));
-    p.box("chkMentineUmbra")->setChecked(true);
-    p.button("cmdDreaptaJos")->click();
-    QCOMPARE(place(), QPoint(48, 14));
-    p.button("cmdStangaJos")->click();
-    QCOMPARE(place(), QPoint(0, 14));
-    p.button("cmdDreaptaCentru")->click();
-    QCOMPARE(place(), QPoint(48, 7));
-    p.button("cmdDreaptaSus")->click();
-    QCOMPARE(place(), QPoint(48, 0));
-    QCOMPARE(p.label("lblOrizontala")->text(), QStringLiteral("48"));
-    QCOMPARE(p.label("lblVerticala")->text(), QStringLiteral("0"));
-}
-
-void TestFrmFerestre::squareWindowCouplesWidthAndHeight()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.box("chkFereastraPatrata")->setChecked(true);
-    QCOMPARE(p.window().Patrata, FlagTrue);
-    p.bar("hsbInaltime")->setValue(12);
-    QCOMPARE(p.window().Latime, quint8(24));
-    QCOMPARE(p.bar("hsbLatime")->value(), 24);
-
-    p.bar("hsbLatime")->setValue(20);
-    QCOMPARE(p.window().Inaltime, quint8(10));
-    p.bar("hsbLatime")->setValue(23); // R(11.5) = 12, a new height: width becomes 24
-    QCOMPARE(p.window().Latime, quint8(24));
-    QCOMPARE(p.window().Inaltime, quint8(12));
-    p.bar("hsbLatime")->setValue(25); // R(12.5) = 12, the same height: stays
-    QCOMPARE(p.window().Latime, quint8(25));
-    p.bar("hsbLatime")->setValue(20);
-    QCOMPARE(p.window().Inaltime, quint8(10));
-    p.bar("hsbLatime")->setValue(21); // R(10.5) = 10 = the height: stays
-    QCOMPARE(p.window().Latime, quint8(21));
-    QCOMPARE(p.window().Inaltime, quint8(10));
-    p.bar("hsbLatime")->setValue(48);
-    QCOMPARE(p.window().Inaltime, quint8(24));
-    p.bar("hsbLatime")->setValue(60); // half is past 24: cut to twice the height
-    QCOMPARE(p.window().Latime, quint8(48));
-    QCOMPARE(p.bar("hsbLatime")->value(), 48);
-
-    p.box("chkFereastraPatrata")->setChecked(false);
-    p.bar("hsbLatime")->setValue(60);
-    QCOMPARE(p.window().Latime, quint8(60));
-    QCOMPARE(p.window().Inaltime, quint8(24));
-    // Created with the box ticked: square from the start, whatever the bars held.
-    p.box("chkFereastraPatrata")->setChecked(true);
-    p.create();
-    QCOMPARE(p.active(), 2);
-    QCOMPARE(p.window().Patrata, FlagTrue);
-    QCOMPARE(p.window().Latime, quint8(20));
-    QCOMPARE(p.window().Inaltime, quint8(10));
-    QCOMPARE(p.bar("hsbLatime")->value(), 20);
-}
-
-void TestFrmFerestre::draggingTheWidthOfASquareWindow()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.box("chkFereastraPatrata")->setChecked(true);
-    p.bar("hsbInaltime")->setValue(12);
-    QScrollBar *width = p.bar("hsbLatime");
-    QCOMPARE(width->value(), 24);
-    QVERIFY(!width->hasTracking());
-
-    width->setSliderDown(true);
-    width->setSliderPosition(30); // dragged right: the height grows with it
-    QCOMPARE(p.window().Inaltime, quint8(15));
-    QCOMPARE(p.window().Latime, quint8(30));
-    width->setSliderPosition(28); // dragged left: collapses to 6 x 3
-    QCOMPARE(p.window().Inaltime, quint8(3));
-    QCOMPARE(p.window().Latime, quint8(6));
-    width->setSliderDown(false);
-
-    // Not square: the dragged width is stored as it moves.
-    p.box("chkFereastraPatrata")->setChecked(false);
-    width->setSliderDown(true);
-    width->setSliderPosition(40);
-    QCOMPARE(p.window().Latime, quint8(40));
-    QCOMPARE(p.label("lblLatime")->text(), QStringLiteral("40"));
-    width->setSliderDown(false);
-    QCOMPARE(width->value(), 40);
-}
-
-void TestFrmFerestre::switchingWindowsShowsTheirValues()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.geometry(5, 6, 40, 12);
-    p.title()->setText(QStringLiteral("Unu"));
-    p.scheme()->setCurrentIndex(2);
-    p.create();
-    p.geometry(1, 2, 20, 8);
-    p.box("chkFereastraPatrata")->setChecked(true);
-
-    p.list()->setCurrentIndex(0);
-    QCOMPARE(p.title()->text(), QStringLiteral("Unu"));
-    QCOMPARE(p.scheme()->currentIndex(), 2);
-    QVERIFY(!p.box("chkFereastraPatrata")->isChecked());
-    QCOMPARE(p.bar("hsbLatime")->value(), 40);
-    QCOMPARE(p.bar("hsbInaltime")->value(), 12);
-    QCOMPARE(p.bar("hsbOrizontala")->value(), 5);
-    QCOMPARE(p.label("lblVerticala")->text(), QStringLiteral("6"));
-    QCOMPARE(m->proiect().fereastra(1).Latime, quint8(40)); // written back unchanged
-
-    // Back to the square window: its height differs, so its width follows it.
-    p.list()->setCurrentIndex(1);
-    QVERIFY(p.box("chkFereastraPatrata")->isChecked());
-    QCOMPARE(m->proiect().fereastra(2).Inaltime, quint8(8));
-    QCOMPARE(m->proiect().fereastra(2).Latime, quint8(16));
-}
-
-void TestFrmFerestre::codeCommandShowsTheActiveWindow()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    Palette p{*m};
-    p.create();
-    p.create();
-    p.list()->setCurrentIndex(0);
-    QStringList lines;
-    bool boxVisible = false;
-    onNextModal([&](QWidget *w) {
-        auto *list = w->findChild<QListWidget *>(QStringLiteral("lstCod"));
-        for (int i = 0; list && i < list->count(); ++i)
-            lines << list->item(i)->text();
-        auto *box = w->findChild<QCheckBox *>(QStringLiteral("chkIncludeStartingCode"));
-        boxVisible = box && box->isVisibleTo(w) && !box->isChecked();
-        w->close();
+    QFETCH(Limit, c);
+    Design d;
+    const Obiect &o = d.put(1, "SAY", QStringLiteral("0123456789"));
+    auto stored = [&] {
+        const QPoint at = qstrcmp(c.form, P) == 0 ? d.geometry().topLeft() : QPoint(o.Coloana, o.Rand);
+        return qstrcmp(c.bar, "hsbOrizontala") == 0 ? at.x() : at.y();
+    };
+    int accepted = 0;
+    QList<int> seen, expected;
+    drag(d.find<QScrollBar>(c.form, c.bar), c.stops, false, [&](int under) {
+        accepted = under <= c.limit ? under : accepted;
+        seen << stored();
+        expected << accepted;
     });
-    p.key("COD")->trigger();
-    QVERIFY(boxVisible);
-    QVERIFY(lines.contains(QStringLiteral("ACTIVATE WINDOW FER1")));
-    QVERIFY(!lines.contains(QStringLiteral("ACTIVATE WINDOW FER2")));
-    QCOMPARE(lines.last(), QStringLiteral("DEACTIVATE WINDOW FER1"));
-    QVERIFY(!lines.contains(QStringLiteral("SET TALK OFF")));
+    QCOMPARE(seen, expected);
+    // The object is drawn where its window and its own place put it.
+    QCOMPARE(d.item("lblObiect1")->pos(), twips(d.geometry().topLeft() + QPoint(o.Coloana + 1, o.Rand + 1)));
 }
 
 QTEST_MAIN(TestFrmFerestre)

@@ -1,42 +1,17 @@
-#include "support/mainfixture.h"
-#include "support/uitest.h"
-#include "worktable/elementtabela.h"
-#include "worktable/frmtabeladelucru.h"
+#include "worktable/design.h"
 
-#include <QComboBox>
-#include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QLineEdit>
-#include <QScrollBar>
-#include <QtTest>
 
 namespace {
 
-FrmTabelaDeLucru *table(MdiMain &m)
+// A click or double-click through the real view at a point given in twips.
+void click(Design &d, QPointF twips, bool twice = false)
 {
-    return m.findChild<FrmTabelaDeLucru *>(QStringLiteral("frmTabelaDeLucru"));
-}
-
-QGraphicsRectItem *rectItem(MdiMain &m, const QString &name)
-{
-    return dynamic_cast<QGraphicsRectItem *>(table(m)->element(name));
-}
-
-QRectF sceneRect(QGraphicsRectItem *item)
-{
-    return QRectF(item->pos(), item->rect().size());
-}
-
-// A left click on the work table at a point given in twips.
-void clickAt(MdiMain &m, const QPointF &twips)
-{
-    QGraphicsView *view = table(m)->vedere();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(twips));
-}
-
-int activeWindow(MdiMain &m)
-{
-    return control<QComboBox>(m, "frmFerestre", "cmbFereastra")->currentData().toInt();
+    QWidget *viewport = d.table()->vedere()->viewport();
+    const QPoint at = d.table()->vedere()->mapFromScene(twips);
+    twice ? QTest::mouseDClick(viewport, Qt::LeftButton, {}, at)
+          : QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -46,249 +21,126 @@ class TestTabela : public QObject
     Q_OBJECT
 
 private slots:
-    void elementsExistHiddenAndStacked();
-    void markerFollowsTheSettingAtLoad();
-    void newWindowGeometry();
-    void titleCentresOnHalfCellsAndBlankTitleHides();
-    void deletingHidesAndRecreatingShows();
-    void outOfRangeNumbersDoNothing();
-    void clickOnWindowSelectsItsLineByItemData();
-    void clickOnBorderOrShadowDoesNotFallThrough();
-    void objectLabelsFollowTheActiveWindow();
+    void elementsAndMarker();
+    void windowDrawing_data();
+    void windowDrawing();
+    void clicksPickTheWindowUnderTheMouse();
+    void objectLabels();
 };
 
-void TestTabela::elementsExistHiddenAndStacked()
+void TestTabela::elementsAndMarker()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    FrmTabelaDeLucru *t = table(*m);
-    QCOMPARE(t->size(), QSize(720, 400));
-    QCOMPARE(t->scena()->sceneRect(), QRectF(0, 0, 10800, 6000));
-    QCOMPARE(t->vedere()->transform().m11(), 1.0 / 15);
-
-    QStringList order; // bottom to top
-    order << QStringLiteral("imgMarcaj");
+    Setari s = quietSettings();
+    s.MarcajTabelaLucru = FlagTrue;
+    Design d(s);
+    pressKey(*d.m, "frmFerestre", "STERGE");
+    QStringList order{QStringLiteral("imgMarcaj")}; // bottom to top
     for (int n = 5; n >= 1; --n)
         order << QStringLiteral("shpShadow%1").arg(n);
     for (const char *family : {"lblWindow", "shpFrame", "lblTitle"})
         for (int n = 1; n <= 5; ++n)
-            order << QString::fromLatin1(family) + QString::number(n);
+            order << QLatin1String(family) + QString::number(n);
     for (int n = 1; n <= 60; ++n)
         order << QStringLiteral("lblObiect%1").arg(n);
-
-    QCOMPARE(t->scena()->items().size(), order.size());
-    qreal previous = -1;
-    for (const QString &name : order) {
-        QGraphicsItem *item = t->element(name);
-        QVERIFY2(item, qPrintable(name));
-        QVERIFY2(!item->isVisible(), qPrintable(name));
-        QVERIFY2(item->zValue() > previous, qPrintable(name));
-        previous = item->zValue();
-        if (name != QLatin1String("imgMarcaj"))
-            QVERIFY2(dynamic_cast<QGraphicsRectItem *>(item), qPrintable(name));
+    QCOMPARE(d.table()->scena()->items().size(), order.size());
+    for (int i = 1; i < order.size(); ++i) {
+        QGraphicsItem *e = d.table()->element(order[i]);
+        QVERIFY2(e && !e->isVisible() && e->zValue() > d.table()->element(order[i - 1])->zValue(),
+                 qPrintable(order[i]));
     }
-    QCOMPARE(rectItem(*m, QStringLiteral("shpShadow3"))->brush().color(), QColor(0x40, 0x40, 0x40));
-}
-
-void TestTabela::markerFollowsTheSettingAtLoad()
-{
-    TempCwd cwd;
-    Setari s = quietSettings();
-    s.MarcajTabelaLucru = FlagTrue;
-    {
-        auto m = startMain(s);
-        auto *marker = dynamic_cast<QGraphicsPixmapItem *>(table(*m)->element(QStringLiteral("imgMarcaj")));
-        QVERIFY(marker && marker->isVisible());
-        QCOMPARE(marker->pos(), QPointF(0, 0));
-        const QImage img = marker->pixmap().toImage();
-        QCOMPARE(img.size(), QSize(725, 403));
-        int dots = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (qAlpha(img.pixel(x, y)) != 0) {
-                    ++dots;
-                    QVERIFY(x % 9 == 1 && y % 16 == 1);
-                    QCOMPARE(img.pixel(x, y), qRgba(0, 0, 0, 255));
-                }
-        QCOMPARE(dots, 81 * 26);
-        // The picture covers the surface at one pixel per 15 twips.
-        QCOMPARE(marker->sceneBoundingRect().size(), QSizeF(725 * 15, 403 * 15));
-    }
+    auto *marker = dynamic_cast<QGraphicsPixmapItem *>(d.table()->element(order[0]));
+    QVERIFY(marker->isVisible() && marker->sceneBoundingRect() == QRectF(0, 0, 725 * 15, 403 * 15));
     s.MarcajTabelaLucru = FlagFalse;
-    auto m = startMain(s);
-    QVERIFY(!table(*m)->element(QStringLiteral("imgMarcaj"))->isVisible());
+    QVERIFY(!Design(s).table()->element(order[0])->isVisible());
 }
 
-void TestTabela::newWindowGeometry()
+void TestTabela::windowDrawing_data()
 {
-    TempCwd cwd;
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<double>("titleLeft");
+    QTest::newRow("new window") << QRect(0, 0, 30, 10) << "FER 1" << 1687.5;
+    QTest::newRow("moved") << QRect(10, 5, 30, 10) << "FER 1" << (10 + 15 - 2.5) * 135;
+    QTest::newRow("odd width, half a cell off") << QRect(0, 0, 21, 10) << "ABCD" << (10.5 - 2) * 135;
+    QTest::newRow("blank title, hidden") << QRect(0, 0, 21, 10) << "   " << (10.5 - 1.5) * 135;
+}
+
+void TestTabela::windowDrawing()
+{
+    QFETCH(QRect, window);
+    QFETCH(QString, title);
+    QFETCH(double, titleLeft);
     Setari s = quietSettings();
     s.UmbraImplicit = FlagTrue;
-    auto m = startMain(s);
-    pressKey(*m, "frmFerestre", "CREAZA");
-
-    auto *bg = rectItem(*m, QStringLiteral("lblWindow1"));
-    auto *frame = rectItem(*m, QStringLiteral("shpFrame1"));
-    auto *shadow = rectItem(*m, QStringLiteral("shpShadow1"));
-    auto *title = dynamic_cast<ElementTabela *>(rectItem(*m, QStringLiteral("lblTitle1")));
-    for (QGraphicsItem *i : std::initializer_list<QGraphicsItem *>{bg, frame, shadow, title})
-        QVERIFY(i->isVisible());
-    QCOMPARE(sceneRect(bg), QRectF(0, 0, 4050, 2400));
-    QCOMPARE(sceneRect(frame), QRectF(67.5, 60, 3915, 2280));
-    QCOMPARE(frame->pen().widthF(), 45.0);
-    QCOMPARE(frame->brush().style(), Qt::NoBrush);
-    QCOMPARE(sceneRect(shadow), QRectF(270, 240, 4050, 2400));
-    QCOMPARE(title->pos(), QPointF(1687.5, 0));
-    QCOMPARE(title->caption(), QStringLiteral("FER 1"));
-    QCOMPARE(title->rect().width(), 5 * 135.0); // one cell per character
-    // Scheme 1: white on blue, yellow border; the title in border colour.
-    QCOMPARE(bg->brush().color(), QColor(0, 0, 0xC0));
-    QCOMPARE(frame->pen().color(), QColor(0xFF, 0xFF, 0));
-    QCOMPARE(title->brush().color(), QColor(0, 0, 0xC0));
-    QCOMPARE(title->culoareText(), QColor(0xFF, 0xFF, 0));
-
-    // Moving the window moves all four.
-    control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala")->setValue(10);
-    control<QScrollBar>(*m, "frmFerestre", "hsbVerticala")->setValue(5);
-    QCOMPARE(sceneRect(bg), QRectF(1350, 1200, 4050, 2400));
-    QCOMPARE(frame->pos(), QPointF(1350 + 67.5, 1260));
-    QCOMPARE(shadow->pos(), QPointF(1620, 1440));
-    QCOMPARE(title->pos(), QPointF((10 + 15 - 2.5) * 135, 1200));
-}
-
-void TestTabela::titleCentresOnHalfCellsAndBlankTitleHides()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    control<QScrollBar>(*m, "frmFerestre", "hsbLatime")->setValue(21);
-    control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("ABCD"));
-    auto *title = dynamic_cast<ElementTabela *>(rectItem(*m, QStringLiteral("lblTitle1")));
-    QCOMPARE(title->pos().x(), (0 + 10.5 - 2) * 135);
-    QVERIFY(title->isVisible());
-
-    control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("   "));
-    QVERIFY(!title->isVisible());
-    QCOMPARE(title->caption(), QStringLiteral("   "));
-    QCOMPARE(title->pos().x(), (0 + 10.5 - 1.5) * 135); // blanks count for the place
-    QVERIFY(rectItem(*m, QStringLiteral("lblWindow1"))->isVisible());
-}
-
-void TestTabela::deletingHidesAndRecreatingShows()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala")->setValue(20);
-    pressKey(*m, "frmFerestre", "STERGE");
-    for (const char *name : {"lblWindow1", "shpFrame1", "shpShadow1", "lblTitle1"})
-        QVERIFY(!table(*m)->element(QString::fromLatin1(name))->isVisible());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    QVERIFY(rectItem(*m, QStringLiteral("lblWindow1"))->isVisible());
-    QCOMPARE(rectItem(*m, QStringLiteral("lblWindow1"))->pos(), QPointF(0, 0));
-}
-
-void TestTabela::outOfRangeNumbersDoNothing()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    table(*m)->DeseneazaFereastra(0);
-    table(*m)->DeseneazaFereastra(6);
-    table(*m)->DeseneazaObiect(0);
-    table(*m)->DeseneazaObiect(61);
-    for (QGraphicsItem *i : table(*m)->scena()->items())
-        QVERIFY(!i->isVisible());
-}
-
-void TestTabela::clickOnWindowSelectsItsLineByItemData()
-{
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    m->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m.get()));
-    auto *col = control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala");
-    auto *row = control<QScrollBar>(*m, "frmFerestre", "hsbVerticala");
-    auto *list = control<QComboBox>(*m, "frmFerestre", "cmbFereastra");
-    for (int i = 0; i < 3; ++i) {
-        pressKey(*m, "frmFerestre", "CREAZA");
-        row->setValue(i * 11); // three windows one under the other
-        col->setValue(i * 5);
+    Design d(s);
+    d.set(window.x(), window.y(), window.width(), window.height());
+    d.find<QLineEdit>("frmFerestre", "txtTitluFereastra")->setText(title);
+    const QRectF area(twips(window.topLeft()), QSizeF(135 * window.width(), 240 * window.height()));
+    for (auto [name, rect] : {std::pair{"lblWindow1", area},
+                              {"shpFrame1", area.adjusted(67.5, 60, -67.5, -60)},
+                              {"shpShadow1", area.translated(270, 240)}}) {
+        QVERIFY2(d.item(name)->isVisible(), name);
+        QCOMPARE(QRectF(d.item(name)->pos(), d.item(name)->rect().size()), rect);
     }
-    list->setCurrentIndex(1); // window 2
-    pressKey(*m, "frmFerestre", "STERGE");
-    pressKey(*m, "frmFerestre", "CREAZA"); // takes slot 2, last line
-    row->setValue(11);
-    QCOMPARE(list->itemData(2).toInt(), 2);
-
-    clickAt(*m, {200 * 15, 3 * 240 + 100}); // inside window 1's background
-    QCOMPARE(activeWindow(*m), 1);
-    clickAt(*m, {150 * 15, 16 * 240}); // window 2, in the middle
-    QCOMPARE(activeWindow(*m), 2);
-    QCOMPARE(list->currentIndex(), 2);
-    // Window 3's title (row 22, centred on its width).
-    clickAt(*m, {(10 + 15) * 135.0, 22 * 240 + 120});
-    QCOMPARE(activeWindow(*m), 3);
-    // The empty surface does nothing.
-    clickAt(*m, {700 * 15, 390 * 15});
-    QCOMPARE(activeWindow(*m), 3);
+    QCOMPARE(d.item("lblTitle1")->pos(), QPointF(titleLeft, area.y()));
+    QVERIFY(d.item("lblTitle1")->caption() == title &&
+            d.item("lblTitle1")->isVisible() == !title.trimmed().isEmpty());
+    // Scheme 1: blue background, yellow border, the title in the border colour; the shadow dark grey.
+    const QColor blue(0, 0, 0xC0), grey(64, 64, 64), yellow(Qt::yellow);
+    QVERIFY(d.item("lblWindow1")->brush().color() == blue && d.item("shpShadow1")->brush().color() == grey);
+    QVERIFY(d.item("shpFrame1")->pen().color() == yellow && d.item("lblTitle1")->culoareText() == yellow);
 }
 
-void TestTabela::clickOnBorderOrShadowDoesNotFallThrough()
+void TestTabela::clicksPickTheWindowUnderTheMouse()
 {
-    TempCwd cwd;
     Setari s = quietSettings();
     s.UmbraImplicit = FlagTrue;
-    auto m = startMain(s);
-    m->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m.get()));
-    pressKey(*m, "frmFerestre", "CREAZA"); // window 1 at 0,0 with shadow
-    pressKey(*m, "frmFerestre", "CREAZA"); // window 2 over it
-    auto *col = control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala");
-    col->setValue(10);
-    control<QScrollBar>(*m, "frmFerestre", "hsbVerticala")->setValue(2);
-    // Window 1's border runs through column 29 and lies over window 2's background.
-    auto *list = control<QComboBox>(*m, "frmFerestre", "cmbFereastra");
-    list->setCurrentIndex(0);
-    clickAt(*m, {29 * 135 + 67.5, 5 * 240});
-    QCOMPARE(activeWindow(*m), 1); // not window 2 under the border
-    clickAt(*m, {20 * 135, 5 * 240}); // window 2's own background
-    QCOMPARE(activeWindow(*m), 2);
-    // Window 2's shadow, outside every background: nothing happens.
-    clickAt(*m, {41 * 135, 12 * 240 + 120});
-    QCOMPARE(activeWindow(*m), 2);
+    Design d(s);
+    d.m->show();
+    for (int row : {11, 22}) { // windows 2 and 3 under window 1
+        d.create();
+        d.set(row / 2, row, 30, 10);
+    }
+    d.windows()->setCurrentIndex(1);
+    pressKey(*d.m, "frmFerestre", "STERGE");
+    QVERIFY(!d.item("lblWindow2")->isVisible() && !d.item("lblTitle2")->isVisible());
+    d.create(); // takes slot 2, the last line
+    d.set(40, 2, 30, 10);
+    click(d, {3000, 820}); // window 1's background
+    QCOMPARE(d.windows()->currentData().toInt(), 1);
+    click(d, twips({45, 5}));                    // window 2's
+    QCOMPARE(d.windows()->currentIndex(), 2);    // its line, found by item data
+    click(d, twips({26, 22}) + QPointF(0, 120)); // window 3's title
+    click(d, twips({71, 12}) + QPointF(0, 120)); // window 2's shadow, over nothing: nothing happens
+    click(d, {10500, 5850});                     // nor on the empty surface
+    QCOMPARE(d.windows()->currentData().toInt(), 3);
+    d.create();
+    d.set(20, 0, 30, 10); // window 4, over window 1's right part
+    d.windows()->setCurrentIndex(0);
+    click(d, twips({29, 5}) + QPointF(67.5, 0)); // window 1's border, over window 4's background
+    QCOMPARE(d.windows()->currentData().toInt(), 1);
 }
 
-void TestTabela::objectLabelsFollowTheActiveWindow()
+void TestTabela::objectLabels()
 {
-    TempCwd cwd;
-    auto m = startMain(quietSettings());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala")->setValue(10);
-    control<QScrollBar>(*m, "frmFerestre", "hsbVerticala")->setValue(5);
-    Obiect &o = m->proiect().obiect(7);
-    o.Liber = FlagFalse;
-    o.Fereastra = 1;
-    o.Tip = QStringLiteral("GET");
-    o.Nume = QStringLiteral("nume");
-    o.TextAfisat = QStringLiteral("XXXX");
-    o.CuloareFundal = Culori::Black;
-    o.CuloareCerneala = Culori::White;
-    table(*m)->DeseneazaObiect(7);
-    auto *label = dynamic_cast<ElementTabela *>(rectItem(*m, QStringLiteral("lblObiect7")));
-    QVERIFY(label->isVisible());
-    QCOMPARE(label->pos(), QPointF(1485, 1440));
-    QCOMPARE(label->rect().size(), QSizeF(4 * 135, 240));
-    QCOMPARE(label->toolTip(), QStringLiteral("GET [nume][]"));
-    QCOMPARE(label->brush().color(), QColor(Qt::black));
-    QCOMPARE(label->culoareText(), QColor(Qt::white));
-
-    // Moving the window one column moves its objects by 135 twips.
-    control<QScrollBar>(*m, "frmFerestre", "hsbOrizontala")->setValue(11);
-    QCOMPARE(label->pos(), QPointF(1620, 1440));
-    o.Liber = FlagTrue;
-    table(*m)->DeseneazaObiect(7);
-    QVERIFY(!label->isVisible());
-    QCOMPARE(label->caption(), QStringLiteral("XXXX")); // kept as last drawn
+    Design d;
+    d.set(10, 5, 40, 10);
+    d.put(3, "GET", QStringLiteral("abcde"), 1, 1).Valoare = QStringLiteral("v");
+    d.table()->DeseneazaObiect(3);
+    ElementTabela *label = d.item("lblObiect3");
+    QVERIFY(label->isVisible() && label->toolTip() == QLatin1String("GET [abcde][v]"));
+    QCOMPARE(QRectF(label->pos(), label->rect().size()), QRectF(twips({12, 7}), QSizeF(5 * 135, 240)));
+    // A double-click on any object label centres the selected one.
+    d.put(45, "SAY", QStringLiteral("zz"), 2, 7);
+    d.list()->setCurrentRow(0); // object 3
+    click(d, d.item("lblObiect45")->sceneBoundingRect().center(), true);
+    QCOMPARE(label->pos(), twips({10 + 1 + 17, 7}));
+    // Moving the active window moves its objects only.
+    d.create();
+    d.put(8, "SAY", QStringLiteral("x"), 1, 2);
+    d.set(41, 13, 30, 10);
+    QCOMPARE(d.item("lblObiect8")->pos(), twips({43, 16}));
+    QCOMPARE(label->pos(), twips({28, 7}));
 }
 
 QTEST_MAIN(TestTabela)
