@@ -1,4 +1,4 @@
-#include "worktable/design.h"
+#include "support/design.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
