@@ -21,7 +21,8 @@ QByteArray scrie(const StareProiect &stare);
 
 // Nothing, and *problema naming the first problem with its field
 // ("obiecte[3].Nume: ..."), when the file is refused. The caller adds the
-// file name.
+// file name. Slots the file leaves out hold what a reset gives them, and
+// the window list's lines read "F" and the number, then any title in brackets.
 std::optional<StareProiect> citeste(const QByteArray &date, QString *problema);
 
 // Atomic: a failed save leaves the previous file (or none) untouched.
