@@ -1,10 +1,11 @@
 // Prints how long the hot paths take: moving and sizing a window that holds
 // sixty objects on the work table (repaint included), generating a full
-// design, and the options record. Run headless:
+// design, saving and opening its project file, and the options record. Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/sirolant_bench
 #include "app/mdimain.h"
 #include "codegen/generator.h"
 #include "model/cp1250.h"
+#include "model/fisierproiect.h"
 #include "model/optionsfile.h"
 #include "objectpalette/frmobiecte.h"
 #include "worktable/frmtabeladelucru.h"
@@ -144,6 +145,33 @@ int main(int argc, char *argv[])
         enc.push_back(t.nsecsElapsed());
     }
     out << "Windows-1250 encoding of that program: median " << medianMicros(enc) << " us\n";
+
+    // A project file of that design, both lists filled and an object selected.
+    StareProiect stare;
+    stare.ferestre = p.Ferestre;
+    stare.obiecte = p.Obiecte;
+    for (int n = 1; n <= NumarFerestre; ++n)
+        stare.liniiFerestre.append({n, QStringLiteral("F%1 [FER %1]").arg(n)});
+    stare.fereastraActiva = 1;
+    for (int i = 1; i <= NumarObiecte; ++i) {
+        if (p.obiect(i).Fereastra == 1)
+            stare.ordineObiecte.append(i);
+    }
+    stare.obiectSelectat = stare.ordineObiecte.first();
+    std::vector<qint64> save, open;
+    QByteArray file;
+    for (int i = 0; i < runs; ++i) {
+        t.start();
+        file = FisierProiect::scrie(stare);
+        save.push_back(t.nsecsElapsed());
+        t.start();
+        const bool read = FisierProiect::citeste(file, nullptr).has_value();
+        open.push_back(t.nsecsElapsed());
+        if (!read)
+            out << "the project file was refused\n";
+    }
+    out << "project file of 5 windows and 60 objects (" << file.size() << " bytes): save median "
+        << medianMicros(save) << " us, open median " << medianMicros(open) << " us (goal: under 2 ms each)\n";
 
     Setari s = setariImplicite();
     s.CaleFoxPRO = QStringLiteral("C:\\FOXPRO\\FOXPROX.EXE");
