@@ -5,6 +5,7 @@
 #include "app/frmdespre.h"
 #include "app/frmsetari.h"
 #include "app/istoric.h"
+#include "app/proiectcurent.h"
 #include "app/uiutil.h"
 #include "model/optionsfile.h"
 #include "model/rounding.h"
@@ -22,10 +23,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -91,13 +94,25 @@ MdiMain::MdiMain(QWidget *parent) : QMainWindow(parent)
 
     sesiune_.document = new Document(sesiune_, this);
     istoric_ = new Istoric(*sesiune_.document, this);
+    proiectCurent_ = new ProiectCurent(this, *sesiune_.document, *istoric_, this);
+    connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);
     creeazaMeniulEditare();
+}
+
+void MdiMain::actualizeazaTitlul()
+{
+    setWindowTitle(proiectCurent_->titlu(captionText()));
+    // Without a file the caption has no mark to show.
+    setWindowModified(!proiectCurent_->cale().isEmpty() && proiectCurent_->modificat());
 }
 
 MdiMain::~MdiMain()
 {
     // The forms hold a reference to the session: they go first.
     sesiune_.mdiSeInchide = true;
+    // Gone normally: nothing is left to recover.
+    delete proiectCurent_;
+    proiectCurent_ = nullptr;
     delete istoric_;
     istoric_ = nullptr;
     delete sesiune_.document;
@@ -125,18 +140,31 @@ void MdiMain::creeazaMeniuri()
         return m;
     };
     auto comanda = [this](QMenu *m, const char *nume, const QString &titlu, const QKeySequence &tasta,
-                          void (MdiMain::*actiune)()) {
+                          auto actiune) {
         QAction *a = m->addAction(titlu);
         a->setObjectName(QString::fromLatin1(nume));
         if (!tasta.isEmpty()) {
             a->setShortcut(tasta);
             a->setShortcutContext(Qt::ApplicationShortcut);
         }
-        connect(a, &QAction::triggered, this, actiune);
+        connect(a, &QAction::triggered, this, [this, actiune] { std::invoke(actiune, this); });
         return a;
     };
 
     QMenu *proiect = meniu("mnuProiect", QStringLiteral("Proiect"));
+    meniuProiect_ = proiect;
+    comanda(proiect, "mnuProiectNou", QStringLiteral("Proiect nou"), QKeySequence(Qt::CTRL | Qt::Key_N),
+            [](MdiMain *m) { m->proiectCurent_->nou(); });
+    comanda(proiect, "mnuProiectDeschide", QStringLiteral("Deschide proiect..."),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [](MdiMain *m) { m->proiectCurent_->deschide(); });
+    comanda(proiect, "mnuProiectSalveaza", QStringLiteral("Salveaza proiectul"), QKeySequence(Qt::CTRL | Qt::Key_S),
+            [](MdiMain *m) { m->proiectCurent_->salveaza(); });
+    comanda(proiect, "mnuProiectSalveazaCa", QStringLiteral("Salveaza proiectul ca..."),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [](MdiMain *m) { m->proiectCurent_->salveazaCa(); });
+    QMenu *recente = proiect->addMenu(QStringLiteral("Proiecte recente"));
+    recente->setObjectName(QStringLiteral("mnuProiectRecente"));
+    connect(recente, &QMenu::aboutToShow, this, [this, recente] { proiectCurent_->umpleMeniulRecente(recente); });
+    proiect->addSeparator();
     comanda(proiect, "mnuProiectGenereazaCod", QStringLiteral("Genereaza codul proiectului..."), {},
             &MdiMain::mnuProiectGenereazaCod_Click);
     comanda(proiect, "mnuSetariSetari", QStringLiteral("Setari"), QKeySequence(Qt::Key_F5),
@@ -235,6 +263,8 @@ void MdiMain::showEvent(QShowEvent *event)
     if (!primaAfisare_)
         return;
     primaAfisare_ = false;
+    // Questions wait until the window is up: the constructor never blocks.
+    QTimer::singleShot(0, this, [this] { proiectCurent_->laPornire(fisierLaPornire_); });
     // Shown, the frame may have grown by the window manager's decorations:
     // the default positions follow the final outer size.
     if (!isSet(sesiune_.proiect.setari.SalveazaSetariSpatiuLucru)
@@ -326,12 +356,18 @@ void MdiMain::mnuIesireInchideSirolant_Click()
 
 void MdiMain::closeEvent(QCloseEvent *event)
 {
-    if (isSet(sesiune_.proiect.setari.ConfirmareaInchidere)
-        && !intrebareDaNu(this, QMessageBox::Question, QStringLiteral("ATENTIE!"),
-                          QStringLiteral("Esti sigur ca vrei sa inchizi Sirolant?"))) {
+    proiectCurent_->scrieRecuperareaAcum();
+    // Unsaved changes take the place of the plain confirmation.
+    const bool continua = proiectCurent_->modificat()
+        ? proiectCurent_->continuaDupaModificari()
+        : !isSet(sesiune_.proiect.setari.ConfirmareaInchidere)
+            || intrebareDaNu(this, QMessageBox::Question, QStringLiteral("ATENTIE!"),
+                             QStringLiteral("Esti sigur ca vrei sa inchizi Sirolant?"));
+    if (!continua) {
         event->ignore();
         return;
     }
     sesiune_.mdiSeInchide = true;
+    proiectCurent_->incheie();
     event->accept();
 }

@@ -9,6 +9,7 @@ class QMdiSubWindow;
 class QAction;
 class QMenu;
 class Istoric;
+class ProiectCurent;
 
 // The main frame. Constructing it performs the main window's load: reads
 // the options file from the current directory, resets the design, then
@@ -26,6 +27,10 @@ public:
     Proiect &proiect() { return sesiune_.proiect; }
     Document &document() { return *sesiune_.document; }
     Istoric &istoric() { return *istoric_; }
+    ProiectCurent &proiectCurent() { return *proiectCurent_; }
+
+    // A project file to open once the window is shown (the command line's).
+    void deschideLaPornire(const QString &cale) { fisierLaPornire_ = cale; }
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // The sub-window that wraps one of the three child forms.
@@ -43,6 +48,7 @@ protected:
 private:
     void creeazaMeniuri();
     void creeazaMeniulEditare();
+    void actualizeazaTitlul();
     QMdiSubWindow *adaugaFormCopil(QWidget *form);
     void aseazaFereastra(QMdiSubWindow *sub, const Pozitie &salvata, const Pozitie &implicita);
     Pozitie pozitieImplicitaObiecte() const;
@@ -57,6 +63,9 @@ private:
 
     Sesiune sesiune_;
     Istoric *istoric_ = nullptr;
+    ProiectCurent *proiectCurent_ = nullptr;
+    QString fisierLaPornire_;
+    QMenu *meniuProiect_ = nullptr;
     QMenu *meniuEditare_ = nullptr;
     QMdiArea *mdiArea_ = nullptr;
     QMdiSubWindow *subTabela_ = nullptr;

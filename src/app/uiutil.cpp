@@ -8,11 +8,15 @@ QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const
                                   const QString &text, QMessageBox::StandardButtons butoane)
 {
     QMessageBox box(icon, titlu, text, butoane, parent);
-    box.setEscapeButton(butoane & QMessageBox::No ? QMessageBox::No : QMessageBox::Ok);
+    box.setEscapeButton(butoane & QMessageBox::Cancel ? QMessageBox::Cancel
+                        : butoane & QMessageBox::No   ? QMessageBox::No
+                                                      : QMessageBox::Ok);
     if (QAbstractButton *da = box.button(QMessageBox::Yes))
         da->setText(QStringLiteral("&Da"));
     if (QAbstractButton *nu = box.button(QMessageBox::No))
         nu->setText(QStringLiteral("&Nu"));
+    if (QAbstractButton *anuleaza = box.button(QMessageBox::Cancel))
+        anuleaza->setText(QStringLiteral("&Anuleaza"));
     return QMessageBox::StandardButton(box.exec());
 }
 

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "model/stare.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Document;
+class Istoric;
+class QLockFile;
+class QMenu;
+class QTimer;
+class QWidget;
+
+// The design's file: its name, whether it has unsaved changes, the project
+// menu's commands (new, open, save, recent files) with the question about
+// unsaved changes, and the recovery file kept for a crash.
+class ProiectCurent : public QObject
+{
+    Q_OBJECT
+
+public:
+    ProiectCurent(QWidget *fereastra, Document &document, Istoric &istoric, QObject *parent = nullptr);
+    ~ProiectCurent() override;
+
+    QString cale() const { return cale_; }
+    bool modificat() const;
+
+    // The commands of the menu "Proiect".
+    void nou();
+    void deschide();
+    bool salveaza();
+    bool salveazaCa();
+    void deschideRecent(const QString &cale);
+
+    // Loads a file without asking anything first; a refused file is reported
+    // and the design stays as it was.
+    bool incarca(const QString &cale);
+
+    // Asks about unsaved changes when there are any: true when the caller
+    // may go on (saved, or the changes let go), false to stop.
+    bool continuaDupaModificari();
+
+    // Once the main window is shown: offers back a design a crash left
+    // behind, else opens the file named on the command line.
+    void laPornire(const QString &fisierLinieComanda);
+    // The program is asked to close: the recovery file is brought up to date.
+    void scrieRecuperareaAcum();
+    // The main window goes away normally: nothing is left to recover.
+    void incheie();
+
+    void umpleMeniulRecente(QMenu *meniu);
+
+    // The main window's caption for this file and state.
+    QString titlu(const QString &program) const;
+
+    // The folder of the recovery files.
+    static QString dosarRecuperare();
+
+signals:
+    void stareSchimbata();
+
+private:
+    void seteazaFisier(const QString &cale);
+    void adaugaRecent(const QString &cale);
+    void laSchimbare();
+    void stergeRecuperarea();
+    void scrieRecuperarea();
+    bool deschideRecuperare(const QString &fisier);
+
+    QWidget *fereastra_;
+    Document &document_;
+    Istoric &istoric_;
+    QString cale_;
+    // Recovery: this program's own file, guarded by its lock.
+    QString fisierRecuperare_;
+    std::unique_ptr<QLockFile> blocare_;
+    QTimer *amanare_;
+    QElapsedTimer ultimaScriere_;
+};

@@ -1,0 +1,242 @@
+// Project files through the real main window: save, open, recent files, the
+// unsaved-changes question, a refused file, and a design recovered after the
+// program was killed.
+#include "app/document.h"
+#include "app/mdimain.h"
+#include "app/proiectcurent.h"
+#include "codegen/generator.h"
+#include "support/mainfixture.h"
+#include "support/uitest.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+QStringList program(MdiMain &m)
+{
+    const MomentGenerare moment{QDateTime(QDate(2026, 3, 7), QTime(9, 5, 4)), QLocale::c()};
+    const auto p = genereazaCodProiect(m.proiect(), moment);
+    return p ? p->linii : QStringList();
+}
+
+// Two windows, the second titled, with objects, made as one gesture.
+void build(MdiMain &m)
+{
+    Document::Gest gesture(m.document());
+    pressKey(m, "frmFerestre", "CREAZA");
+    pressKey(m, "frmFerestre", "CREAZA");
+    control<QLineEdit>(m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("Clienti"));
+    for (int k : {1, 2}) {
+        Obiect &o = m.proiect().obiect(k);
+        o.Liber = FlagFalse;
+        o.Fereastra = 2;
+        o.Tip = QStringLiteral("SAY");
+        o.Nume = o.TextAfisat = QStringLiteral("Text %1").arg(k);
+        o.Rand = quint8(k);
+    }
+    control<QComboBox>(m, "frmFerestre", "cmbFereastra")->setCurrentIndex(0);
+    control<QComboBox>(m, "frmFerestre", "cmbFereastra")->setCurrentIndex(1);
+}
+
+// Answers the next file dialog with a path, or cancels it when path is empty.
+std::shared_ptr<bool> answerFileDialog(const QString &path)
+{
+    auto seen = std::make_shared<bool>(false);
+    onNextModal([seen, path](QWidget *w) {
+        QPointer<QFileDialog> dialog = qobject_cast<QFileDialog *>(w);
+        *seen = dialog != nullptr;
+        if (!dialog || path.isEmpty())
+            return void(w->close());
+        // Typed into the name box, as a user would (selectFile leaves a focused box alone).
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    return seen;
+}
+
+void trigger(MdiMain &m, const char *name)
+{
+    QAction *a = m.findChild<QAction *>(QLatin1String(name));
+    QVERIFY2(a, name);
+    a->trigger();
+}
+
+} // namespace
+
+class TestProiect : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void saveOpenAndTheQuestion();
+    void commandLineFile_data();
+    void commandLineFile();
+    void recoveryAfterAKill();
+};
+
+void TestProiect::init()
+{
+    QDir(ProiectCurent::dosarRecuperare()).removeRecursively();
+    QSettings().clear();
+}
+
+void TestProiect::saveOpenAndTheQuestion()
+{
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    m->show();
+    build(*m);
+    const QStringList built = program(*m);
+    const StareProiect state = m->document().stare();
+    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+
+    // Saving a design without a file asks for one.
+    const QString file = cwd.filePath(QStringLiteral("clienti.sirolant"));
+    auto dialog = answerFileDialog(file);
+    trigger(*m, "mnuProiectSalveaza");
+    QVERIFY(*dialog && QFile::exists(file));
+    QCOMPARE(m->windowTitle(), MdiMain::captionText() + QStringLiteral(" - clienti.sirolant[*]"));
+    QVERIFY(!m->isWindowModified());
+
+    // A gesture marks it modified; undoing back to the save makes it clean again.
+    {
+        Document::Gest gesture(m->document());
+        control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("Furnizori"));
+    }
+    QVERIFY(m->isWindowModified());
+    trigger(*m, "mnuEditareAnuleaza");
+    QVERIFY(!m->isWindowModified());
+    trigger(*m, "mnuEditareReface");
+    QVERIFY(m->isWindowModified());
+
+    // "Proiect nou" asks first: Anuleaza keeps everything, Nu lets the changes go.
+    auto cancel = answerNextMessageBox(QMessageBox::Cancel);
+    trigger(*m, "mnuProiectNou");
+    QVERIFY(cancel->seen);
+    QCOMPARE(cancel->text, QStringLiteral("Salvati modificarile proiectului?"));
+    QCOMPARE(cancel->buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QVERIFY(m->proiect().fereastraFolosita(2) && m->isWindowModified());
+    auto no = answerNextMessageBox(QMessageBox::No);
+    trigger(*m, "mnuProiectNou");
+    QVERIFY(no->seen && !m->proiect().fereastraFolosita(1));
+    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+
+    // The recent file opens the design as it was saved: records, lists, selection, program.
+    auto *recent = m->findChild<QMenu *>(QStringLiteral("mnuProiectRecente"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+    recent->actions().first()->trigger();
+    const StareProiect opened = m->document().stare();
+    QVERIFY(opened.ferestre == state.ferestre && opened.obiecte[1] == state.obiecte[1]);
+    // Lines in their saved order, written afresh from the titles as at a start.
+    QCOMPARE(opened.liniiFerestre, (QList<LinieFereastra>{{1, QStringLiteral("F1 [FER 1]")}, {2, QStringLiteral("F2 [Clienti]")}}));
+    QVERIFY(opened.fereastraActiva == 2 && opened.ordineObiecte == state.ordineObiecte);
+    QCOMPARE(opened.obiectSelectat, state.obiectSelectat);
+    QCOMPARE(program(*m), built);
+    QVERIFY(!m->isWindowModified());
+}
+
+void TestProiect::commandLineFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("a design") << QByteArray() << true;
+    QTest::newRow("not JSON") << QByteArray("{\"format\": \"sirolant-proiect\", ") << false;
+    QTest::newRow("another format") << QByteArray("{\"format\": \"altul\", \"versiune\": 1}") << false;
+}
+
+void TestProiect::commandLineFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, opens);
+    TempCwd cwd;
+    const QString file = cwd.filePath(QStringLiteral("p.sirolant"));
+    {
+        auto first = startMain(quietSettings());
+        build(*first);
+        first->show();
+        auto dialog = answerFileDialog(file);
+        trigger(*first, "mnuProiectSalveazaCa");
+        QVERIFY(*dialog);
+    }
+    if (!content.isEmpty()) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    auto m = startMain(quietSettings());
+    m->deschideLaPornire(file);
+    QVERIFY(!m->proiect().fereastraFolosita(1)); // nothing happens before the window shows
+    auto refused = opens ? std::make_shared<SeenBox>() : answerNextMessageBox(QMessageBox::Ok);
+    m->show();
+    QTRY_VERIFY(m->proiect().fereastraFolosita(1) == opens && refused->seen == !opens);
+    if (!opens)
+        QVERIFY2(refused->text.contains(QStringLiteral("p.sirolant")) && refused->icon == QMessageBox::Critical,
+                 qPrintable(refused->text));
+}
+
+// Run as a child: builds a design, waits past the recovery interval, makes one
+// more gesture and says so; the parent then kills it.
+int child(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    m->show();
+    build(*m);
+    QTest::qWait(2500);
+    {
+        Document::Gest gesture(m->document());
+        pressKey(*m, "frmFerestre", "CREAZA");
+    }
+    QTextStream(stdout) << "gata" << Qt::endl;
+    return app.exec();
+}
+
+void TestProiect::recoveryAfterAKill()
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copil")});
+    QVERIFY(p.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine() || p.state() != QProcess::Running, 20000);
+    QCOMPARE(p.readLine().trimmed(), QByteArray("gata"));
+    p.kill(); // SIGKILL: nothing of the program's own closing runs
+    QVERIFY(p.waitForFinished());
+
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    auto question = answerNextMessageBox(QMessageBox::Yes);
+    m->show();
+    QTRY_VERIFY(question->seen);
+    QCOMPARE(question->text, QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+    // Everything made more than two seconds before the kill is back, unsaved.
+    QCOMPARE(m->proiect().fereastra(2).Titlu, QStringLiteral("Clienti"));
+    QCOMPARE(m->proiect().obiect(2).TextAfisat, QStringLiteral("Text 2"));
+    QVERIFY(m->proiectCurent().modificat());
+    QVERIFY(QDir(ProiectCurent::dosarRecuperare()).entryList({QStringLiteral("*.lock")}).size() == 1); // ours only
+}
+
+int main(int argc, char *argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (argc > 1 && qstrcmp(argv[1], "--copil") == 0)
+        return child(1, argv);
+    QApplication app(argc, argv);
+    TestProiect test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_proiect.moc"
