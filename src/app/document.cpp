@@ -83,6 +83,10 @@ StareProiect Document::stare() const
 void Document::restaureaza(const StareProiect &stare)
 {
     Proiect &p = sesiune_.proiect;
+    StareProiect inainte;
+    inainte.ferestre = p.Ferestre;
+    inainte.obiecte = p.Obiecte;
+    const Schimbare schimbare = compara(inainte, stare);
     p.Ferestre = stare.ferestre;
     p.Obiecte = stare.obiecte;
     // The window palette first: the object list and the drawing depend on
@@ -91,8 +95,9 @@ void Document::restaureaza(const StareProiect &stare)
         sesiune_.ferestre->reafiseaza(stare.liniiFerestre, stare.fereastraActiva);
     if (sesiune_.obiecte)
         sesiune_.obiecte->reafiseaza(stare.ordineObiecte, stare.obiectSelectat);
+    // Only what differs is drawn again.
     if (sesiune_.tabela)
-        sesiune_.tabela->redeseneazaTot();
+        sesiune_.tabela->redeseneaza(schimbare.ferestre, schimbare.obiecte);
     // A gesture under way (the undo command itself) starts from here.
     inainte_ = this->stare();
     emit restaurat();

@@ -19,8 +19,9 @@ public:
     virtual void DeseneazaFereastra(int n) = 0;
     // Brings object n's label in line with its record, placed in the active window.
     virtual void DeseneazaObiect(int n) = 0;
-    // Every window and every object, each object placed in its own window.
-    virtual void redeseneazaTot() = 0;
+    // The given windows and objects, and the objects of those windows, each
+    // object placed in its own window.
+    virtual void redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte) = 0;
 };
 
 // The window palette: the active window, its selection, the redraw of its objects.

@@ -240,12 +240,18 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
     const QList<QObject *> controale{lstObiecte_, chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
     for (QObject *c : controale)
         c->blockSignals(true);
-    lstObiecte_->clear();
-    for (int k : ordine) {
-        if (!Proiect::numarObiectValid(k))
-            continue;
-        auto *item = new QListWidgetItem(textLinie(sesiune().proiect.obiect(k), k), lstObiecte_);
-        item->setData(Qt::UserRole, k);
+    QStringList linii;
+    for (int k : ordine)
+        linii << (Proiect::numarObiectValid(k) ? textLinie(sesiune().proiect.obiect(k), k) : QString());
+    bool aceleasi = lstObiecte_->count() == ordine.size();
+    for (int i = 0; aceleasi && i < ordine.size(); ++i)
+        aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] && lstObiecte_->item(i)->text() == linii[i];
+    if (!aceleasi) {
+        lstObiecte_->clear();
+        for (int i = 0; i < ordine.size(); ++i) {
+            auto *item = new QListWidgetItem(linii[i], lstObiecte_);
+            item->setData(Qt::UserRole, ordine[i]);
+        }
     }
     lstObiecte_->setCurrentRow(int(ordine.indexOf(selectat)));
     const int n = obiectSelectat();

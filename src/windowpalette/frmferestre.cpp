@@ -605,9 +605,11 @@ void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
                                      chkPatrata_,   hsbLatime_,   hsbInaltime_,   hsbOrizontala_, hsbVerticala_};
     for (QObject *c : controale)
         c->blockSignals(true);
-    cmbFereastra_->clear();
-    for (const LinieFereastra &l : linii)
-        cmbFereastra_->addItem(l.text, l.fereastra);
+    if (liniiLista() != linii) {
+        cmbFereastra_->clear();
+        for (const LinieFereastra &l : linii)
+            cmbFereastra_->addItem(l.text, l.fereastra);
+    }
     cmbFereastra_->setCurrentIndex(linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
     const int n = fereastraActiva();
     if (Proiect::numarFereastraValid(n)) {

@@ -160,12 +160,15 @@ void FrmTabelaDeLucru::DeseneazaObiect(int n)
     deseneazaObiectIn(n, sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1);
 }
 
-void FrmTabelaDeLucru::redeseneazaTot()
+void FrmTabelaDeLucru::redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte)
 {
-    for (int n = 1; n <= NumarFerestre; ++n)
+    for (int n : ferestre)
         DeseneazaFereastra(n);
-    for (int n = 1; n <= NumarObiecte; ++n)
-        deseneazaObiectIn(n, sesiune().proiect.obiect(n).Fereastra);
+    for (int k = 1; k <= NumarObiecte; ++k) {
+        const int f = sesiune().proiect.obiect(k).Fereastra;
+        if (obiecte.contains(k) || ferestre.contains(f))
+            deseneazaObiectIn(k, f);
+    }
 }
 
 // An object's label is placed in window a; a label whose window is not a

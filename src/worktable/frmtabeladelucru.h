@@ -33,7 +33,7 @@ public:
     // Brings object n's label in line with its record, positioned in the
     // active window.
     void DeseneazaObiect(int n) override;
-    void redeseneazaTot() override;
+    void redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte) override;
 
     QGraphicsView *vedere() const { return vedere_; }
     QGraphicsScene *scena() const { return scena_; }
