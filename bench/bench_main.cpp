@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QUndoStack>
@@ -71,6 +72,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // its recovery files are not a user's
     QTextStream out(stdout);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());

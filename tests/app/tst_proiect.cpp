@@ -217,7 +217,7 @@ void TestProiect::recoveryAfterAKill()
     QVERIFY(p.waitForFinished());
 
     TempCwd cwd;
-    auto m = startMain(quietSettings());
+    auto m = std::make_unique<MdiMain>(); // startMain would clear what the child left
     auto question = answerNextMessageBox(QMessageBox::Yes);
     m->show();
     QTRY_VERIFY(question->seen);

@@ -1,9 +1,22 @@
 #include "mainfixture.h"
 
+#include "app/proiectcurent.h"
 #include "model/optionsfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 std::unique_ptr<MdiMain> startMain(const Setari &s)
 {
+    // Recovery files and recent projects go to the test folders; one left by a
+    // run that was killed would stop this one with its question.
+    QStandardPaths::setTestModeEnabled(true);
+    bool another = false;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        another |= qobject_cast<MdiMain *>(w) != nullptr;
+    if (!another)
+        QDir(ProiectCurent::dosarRecuperare()).removeRecursively();
     OptionsFile::write(OptionsFile::defaultFileName(), s);
     return std::make_unique<MdiMain>();
 }
