@@ -3,6 +3,13 @@
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 
+#include <QLabel>
+
+QLabel *eticheta(const char *nume, const QString &text, QWidget *parent)
+{
+    return numit(new QLabel(text, parent), nume);
+}
+
 EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent)
     : QDialog(parent), sesiune_(sesiune)
 {

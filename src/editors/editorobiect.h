@@ -4,7 +4,16 @@
 
 #include <QDialog>
 
+class QLabel;
 struct Sesiune;
+
+// A control given the objectName by which the editor and its users find it.
+template <typename T> T *numit(T *w, const char *nume)
+{
+    w->setObjectName(QLatin1String(nume));
+    return w;
+}
+QLabel *eticheta(const char *nume, const QString &text, QWidget *parent);
 
 // What the three property editors share: they edit the object selected in
 // the object palette's list, finding it again at every step, and a Cancel
@@ -35,6 +44,7 @@ protected:
     void incheieAplicarea();
     // The edited record as it was when the editor opened.
     const Obiect &laDeschidere() const { return laDeschidere_; }
+
 
 private:
     Sesiune &sesiune_;

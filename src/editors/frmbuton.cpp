@@ -3,8 +3,7 @@
 #include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
-#include "codegen/generator.h"
-#include "editors/frmsay.h"
+#include "editors/filtrucaseta.h"
 #include "editors/updown.h"
 
 #include <QEvent>
@@ -22,17 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T *numit(T *w, const char *name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-QLabel *eticheta(const char *name, const QString &text, QWidget *parent)
-{
-    return numit(new QLabel(text, parent), name);
-}
 
 // A number box that only the arrows beside it change.
 QLineEdit *casetaNumar(const char *name, QWidget *parent)
@@ -68,15 +56,6 @@ FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
     if (ecran)
         move(ecran->availableGeometry().center() - rect().center());
     incarca();
-}
-
-QString FrmButon::textAfisat(const QStringList &prompturi, int latime)
-{
-    QStringList imagini;
-    for (const QString &p : prompturi)
-        imagini << QLatin1Char('<') + RepetaSir(QStringLiteral(" "), latime - int(p.size()) - 2) + p +
-                       QLatin1Char('>');
-    return imagini.join(QLatin1Char(' '));
 }
 
 void FrmButon::construiesteControalele()
@@ -212,9 +191,13 @@ void FrmButon::construiesteControalele()
     layout->addWidget(panou);
     layout->addLayout(dreapta, 1);
 
-    filtruText_ = new FiltruCaseta(txtText_, FiltruCaseta::Regula::Prompt);
-    filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, FiltruCaseta::Regula::Nume);
-    new LimitaComentariu(txtComentariu_, LungimeComentariu);
+    filtruText_ = new FiltruCaseta(txtText_, Reguli::Filtru::Prompt);
+    filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, Reguli::Filtru::Nume);
+    // Names and prompts are typed or pasted: a drop would be cut to the
+    // box's length before it is filtered.
+    txtText_->setAcceptDrops(false);
+    txtVariabilaButon_->setAcceptDrops(false);
+    new LimitaComentariu(txtComentariu_);
     txtVariabilaButon_->installEventFilter(this);
     txtText_->installEventFilter(this);
 
@@ -301,7 +284,7 @@ void FrmButon::reconstruiesteBara()
     Obiect &o = obiect();
     const QStringList p = prompturi();
     o.Valoare = p.join(QLatin1Char(';'));
-    o.TextAfisat = textAfisat(p, o.Lungime);
+    o.TextAfisat = Reguli::textAfisatButon(p, o.Lungime);
 }
 
 void FrmButon::activeazaBara(bool on)
