@@ -1,9 +1,12 @@
 #include "editorobiect.h"
 
+#include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 QLabel *eticheta(const char *nume, const QString &text, QWidget *parent)
 {
@@ -59,4 +62,43 @@ void EditorObiect::reject()
     if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();
+}
+
+QFrame *EditorObiect::panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,
+                                 const QString &textTitlu, std::initializer_list<Sfat> sfaturi)
+{
+    auto *panou = new CuloareForma(QStringLiteral("Shape1"), this);
+    panou->setColor(Qt::white);
+    panou->setFixedWidth(latime);
+    auto *poza = eticheta(imagine, QString(), panou);
+    poza->setPixmap(
+        QPixmap(QLatin1String(fisier)).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto *eticTitlu = eticheta(titlu, textTitlu, panou);
+    eticTitlu->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    auto *linie = numit(new QFrame(panou), "Line1");
+    linie->setFrameShape(QFrame::HLine);
+    linie->setFrameShadow(QFrame::Sunken);
+
+    auto *antet = new QHBoxLayout;
+    antet->addWidget(poza);
+    antet->addWidget(eticTitlu, 1);
+    auto *stanga = new QVBoxLayout(panou);
+    stanga->setContentsMargins(10, 10, 10, 10);
+    stanga->addLayout(antet);
+    stanga->addWidget(linie);
+    QFont gros = font();
+    gros.setBold(true);
+    for (const Sfat &s : sfaturi) {
+        auto *semn = eticheta(s.semn, QStringLiteral(">"), panou);
+        semn->setFont(gros);
+        auto *text = eticheta(s.nume, s.text, panou);
+        text->setWordWrap(true);
+        auto *rand = new QHBoxLayout;
+        rand->addWidget(semn, 0, Qt::AlignTop);
+        rand->addWidget(text, 1);
+        stanga->addSpacing(6);
+        stanga->addLayout(rand);
+    }
+    stanga->addStretch(1);
+    return panou;
 }

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
+class QFrame;
 class QLabel;
 struct Sesiune;
 
@@ -45,6 +48,15 @@ protected:
     // The edited record as it was when the editor opened.
     const Obiect &laDeschidere() const { return laDeschidere_; }
 
+    // One hint of the left panel: the objectNames of its ">" and of its text.
+    struct Sfat {
+        const char *semn;
+        const char *nume;
+        QString text;
+    };
+    // The white panel on the left: a picture, the title, a line, the hints.
+    QFrame *panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,
+                       const QString &textTitlu, std::initializer_list<Sfat> sfaturi);
 
 private:
     Sesiune &sesiune_;

@@ -1,6 +1,5 @@
 #include "frmbuton.h"
 
-#include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
@@ -61,46 +60,17 @@ FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
 void FrmButon::construiesteControalele()
 {
     // Left side: a white panel with the picture and the help texts.
-    auto *panou = new CuloareForma(QStringLiteral("Shape1"), this);
-    panou->setColor(Qt::white);
-    panou->setFixedWidth(190);
-    auto *imagine = eticheta("Image1", QString(), panou);
-    imagine->setPixmap(QPixmap(QStringLiteral(":/images/buton.png"))
-                           .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto *titlu = eticheta("Label9", QStringLiteral("Buton"), panou);
-    titlu->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    auto *linie = numit(new QFrame(panou), "Line1");
-    linie->setFrameShape(QFrame::HLine);
-    linie->setFrameShadow(QFrame::Sunken);
-    const QString ajutor[] = {
-        QStringLiteral("Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
-                       "doriti sa-l activeze."),
-        QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
-                       "campurile unei baze de date"),
-        QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active."),
-    };
-    const char *numeAjutor[] = {"Label3", "Label4", "Label5"};
-    auto *antet = new QHBoxLayout;
-    antet->addWidget(imagine);
-    antet->addWidget(titlu, 1);
-    auto *stanga = new QVBoxLayout(panou);
-    stanga->setContentsMargins(10, 10, 10, 10);
-    stanga->addLayout(antet);
-    stanga->addWidget(linie);
-    QFont gros = font();
-    gros.setBold(true);
-    for (int i = 0; i < 3; ++i) {
-        auto *semn = new QLabel(QStringLiteral(">"), panou);
-        semn->setFont(gros);
-        auto *text = eticheta(numeAjutor[i], ajutor[i], panou);
-        text->setWordWrap(true);
-        auto *rand = new QHBoxLayout;
-        rand->addWidget(semn, 0, Qt::AlignTop);
-        rand->addWidget(text, 1);
-        stanga->addSpacing(6);
-        stanga->addLayout(rand);
-    }
-    stanga->addStretch(1);
+    QFrame *panou = panouStang(
+        190, "Image1", ":/images/buton.png", "Label9", QStringLiteral("Buton"),
+        {{"", "Label3",
+          QStringLiteral(
+              "Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
+              "doriti sa-l activeze.")},
+         {"", "Label4",
+          QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
+                         "campurile unei baze de date")},
+         {"", "Label5",
+          QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active.")}});
 
     // The bar: the prompt being typed, the three list buttons, the list.
     auto *frame1 = numit(new QFrame(this), "Frame1");
@@ -206,10 +176,13 @@ void FrmButon::construiesteControalele()
     connect(txtLatimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtLatimeButon_Change);
     connect(txtInaltimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtInaltimeButon_Change);
     connect(txtComentariu_, &QPlainTextEdit::textChanged, this, &FrmButon::txtComentariu_Change);
-    connect(updLatimeButon_, &UpDown::downClicked, this, &FrmButon::latimeJos);
-    connect(updLatimeButon_, &UpDown::upClicked, this, &FrmButon::latimeSus);
-    connect(updInaltimeButon_, &UpDown::downClicked, this, &FrmButon::inaltimeJos);
-    connect(updInaltimeButon_, &UpDown::upClicked, this, &FrmButon::inaltimeSus);
+    for (int pas : {-1, 1}) {
+        const auto semnal = pas < 0 ? &UpDown::downClicked : &UpDown::upClicked;
+        connect(updLatimeButon_, semnal, this,
+                [this, pas] { pasSageata(txtLatimeButon_, pas, LatimeMinima, latimeMaxima_); });
+        connect(updInaltimeButon_, semnal, this,
+                [this, pas] { pasSageata(txtInaltimeButon_, pas, InaltimeMinima, InaltimeMaxima); });
+    }
     connect(cmdAdauga_, &QPushButton::clicked, this, &FrmButon::cmdAdauga_Click);
     connect(cmdScoate_, &QPushButton::clicked, this, &FrmButon::cmdScoate_Click);
     connect(cmdStergeTot_, &QPushButton::clicked, this, &FrmButon::cmdStergeTot_Click);
@@ -347,34 +320,6 @@ void FrmButon::txtInaltimeButon_Change()
 void FrmButon::txtComentariu_Change()
 {
     obiect().Comentariu = txtComentariu_->toPlainText();
-}
-
-void FrmButon::latimeJos()
-{
-    const int v = txtLatimeButon_->text().toInt();
-    if (v > LatimeMinima)
-        txtLatimeButon_->setText(QString::number(v - 1));
-}
-
-void FrmButon::latimeSus()
-{
-    const int v = txtLatimeButon_->text().toInt();
-    if (v < latimeMaxima_)
-        txtLatimeButon_->setText(QString::number(v + 1));
-}
-
-void FrmButon::inaltimeJos()
-{
-    const int v = txtInaltimeButon_->text().toInt();
-    if (v > InaltimeMinima)
-        txtInaltimeButon_->setText(QString::number(v - 1));
-}
-
-void FrmButon::inaltimeSus()
-{
-    const int v = txtInaltimeButon_->text().toInt();
-    if (v < InaltimeMaxima)
-        txtInaltimeButon_->setText(QString::number(v + 1));
 }
 
 void FrmButon::cmdAdauga_Click()

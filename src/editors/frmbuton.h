@@ -55,10 +55,6 @@ private:
     void txtLatimeButon_Change();
     void txtInaltimeButon_Change();
     void txtComentariu_Change();
-    void latimeJos();
-    void latimeSus();
-    void inaltimeJos();
-    void inaltimeSus();
     void cmdAdauga_Click();
     void cmdScoate_Click();
     void cmdStergeTot_Click();

@@ -303,14 +303,13 @@ void FrmGet::legaGrupuri()
         caseta->installEventFilter(this);
     new LimitaComentariu(txtComentariu_);
 
-    connect(optIntroduceInVariabila_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optVariabila_Click();
-    });
-    connect(optIntroduceInCamp_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optCamp_Click();
-    });
+    for (QRadioButton *destinatie : {optIntroduceInVariabila_, optIntroduceInCamp_}) {
+        const bool variabila = destinatie == optIntroduceInVariabila_;
+        connect(destinatie, &QRadioButton::toggled, this, [this, variabila](bool on) {
+            if (on)
+                alegeDestinatia(variabila);
+        });
+    }
     const std::pair<QRadioButton *, Tip> tipuri[] = {
         {optText_, Tip::Text}, {optNumeric_, Tip::Numeric}, {optData_, Tip::Data}, {optLogic_, Tip::Logic}};
     for (const auto &[optiune, tip] : tipuri) {
@@ -327,8 +326,12 @@ void FrmGet::legaGrupuri()
     connect(cmbValoareImplicita_, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &FrmGet::cmbValoareImplicita_Click);
     connect(txtComentariu_, &QPlainTextEdit::textChanged, this, &FrmGet::txtComentariu_Change);
-    connect(updLungime_, &UpDown::downClicked, this, &FrmGet::lungimeInJos);
-    connect(updLungime_, &UpDown::upClicked, this, &FrmGet::lungimeInSus);
+    const auto pasLungime = [this](int pas) {
+        if (activ() && txtLungime_->isEnabled())
+            pasSageata(txtLungime_, pas, 1, lungimeMaxima_);
+    };
+    connect(updLungime_, &UpDown::downClicked, this, [pasLungime] { pasLungime(-1); });
+    connect(updLungime_, &UpDown::upClicked, this, [pasLungime] { pasLungime(1); });
 
     // Each box stores its flag; the grouped ones clear their partners first.
     const QList<QList<QCheckBox *>> grupuri = {
@@ -400,20 +403,9 @@ void FrmGet::selecteaza(QRadioButton *optiune)
         optiune->setChecked(true); // its handler runs
         return;
     }
-    // Already chosen: run its action anyway, so a reload starts from the
+    // Already chosen: its handler runs anyway, so a reload starts from the
     // same state as a first choice.
-    if (optiune == optIntroduceInVariabila_)
-        optVariabila_Click();
-    else if (optiune == optIntroduceInCamp_)
-        optCamp_Click();
-    else if (optiune == optText_)
-        alegeTip(Tip::Text);
-    else if (optiune == optNumeric_)
-        alegeTip(Tip::Numeric);
-    else if (optiune == optData_)
-        alegeTip(Tip::Data);
-    else if (optiune == optLogic_)
-        alegeTip(Tip::Logic);
+    emit optiune->toggled(true);
 }
 
 void FrmGet::valoriDeDeschidere()
@@ -459,26 +451,15 @@ void FrmGet::incarca(const Obiect &o, const QString &nume)
 
 // ---------------------------------------------------------------- handlers
 
-void FrmGet::optVariabila_Click()
+void FrmGet::alegeDestinatia(bool variabila)
 {
     if (!activ())
         return;
-    lblVariabila_->setText(QStringLiteral("Variabila:"));
+    lblVariabila_->setText(variabila ? QStringLiteral("Variabila:") : QStringLiteral("Camp:"));
     for (QWidget *w :
          std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
-        w->setEnabled(true);
-    obiect().Variabila = FlagTrue;
-}
-
-void FrmGet::optCamp_Click()
-{
-    if (!activ())
-        return;
-    lblVariabila_->setText(QStringLiteral("Camp:"));
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
-        w->setEnabled(false);
-    obiect().Variabila = FlagFalse;
+        w->setEnabled(variabila);
+    obiect().Variabila = toFlag(variabila);
 }
 
 void FrmGet::stareCaseta(QCheckBox *caseta, bool activa, int bifa)
@@ -604,24 +585,6 @@ void FrmGet::txtComentariu_Change()
 {
     if (activ())
         obiect().Comentariu = txtComentariu_->toPlainText();
-}
-
-void FrmGet::lungimeInJos()
-{
-    if (!activ() || !txtLungime_->isEnabled())
-        return;
-    const int v = valoareLungime();
-    if (v > 1)
-        txtLungime_->setText(QString::number(v - 1));
-}
-
-void FrmGet::lungimeInSus()
-{
-    if (!activ() || !txtLungime_->isEnabled())
-        return;
-    const int v = valoareLungime();
-    if (v < lungimeMaxima_)
-        txtLungime_->setText(QString::number(v + 1));
 }
 
 void FrmGet::limiteazaLungimea()

@@ -52,15 +52,13 @@ private:
     void selecteaza(QRadioButton *optiune);
 
     void alegeTip(Tip tip);
-    void optVariabila_Click();
-    void optCamp_Click();
+    // A variable takes a default value, a field does not.
+    void alegeDestinatia(bool variabila);
     void txtNume_Change();
     void txtLungime_Change();
     void txtValoareImplicita_Change();
     void cmbValoareImplicita_Click(int index);
     void txtComentariu_Change();
-    void lungimeInJos();
-    void lungimeInSus();
     void bifeaza(QCheckBox *caseta, bool bifat);
     void stareCaseta(QCheckBox *caseta, bool activa, int bifa);
     void cmdAplica_Click();

@@ -1,6 +1,5 @@
 #include "frmsay.h"
 
-#include "app/culoareforma.h"
 #include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
 
@@ -28,57 +27,14 @@ FrmSay::FrmSay(Sesiune &sesiune, QWidget *parent)
 void FrmSay::construiesteControalele()
 {
     // Left side: a white panel with the editor's name and two hints.
-    auto *shape1 = new CuloareForma(QStringLiteral("Shape1"), this);
-    shape1->setColor(Qt::white);
+    QFrame *shape1 = panouStang(
+        200, "Image5", ":/images/say.png", "Label7", QStringLiteral("@ SAY"),
+        {{"Label4", "Label5",
+          QStringLiteral(
+              "Obiectele de tip @SAY sunt folosite pentru a afisa informatii (texte, valori) pe ecran.")},
+         {"Label6", "Label3",
+          QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active.")}});
     shape1->setFrameShape(QFrame::Box);
-    shape1->setFixedWidth(200);
-
-    auto *image5 = eticheta("Image5", QString(), shape1);
-    image5->setPixmap(QPixmap(QStringLiteral(":/images/say.png"))
-                          .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto *label7 = eticheta("Label7", QStringLiteral("@ SAY"), shape1);
-    label7->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    auto *line1 = numit(new QFrame(shape1), "Line1");
-    line1->setFrameShape(QFrame::HLine);
-    line1->setFrameShadow(QFrame::Sunken);
-
-    QFont gros = font();
-    gros.setBold(true);
-    auto *label4 = eticheta("Label4", QStringLiteral(">"), shape1);
-    label4->setFont(gros);
-    auto *label6 = eticheta("Label6", QStringLiteral(">"), shape1);
-    label6->setFont(gros);
-    auto *label5 = eticheta(
-        "Label5",
-        QStringLiteral(
-            "Obiectele de tip @SAY sunt folosite pentru a afisa informatii (texte, valori) pe ecran."),
-        shape1);
-    auto *label3 = eticheta(
-        "Label3", QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active."),
-        shape1);
-    for (QLabel *l : {label5, label3})
-        l->setWordWrap(true);
-    for (QLabel *l : {label4, label6})
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    auto *antet = new QHBoxLayout;
-    antet->addWidget(image5);
-    antet->addWidget(label7, 1);
-    auto *sfat1 = new QHBoxLayout;
-    sfat1->addWidget(label4, 0, Qt::AlignTop);
-    sfat1->addWidget(label5, 1);
-    auto *sfat2 = new QHBoxLayout;
-    sfat2->addWidget(label6, 0, Qt::AlignTop);
-    sfat2->addWidget(label3, 1);
-    auto *stanga = new QVBoxLayout(shape1);
-    stanga->setContentsMargins(10, 10, 10, 10);
-    stanga->addLayout(antet);
-    stanga->addWidget(line1);
-    stanga->addSpacing(6);
-    stanga->addLayout(sfat1);
-    stanga->addSpacing(6);
-    stanga->addLayout(sfat2);
-    stanga->addStretch(1);
 
     // Right side: the fields, then the buttons.
     auto *frame1 = numit(new QFrame(this), "Frame1");
