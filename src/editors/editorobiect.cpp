@@ -3,10 +3,15 @@
 #include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "model/reguli.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <utility>
 
 QLabel *eticheta(const char *nume, const QString &text, QWidget *parent)
 {
@@ -62,6 +67,30 @@ void EditorObiect::reject()
     if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();
+}
+
+QPlainTextEdit *EditorObiect::casetaComentariu(QWidget *parent, int inaltime)
+{
+    auto *caseta = numit(new QPlainTextEdit(parent), "txtComentariu");
+    caseta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    caseta->setTabChangesFocus(true);
+    caseta->setFixedHeight(inaltime);
+    // What goes past the limit, typed, pasted or dropped, is cut from the end
+    // of the insertion, in one undo step with it.
+    connect(caseta, &QPlainTextEdit::textChanged, caseta, [caseta, anterior = QString()]() mutable {
+        const QString text = caseta->toPlainText();
+        const QString vechi = std::exchange(anterior, text);
+        const auto taiere = Reguli::limiteaza(vechi, text, Reguli::LungimeComentariu);
+        if (!taiere)
+            return;
+        QTextCursor c(caseta->document());
+        c.joinPreviousEditBlock();
+        c.setPosition(taiere->cursor);
+        c.setPosition(taiere->cursor + int(text.size() - taiere->text.size()), QTextCursor::KeepAnchor);
+        c.removeSelectedText(); // comes back here, within the limit
+        c.endEditBlock();
+    });
+    return caseta;
 }
 
 QFrame *EditorObiect::panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,

@@ -8,6 +8,7 @@
 
 class QFrame;
 class QLabel;
+class QPlainTextEdit;
 struct Sesiune;
 
 // A control given the objectName by which the editor and its users find it.
@@ -54,6 +55,9 @@ protected:
         const char *nume;
         QString text;
     };
+    // The comment box, held to the comment limit; the editor's own handler,
+    // connected after, sees the text already cut.
+    QPlainTextEdit *casetaComentariu(QWidget *parent, int inaltime);
     // The white panel on the left: a picture, the title, a line, the hints.
     QFrame *panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,
                        const QString &textTitlu, std::initializer_list<Sfat> sfaturi);

@@ -7,11 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include <climits>
-#include <utility>
 
 FiltruCaseta::FiltruCaseta(QLineEdit *caseta, Reguli::Filtru regula)
     : QValidator(caseta)
@@ -143,28 +140,4 @@ bool FiltruCaseta::eventFilter(QObject *obj, QEvent *event)
     default:
         return false;
     }
-}
-
-LimitaComentariu::LimitaComentariu(QPlainTextEdit *caseta)
-    : QObject(caseta)
-    , caseta_(caseta)
-    , anterior_(caseta->toPlainText())
-{
-    connect(caseta_, &QPlainTextEdit::textChanged, this, &LimitaComentariu::verifica);
-}
-
-void LimitaComentariu::verifica()
-{
-    const QString text = caseta_->toPlainText();
-    const QString vechi = std::exchange(anterior_, text);
-    const auto taiere = Reguli::limiteaza(vechi, text, Reguli::LungimeComentariu);
-    if (!taiere)
-        return;
-    // Undone together with the edit it cuts; the cut comes back here.
-    QTextCursor c(caseta_->document());
-    c.joinPreviousEditBlock();
-    c.setPosition(taiere->cursor);
-    c.setPosition(taiere->cursor + int(text.size() - taiere->text.size()), QTextCursor::KeepAnchor);
-    c.removeSelectedText();
-    c.endEditBlock();
 }

@@ -6,7 +6,6 @@
 #include <QValidator>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 // Keeps what reaches a one-line box within a rule, however it arrives:
 // typed, pasted (keys, context menu, middle button) or dropped. Refused
@@ -50,20 +49,4 @@ private:
     bool inlocuireaGoleste_ = false;
     QString anterior_;
     bool liber_ = false;
-};
-
-// Holds an object's comment box to its limit, whether typed, pasted or
-// dropped: what goes past the limit is cut from the end of the insertion.
-class LimitaComentariu : public QObject
-{
-public:
-    // Made before the form connects its own handler, which then sees the
-    // text already cut.
-    explicit LimitaComentariu(QPlainTextEdit *caseta);
-
-private:
-    void verifica();
-
-    QPlainTextEdit *caseta_;
-    QString anterior_;
 };

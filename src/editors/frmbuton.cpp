@@ -115,10 +115,7 @@ void FrmButon::construiesteControalele()
     updInaltimeButon_ = new UpDown(QStringLiteral("updInaltimeButon"), frame2);
     lblInaltimeButon_ = eticheta("lblInaltimeButon", QString(), frame2);
     auto *label2 = eticheta("Label2", QStringLiteral("Comentariu:"), frame2);
-    txtComentariu_ = numit(new QPlainTextEdit(frame2), "txtComentariu");
-    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComentariu_->setTabChangesFocus(true);
-    txtComentariu_->setFixedHeight(60);
+    txtComentariu_ = casetaComentariu(frame2, 60);
 
     auto numar = [](QLineEdit *caseta, UpDown *sageti, QLabel *maxim) {
         auto *l = new QHBoxLayout;
@@ -167,7 +164,6 @@ void FrmButon::construiesteControalele()
     // box's length before it is filtered.
     txtText_->setAcceptDrops(false);
     txtVariabilaButon_->setAcceptDrops(false);
-    new LimitaComentariu(txtComentariu_);
     txtVariabilaButon_->installEventFilter(this);
     txtText_->installEventFilter(this);
 

@@ -207,11 +207,7 @@ void FrmGet::construiesteControalele()
     auto *label2 = new QLabel(QStringLiteral("Comentariu:"), frame1);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtComentariu_ = new QPlainTextEdit(frame1);
-    txtComentariu_->setObjectName(QStringLiteral("txtComentariu"));
-    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComentariu_->setTabChangesFocus(true);
-    txtComentariu_->setFixedHeight(64);
+    txtComentariu_ = casetaComentariu(frame1, 64);
     grila->addWidget(label2, 6, 0);
     grila->addWidget(txtComentariu_, 6, 1, 1, 2);
     grila->setColumnStretch(2, 1);
@@ -301,7 +297,6 @@ void FrmGet::legaGrupuri()
         f->setInlocuireaGoleste(true);
     for (QLineEdit *caseta : {txtNumaVariabila_, txtLungime_, txtValoareImplicita_})
         caseta->installEventFilter(this);
-    new LimitaComentariu(txtComentariu_);
 
     for (QRadioButton *destinatie : {optIntroduceInVariabila_, optIntroduceInCamp_}) {
         const bool variabila = destinatie == optIntroduceInVariabila_;

@@ -51,16 +51,12 @@ void FrmSay::construiesteControalele()
     txtNumeVariabila_->setMaxLength(Reguli::LungimeNume);
     txtNumeVariabila_->setEnabled(false);
     auto *label2 = eticheta("Label2", QStringLiteral("Comentariu:"), frame1);
-    txtComentariu_ = numit(new QPlainTextEdit(frame1), "txtComentariu");
-    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComentariu_->setTabChangesFocus(true);
-    txtComentariu_->setFixedHeight(70);
+    txtComentariu_ = casetaComentariu(frame1, 70);
 
     filtruText_ = new FiltruCaseta(txtText_, Reguli::Filtru::Text);
     filtruNume_ = new FiltruCaseta(txtNumeVariabila_, Reguli::Filtru::Nume);
     // A drop into the name would be cut to its length before it is filtered.
     txtNumeVariabila_->setAcceptDrops(false);
-    new LimitaComentariu(txtComentariu_);
 
     auto *campuri = new QGridLayout(frame1);
     campuri->addWidget(lblText_, 0, 0);
