@@ -1,7 +1,22 @@
 #include "editorobiect.h"
 
+#include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "model/reguli.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include <utility>
+
+QLabel *eticheta(const char *nume, const QString &text, QWidget *parent)
+{
+    return numit(new QLabel(text, parent), nume);
+}
 
 EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent)
     : QDialog(parent), sesiune_(sesiune)
@@ -52,4 +67,67 @@ void EditorObiect::reject()
     if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();
+}
+
+QPlainTextEdit *EditorObiect::casetaComentariu(QWidget *parent, int inaltime)
+{
+    auto *caseta = numit(new QPlainTextEdit(parent), "txtComentariu");
+    caseta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    caseta->setTabChangesFocus(true);
+    caseta->setFixedHeight(inaltime);
+    // What goes past the limit, typed, pasted or dropped, is cut from the end
+    // of the insertion, in one undo step with it.
+    connect(caseta, &QPlainTextEdit::textChanged, caseta, [caseta, anterior = QString()]() mutable {
+        const QString text = caseta->toPlainText();
+        const QString vechi = std::exchange(anterior, text);
+        const auto taiere = Reguli::limiteaza(vechi, text, Reguli::LungimeComentariu);
+        if (!taiere)
+            return;
+        QTextCursor c(caseta->document());
+        c.joinPreviousEditBlock();
+        c.setPosition(taiere->cursor);
+        c.setPosition(taiere->cursor + int(text.size() - taiere->text.size()), QTextCursor::KeepAnchor);
+        c.removeSelectedText(); // comes back here, within the limit
+        c.endEditBlock();
+    });
+    return caseta;
+}
+
+QFrame *EditorObiect::panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,
+                                 const QString &textTitlu, std::initializer_list<Sfat> sfaturi)
+{
+    auto *panou = new CuloareForma(QStringLiteral("Shape1"), this);
+    panou->setColor(Qt::white);
+    panou->setFixedWidth(latime);
+    auto *poza = eticheta(imagine, QString(), panou);
+    poza->setPixmap(
+        QPixmap(QLatin1String(fisier)).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto *eticTitlu = eticheta(titlu, textTitlu, panou);
+    eticTitlu->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    auto *linie = numit(new QFrame(panou), "Line1");
+    linie->setFrameShape(QFrame::HLine);
+    linie->setFrameShadow(QFrame::Sunken);
+
+    auto *antet = new QHBoxLayout;
+    antet->addWidget(poza);
+    antet->addWidget(eticTitlu, 1);
+    auto *stanga = new QVBoxLayout(panou);
+    stanga->setContentsMargins(10, 10, 10, 10);
+    stanga->addLayout(antet);
+    stanga->addWidget(linie);
+    QFont gros = font();
+    gros.setBold(true);
+    for (const Sfat &s : sfaturi) {
+        auto *semn = eticheta(s.semn, QStringLiteral(">"), panou);
+        semn->setFont(gros);
+        auto *text = eticheta(s.nume, s.text, panou);
+        text->setWordWrap(true);
+        auto *rand = new QHBoxLayout;
+        rand->addWidget(semn, 0, Qt::AlignTop);
+        rand->addWidget(text, 1);
+        stanga->addSpacing(6);
+        stanga->addLayout(rand);
+    }
+    stanga->addStretch(1);
+    return panou;
 }

@@ -4,7 +4,20 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
 struct Sesiune;
+
+// A control given the objectName by which the editor and its users find it.
+template <typename T> T *numit(T *w, const char *nume)
+{
+    w->setObjectName(QLatin1String(nume));
+    return w;
+}
+QLabel *eticheta(const char *nume, const QString &text, QWidget *parent);
 
 // What the three property editors share: they edit the object selected in
 // the object palette's list, finding it again at every step, and a Cancel
@@ -35,6 +48,19 @@ protected:
     void incheieAplicarea();
     // The edited record as it was when the editor opened.
     const Obiect &laDeschidere() const { return laDeschidere_; }
+
+    // One hint of the left panel: the objectNames of its ">" and of its text.
+    struct Sfat {
+        const char *semn;
+        const char *nume;
+        QString text;
+    };
+    // The comment box, held to the comment limit; the editor's own handler,
+    // connected after, sees the text already cut.
+    QPlainTextEdit *casetaComentariu(QWidget *parent, int inaltime);
+    // The white panel on the left: a picture, the title, a line, the hints.
+    QFrame *panouStang(int latime, const char *imagine, const char *fisier, const char *titlu,
+                       const QString &textTitlu, std::initializer_list<Sfat> sfaturi);
 
 private:
     Sesiune &sesiune_;

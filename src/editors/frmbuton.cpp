@@ -1,10 +1,8 @@
 #include "frmbuton.h"
 
-#include "app/culoareforma.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
-#include "codegen/generator.h"
-#include "editors/frmsay.h"
+#include "editors/filtrucaseta.h"
 #include "editors/updown.h"
 
 #include <QEvent>
@@ -22,17 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T *numit(T *w, const char *name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-QLabel *eticheta(const char *name, const QString &text, QWidget *parent)
-{
-    return numit(new QLabel(text, parent), name);
-}
 
 // A number box that only the arrows beside it change.
 QLineEdit *casetaNumar(const char *name, QWidget *parent)
@@ -70,58 +57,20 @@ FrmButon::FrmButon(Sesiune &sesiune, QWidget *parent)
     incarca();
 }
 
-QString FrmButon::textAfisat(const QStringList &prompturi, int latime)
-{
-    QStringList imagini;
-    for (const QString &p : prompturi)
-        imagini << QLatin1Char('<') + RepetaSir(QStringLiteral(" "), latime - int(p.size()) - 2) + p +
-                       QLatin1Char('>');
-    return imagini.join(QLatin1Char(' '));
-}
-
 void FrmButon::construiesteControalele()
 {
     // Left side: a white panel with the picture and the help texts.
-    auto *panou = new CuloareForma(QStringLiteral("Shape1"), this);
-    panou->setColor(Qt::white);
-    panou->setFixedWidth(190);
-    auto *imagine = eticheta("Image1", QString(), panou);
-    imagine->setPixmap(QPixmap(QStringLiteral(":/images/buton.png"))
-                           .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto *titlu = eticheta("Label9", QStringLiteral("Buton"), panou);
-    titlu->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    auto *linie = numit(new QFrame(panou), "Line1");
-    linie->setFrameShape(QFrame::HLine);
-    linie->setFrameShadow(QFrame::Sunken);
-    const QString ajutor[] = {
-        QStringLiteral("Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
-                       "doriti sa-l activeze."),
-        QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
-                       "campurile unei baze de date"),
-        QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active."),
-    };
-    const char *numeAjutor[] = {"Label3", "Label4", "Label5"};
-    auto *antet = new QHBoxLayout;
-    antet->addWidget(imagine);
-    antet->addWidget(titlu, 1);
-    auto *stanga = new QVBoxLayout(panou);
-    stanga->setContentsMargins(10, 10, 10, 10);
-    stanga->addLayout(antet);
-    stanga->addWidget(linie);
-    QFont gros = font();
-    gros.setBold(true);
-    for (int i = 0; i < 3; ++i) {
-        auto *semn = new QLabel(QStringLiteral(">"), panou);
-        semn->setFont(gros);
-        auto *text = eticheta(numeAjutor[i], ajutor[i], panou);
-        text->setWordWrap(true);
-        auto *rand = new QHBoxLayout;
-        rand->addWidget(semn, 0, Qt::AlignTop);
-        rand->addWidget(text, 1);
-        stanga->addSpacing(6);
-        stanga->addLayout(rand);
-    }
-    stanga->addStretch(1);
+    QFrame *panou = panouStang(
+        190, "Image1", ":/images/buton.png", "Label9", QStringLiteral("Buton"),
+        {{"", "Label3",
+          QStringLiteral(
+              "Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
+              "doriti sa-l activeze.")},
+         {"", "Label4",
+          QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
+                         "campurile unei baze de date")},
+         {"", "Label5",
+          QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active.")}});
 
     // The bar: the prompt being typed, the three list buttons, the list.
     auto *frame1 = numit(new QFrame(this), "Frame1");
@@ -166,10 +115,7 @@ void FrmButon::construiesteControalele()
     updInaltimeButon_ = new UpDown(QStringLiteral("updInaltimeButon"), frame2);
     lblInaltimeButon_ = eticheta("lblInaltimeButon", QString(), frame2);
     auto *label2 = eticheta("Label2", QStringLiteral("Comentariu:"), frame2);
-    txtComentariu_ = numit(new QPlainTextEdit(frame2), "txtComentariu");
-    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComentariu_->setTabChangesFocus(true);
-    txtComentariu_->setFixedHeight(60);
+    txtComentariu_ = casetaComentariu(frame2, 60);
 
     auto numar = [](QLineEdit *caseta, UpDown *sageti, QLabel *maxim) {
         auto *l = new QHBoxLayout;
@@ -212,9 +158,12 @@ void FrmButon::construiesteControalele()
     layout->addWidget(panou);
     layout->addLayout(dreapta, 1);
 
-    filtruText_ = new FiltruCaseta(txtText_, FiltruCaseta::Regula::Prompt);
-    filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, FiltruCaseta::Regula::Nume);
-    new LimitaComentariu(txtComentariu_, LungimeComentariu);
+    filtruText_ = new FiltruCaseta(txtText_, Reguli::Filtru::Prompt);
+    filtruVariabila_ = new FiltruCaseta(txtVariabilaButon_, Reguli::Filtru::Nume);
+    // Names and prompts are typed or pasted: a drop would be cut to the
+    // box's length before it is filtered.
+    txtText_->setAcceptDrops(false);
+    txtVariabilaButon_->setAcceptDrops(false);
     txtVariabilaButon_->installEventFilter(this);
     txtText_->installEventFilter(this);
 
@@ -223,10 +172,13 @@ void FrmButon::construiesteControalele()
     connect(txtLatimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtLatimeButon_Change);
     connect(txtInaltimeButon_, &QLineEdit::textChanged, this, &FrmButon::txtInaltimeButon_Change);
     connect(txtComentariu_, &QPlainTextEdit::textChanged, this, &FrmButon::txtComentariu_Change);
-    connect(updLatimeButon_, &UpDown::downClicked, this, &FrmButon::latimeJos);
-    connect(updLatimeButon_, &UpDown::upClicked, this, &FrmButon::latimeSus);
-    connect(updInaltimeButon_, &UpDown::downClicked, this, &FrmButon::inaltimeJos);
-    connect(updInaltimeButon_, &UpDown::upClicked, this, &FrmButon::inaltimeSus);
+    for (int pas : {-1, 1}) {
+        const auto semnal = pas < 0 ? &UpDown::downClicked : &UpDown::upClicked;
+        connect(updLatimeButon_, semnal, this,
+                [this, pas] { pasSageata(txtLatimeButon_, pas, LatimeMinima, latimeMaxima_); });
+        connect(updInaltimeButon_, semnal, this,
+                [this, pas] { pasSageata(txtInaltimeButon_, pas, InaltimeMinima, InaltimeMaxima); });
+    }
     connect(cmdAdauga_, &QPushButton::clicked, this, &FrmButon::cmdAdauga_Click);
     connect(cmdScoate_, &QPushButton::clicked, this, &FrmButon::cmdScoate_Click);
     connect(cmdStergeTot_, &QPushButton::clicked, this, &FrmButon::cmdStergeTot_Click);
@@ -301,7 +253,7 @@ void FrmButon::reconstruiesteBara()
     Obiect &o = obiect();
     const QStringList p = prompturi();
     o.Valoare = p.join(QLatin1Char(';'));
-    o.TextAfisat = textAfisat(p, o.Lungime);
+    o.TextAfisat = Reguli::textAfisatButon(p, o.Lungime);
 }
 
 void FrmButon::activeazaBara(bool on)
@@ -364,34 +316,6 @@ void FrmButon::txtInaltimeButon_Change()
 void FrmButon::txtComentariu_Change()
 {
     obiect().Comentariu = txtComentariu_->toPlainText();
-}
-
-void FrmButon::latimeJos()
-{
-    const int v = txtLatimeButon_->text().toInt();
-    if (v > LatimeMinima)
-        txtLatimeButon_->setText(QString::number(v - 1));
-}
-
-void FrmButon::latimeSus()
-{
-    const int v = txtLatimeButon_->text().toInt();
-    if (v < latimeMaxima_)
-        txtLatimeButon_->setText(QString::number(v + 1));
-}
-
-void FrmButon::inaltimeJos()
-{
-    const int v = txtInaltimeButon_->text().toInt();
-    if (v > InaltimeMinima)
-        txtInaltimeButon_->setText(QString::number(v - 1));
-}
-
-void FrmButon::inaltimeSus()
-{
-    const int v = txtInaltimeButon_->text().toInt();
-    if (v < InaltimeMaxima)
-        txtInaltimeButon_->setText(QString::number(v + 1));
 }
 
 void FrmButon::cmdAdauga_Click()

@@ -24,17 +24,12 @@ public:
     static constexpr int LatimeImplicita = 10;
     static constexpr int InaltimeMinima = 1;
     static constexpr int InaltimeMaxima = 3;
-    static constexpr int LungimeComentariu = 150;
 
     explicit FrmButon(Sesiune &sesiune, QWidget *parent = nullptr);
 
     // Cancel, Esc and the close box: an existing object gets back the
     // record it had at opening; a new one is discarded.
     void reject() override;
-
-    // The bar as the work table shows it: each prompt between "<" and ">",
-    // padded in front to the button width, one blank between buttons.
-    static QString textAfisat(const QStringList &prompturi, int latime);
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
@@ -60,10 +55,6 @@ private:
     void txtLatimeButon_Change();
     void txtInaltimeButon_Change();
     void txtComentariu_Change();
-    void latimeJos();
-    void latimeSus();
-    void inaltimeJos();
-    void inaltimeSus();
     void cmdAdauga_Click();
     void cmdScoate_Click();
     void cmdStergeTot_Click();
@@ -98,5 +89,4 @@ private:
     // another object.
     bool inchis_ = false;
     Stare deschis_;
-    // The record as it was before the editor touched it, for Cancel.
 };

@@ -2,13 +2,11 @@
 
 #include "app/sesiune.h"
 #include "app/uiutil.h"
-#include "codegen/generator.h"
+#include "editors/filtrucaseta.h"
 #include "editors/updown.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -22,112 +20,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTextCursor>
 #include <QVBoxLayout>
-#include <QValidator>
 
-#include <functional>
 #include <iterator>
 
 namespace {
-
-bool literaAscii(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool cifra(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// A FoxPro name: a letter or "_" first, then letters, digits and "_".
-bool caracterNume(QChar c, bool casetaGoala)
-{
-    return literaAscii(c) || c == QLatin1Char('_') || (!casetaGoala && cifra(c));
-}
-
-// Where two texts differ: the length of their common start and of their
-// common end, the two never overlapping.
-void diferenta(const QString &vechi, const QString &nou, int *inceput, int *sfarsit)
-{
-    const int maxim = int(qMin(vechi.size(), nou.size()));
-    int p = 0;
-    while (p < maxim && vechi.at(p) == nou.at(p))
-        ++p;
-    int s = 0;
-    while (s < maxim - p && vechi.at(vechi.size() - 1 - s) == nou.at(nou.size() - 1 - s))
-        ++s;
-    *inceput = p;
-    *sfarsit = s;
-}
 
 const QString TextCifre = QStringLiteral("Accepta numai cifre");
 const QString TextCifreSiSemn = QStringLiteral("Accepta numai cifre si semnul - (minus)");
 
 } // namespace
-
-// Passes only the characters a rule accepts, whichever way they arrive:
-// typed, pasted, dropped or composed. It works on what was inserted, so the
-// rule sees whether the box was empty before, as the key filter would; what
-// is left of a paste is the pasted text without the refused characters.
-class FrmGet::FiltruCaractere : public QValidator
-{
-public:
-    using Regula = std::function<bool(QChar c, bool casetaGoala)>;
-
-    FiltruCaractere(QLineEdit *caseta, Regula regula)
-        : QValidator(caseta)
-        , regula_(std::move(regula))
-    {
-        anterior_ = caseta->text();
-        connect(caseta, &QLineEdit::textChanged, this, [this](const QString &t) { anterior_ = t; });
-        caseta->setValidator(this);
-    }
-
-    // Values put in from code are the record's own and go in unchanged.
-    void suspenda(bool da) { suspendat_ = da; }
-
-    QString filtreaza(const QString &inserat, bool casetaGoala) const
-    {
-        QString rezultat;
-        for (QChar c : inserat) {
-            if (regula_(c, casetaGoala && rezultat.isEmpty()))
-                rezultat += c;
-        }
-        return rezultat;
-    }
-
-    State validate(QString &input, int &pos) const override
-    {
-        if (suspendat_ || input == anterior_)
-            return Acceptable;
-        int p = 0;
-        int s = 0;
-        diferenta(anterior_, input, &p, &s);
-        const QString inserat = input.mid(p, input.size() - p - s);
-        if (inserat.isEmpty())
-            return Acceptable; // a deletion
-        const QString pastrat = filtreaza(inserat, p + s == 0);
-        if (pastrat == inserat)
-            return Acceptable;
-        if (pastrat.isEmpty())
-            return Invalid; // the line edit undoes the key: nothing is typed
-        input = input.left(p) + pastrat + input.right(s);
-        const int sfarsitInserare = int(p + inserat.size());
-        if (pos >= sfarsitInserare)
-            pos -= int(inserat.size() - pastrat.size());
-        else if (pos > p)
-            pos = int(p + pastrat.size());
-        return Acceptable;
-    }
-
-private:
-    Regula regula_;
-    QString anterior_;
-    bool suspendat_ = false;
-};
 
 FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     : EditorObiect(sesiune, QStringLiteral("frmGet"), QStringLiteral("@ GET"), parent)
@@ -147,7 +49,7 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     // record only when its type is chosen.
     cmbValoareImplicita_->addItems({QStringLiteral("F"), QStringLiteral("T")});
     cmbValoareImplicita_->setCurrentIndex(-1);
-    cmbValoareImplicitaData_->addItem(mascaData(sesiune.proiect.setari));
+    cmbValoareImplicitaData_->addItem(Reguli::mascaData(sesiune.proiect.setari));
     cmbValoareImplicitaData_->setCurrentIndex(-1);
     legaGrupuri();
 
@@ -155,7 +57,6 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
         incarca(laDeschidere(), laDeschidere().Nume);
     } else {
         valoriDeDeschidere();
-        comentariuAnterior_ = obiect().Comentariu;
         txtComentariu_->setPlainText(obiect().Comentariu);
     }
     laDeschidere_ = obiect();
@@ -164,52 +65,6 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     const int n = numarObiect();
     if (sesiune.obiecte && Proiect::numarObiectValid(n))
         sesiune.obiecte->AfiseazaObiectInPaleta(n);
-}
-
-QString FrmGet::mascaData(const Setari &setari)
-{
-    const bool zla = isSet(setari.FormatZLA);
-    const bool patru = isSet(setari.AnulArePatruCifre);
-    if (zla)
-        return patru ? QStringLiteral("ZZ/LL/AAAA") : QStringLiteral("ZZ/LL/AA");
-    return patru ? QStringLiteral("LL/ZZ/AAAA") : QStringLiteral("LL/ZZ/AA");
-}
-
-QString FrmGet::valoareNumerica(const QString &text)
-{
-    int i = 0;
-    const int n = int(text.size());
-    bool negativ = false;
-    if (i < n && text.at(i) == QLatin1Char('-')) {
-        negativ = true;
-        ++i;
-    }
-    QString intreg;
-    while (i < n && cifra(text.at(i)))
-        intreg += text.at(i++);
-    QString zecimale;
-    if (i < n && text.at(i) == QLatin1Char('.')) {
-        ++i;
-        while (i < n && cifra(text.at(i)))
-            zecimale += text.at(i++);
-    }
-    while (intreg.size() > 1 && intreg.startsWith(QLatin1Char('0')))
-        intreg.remove(0, 1);
-    if (intreg.isEmpty())
-        intreg = QStringLiteral("0");
-    while (zecimale.endsWith(QLatin1Char('0')))
-        zecimale.chop(1);
-    QString rezultat = zecimale.isEmpty() ? intreg : intreg + QLatin1Char('.') + zecimale;
-    if (rezultat == QLatin1String("0"))
-        negativ = false; // FoxPro has no use for a negative zero
-    return negativ ? QLatin1Char('-') + rezultat : rezultat;
-}
-
-QString FrmGet::textAfisat(const QString &nume, int lungime, int taiere)
-{
-    if (nume.size() < lungime)
-        return nume + RepetaSir(QStringLiteral(" "), int(lungime - nume.size()));
-    return nume.left(qMax(0, taiere));
 }
 
 // ---------------------------------------------------------------- layout
@@ -303,7 +158,7 @@ void FrmGet::construiesteControalele()
     lblVariabila_->setObjectName(QStringLiteral("lblVariabila"));
     txtNumaVariabila_ = new QLineEdit(frame1);
     txtNumaVariabila_->setObjectName(QStringLiteral("txtNumaVariabila"));
-    txtNumaVariabila_->setMaxLength(LungimeNumeMaxima);
+    txtNumaVariabila_->setMaxLength(Reguli::LungimeNume);
     grila->addWidget(lblVariabila_, 3, 0);
     grila->addWidget(txtNumaVariabila_, 3, 1, 1, 2);
 
@@ -352,11 +207,7 @@ void FrmGet::construiesteControalele()
     auto *label2 = new QLabel(QStringLiteral("Comentariu:"), frame1);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtComentariu_ = new QPlainTextEdit(frame1);
-    txtComentariu_->setObjectName(QStringLiteral("txtComentariu"));
-    txtComentariu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComentariu_->setTabChangesFocus(true);
-    txtComentariu_->setFixedHeight(64);
+    txtComentariu_ = casetaComentariu(frame1, 64);
     grila->addWidget(label2, 6, 0);
     grila->addWidget(txtComentariu_, 6, 1, 1, 2);
     grila->setColumnStretch(2, 1);
@@ -364,8 +215,24 @@ void FrmGet::construiesteControalele()
     // The clauses.
     tabClauze_ = new QTabWidget(this);
     tabClauze_->setObjectName(QStringLiteral("tabClauze"));
-    tabClauze_->addTab(construiestePaginaFunction(), QStringLiteral("> Clauza FUNCTION <"));
-    tabClauze_->addTab(construiestePaginaPicture(), QStringLiteral("> Clauza PICTURE <"));
+    // A check box per option, in the order the clause writes their letters.
+    const auto pagina = [this](const char *nume, const auto &optiuni) {
+        auto *p = numit(new QWidget, nume);
+        auto *l = new QVBoxLayout(p);
+        for (const Reguli::OptiuneGet &o : optiuni) {
+            auto *caseta = numit(new QCheckBox(QLatin1String(o.text), p), o.control);
+            l->addWidget(caseta);
+            optiuni_.append({caseta, o.flag});
+        }
+        l->addStretch(1);
+        return p;
+    };
+    tabClauze_->addTab(pagina("paginaFunction", Reguli::OptiuniFunction),
+                       QStringLiteral("> Clauza FUNCTION <"));
+    tabClauze_->addTab(pagina("paginaPicture", Reguli::OptiuniPicture), QStringLiteral("> Clauza PICTURE <"));
+    casetaOptiunii(&Obiect::PictureN)
+        ->setToolTip(QStringLiteral("In acest obiect @GET nu se vor putea introduce decat cifre si "
+                                    "litere (nu se admit caractere speciale)"));
     radacina->addWidget(tabClauze_);
 
     // The buttons.
@@ -407,106 +274,37 @@ void FrmGet::construiesteControalele()
         setTabOrder(ordine[k - 1], ordine[k]);
 }
 
-QCheckBox *FrmGet::adaugaOptiune(QWidget *pagina, const char *nume, const QString &text, Flag Obiect::*flag)
+QCheckBox *FrmGet::casetaOptiunii(Flag Obiect::*flag) const
 {
-    auto *caseta = new QCheckBox(text, pagina);
-    caseta->setObjectName(QLatin1String(nume));
-    pagina->layout()->addWidget(caseta);
-    optiuni_.append({caseta, flag});
-    return caseta;
-}
-
-QWidget *FrmGet::construiestePaginaFunction()
-{
-    auto *pagina = new QWidget;
-    pagina->setObjectName(QStringLiteral("paginaFunction"));
-    new QVBoxLayout(pagina);
-    chkFNumereDreapta_ = adaugaOptiune(pagina, "chkFNumereDreapta",
-                                       QStringLiteral("Aliniaza numerele la dreapta"), &Obiect::FunctionB);
-    chkFTextCentrat_ =
-        adaugaOptiune(pagina, "chkFTextCentrat", QStringLiteral("Centreaza textul"), &Obiect::FunctionI);
-    chkFTextStanga_ = adaugaOptiune(pagina, "chkFTextStanga", QStringLiteral("Aliniaza textul la stanga"),
-                                    &Obiect::FunctionJ);
-    chkFSelecteazaContinutul_ = adaugaOptiune(
-        pagina, "chkFSelecteazaContinutul",
-        QStringLiteral("Selecteaza continutul atunci cand cursorul se afla in camp"), &Obiect::FunctionK);
-    chkFAcceptaNumaiAlfabetice_ = adaugaOptiune(
-        pagina, "chkFAcceptaNumaiAlfabetice",
-        QStringLiteral("Accepta numai caractere alfabetice (fara spatii, cifre sau caractere speciale)"),
-        &Obiect::FunctionA);
-    chkFEliminaSpatiile_ = adaugaOptiune(
-        pagina, "chkFEliminaSpatiile",
-        QStringLiteral("Elimina spatiile de la inceputul si sfarsitul datelor introduse (TrimALL)"),
-        &Obiect::FunctionT);
-    chkFConvertesteMajuscule_ =
-        adaugaOptiune(pagina, "chkFConvertesteMajuscule",
-                      QStringLiteral("Converteste literele mici in majuscule"), &Obiect::FunctionMajuscule);
-    chkFPrecedeCifreZerouri_ =
-        adaugaOptiune(pagina, "chkFPrecedeCifreZerouri",
-                      QStringLiteral("Precede numerele cu zerouri in loc de spatii"), &Obiect::FunctionL);
-    chkFAfiseazaBLANK_ = adaugaOptiune(pagina, "chkFAfiseazaBLANK",
-                                       QStringLiteral("Afiseaza BLANK daca valoarea introdusa este 0 (zero)"),
-                                       &Obiect::FunctionZ);
-    chkFNotatiaStiintifica_ =
-        adaugaOptiune(pagina, "chkFNotatiaStiintifica", QStringLiteral("Foloseste notatia stiintifica"),
-                      &Obiect::FunctionStiintific);
-    chkFNotatiaCuMoneda_ =
-        adaugaOptiune(pagina, "chkFNotatiaCuMoneda",
-                      QStringLiteral("Foloseste notatia cu simbolul de moneda"), &Obiect::FunctionMoneda);
-    chkFFormatuSETDATE_ =
-        adaugaOptiune(pagina, "chkFFormatuSETDATE", QStringLiteral("Foloseste formatul SET DATE curent"),
-                      &Obiect::FunctionD);
-    static_cast<QVBoxLayout *>(pagina->layout())->addStretch(1);
-    return pagina;
-}
-
-QWidget *FrmGet::construiestePaginaPicture()
-{
-    auto *pagina = new QWidget;
-    pagina->setObjectName(QStringLiteral("paginaPicture"));
-    new QVBoxLayout(pagina);
-    chkPCifreLitere_ = adaugaOptiune(pagina, "chkPCifreLitere",
-                                     QStringLiteral("Accepta numai cifre si litere"), &Obiect::PictureN);
-    chkPCifreLitere_->setToolTip(
-        QStringLiteral("In acest obiect @GET nu se vor putea introduce decat cifre si "
-                       "litere (nu se admit caractere speciale)"));
-    chkPAcceptaNumaiCifreSiSemn_ =
-        adaugaOptiune(pagina, "chkPAcceptaNumaiCifreSiSemn",
-                      QStringLiteral("Accepta numai cifre/cifre si semnul - (minus)"), &Obiect::Picture9);
-    chkPAcceptaNumaiCifreBlankSiSemn_ =
-        adaugaOptiune(pagina, "chkPAcceptaNumaiCifreBlankSiSemn",
-                      QStringLiteral("Accepta numai cifre, BLANK si semn"), &Obiect::PictureDiez);
-    chkPLogice_ =
-        adaugaOptiune(pagina, "chkPLogice",
-                      QStringLiteral("Accepta numai date logice (Y si N - converteste y in Y si n in N)"),
-                      &Obiect::PictureY);
-    static_cast<QVBoxLayout *>(pagina->layout())->addStretch(1);
-    return pagina;
+    for (const Optiune &o : optiuni_) {
+        if (o.flag == flag)
+            return o.caseta;
+    }
+    return nullptr;
 }
 
 // ---------------------------------------------------------------- wiring
 
 void FrmGet::legaGrupuri()
 {
-    filtruNume_ = new FiltruCaractere(txtNumaVariabila_, caracterNume);
-    filtruLungime_ = new FiltruCaractere(txtLungime_, [](QChar c, bool) { return cifra(c); });
-    filtruValoare_ = new FiltruCaractere(txtValoareImplicita_, [this](QChar c, bool) {
-        if (optNumeric_->isChecked())
-            return cifra(c) || c == QLatin1Char('.') || c == QLatin1Char('-');
-        // A line break or a control character would break the generated line.
-        return c.unicode() >= 32 && c != QChar(0x7F);
-    });
+    filtruNume_ = new FiltruCaseta(txtNumaVariabila_, Reguli::Filtru::Nume);
+    filtruLungime_ = new FiltruCaseta(txtLungime_, Reguli::Filtru::Cifre);
+    // Its rule follows the data type.
+    filtruValoare_ = new FiltruCaseta(txtValoareImplicita_, Reguli::Filtru::Tiparibil);
+    // Typing or pasting over the whole text starts from an empty box: no
+    // digit can start the name.
+    for (FiltruCaseta *f : {filtruNume_, filtruLungime_, filtruValoare_})
+        f->setInlocuireaGoleste(true);
     for (QLineEdit *caseta : {txtNumaVariabila_, txtLungime_, txtValoareImplicita_})
         caseta->installEventFilter(this);
 
-    connect(optIntroduceInVariabila_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optVariabila_Click();
-    });
-    connect(optIntroduceInCamp_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optCamp_Click();
-    });
+    for (QRadioButton *destinatie : {optIntroduceInVariabila_, optIntroduceInCamp_}) {
+        const bool variabila = destinatie == optIntroduceInVariabila_;
+        connect(destinatie, &QRadioButton::toggled, this, [this, variabila](bool on) {
+            if (on)
+                alegeDestinatia(variabila);
+        });
+    }
     const std::pair<QRadioButton *, Tip> tipuri[] = {
         {optText_, Tip::Text}, {optNumeric_, Tip::Numeric}, {optData_, Tip::Data}, {optLogic_, Tip::Logic}};
     for (const auto &[optiune, tip] : tipuri) {
@@ -523,13 +321,19 @@ void FrmGet::legaGrupuri()
     connect(cmbValoareImplicita_, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &FrmGet::cmbValoareImplicita_Click);
     connect(txtComentariu_, &QPlainTextEdit::textChanged, this, &FrmGet::txtComentariu_Change);
-    connect(updLungime_, &UpDown::downClicked, this, &FrmGet::lungimeInJos);
-    connect(updLungime_, &UpDown::upClicked, this, &FrmGet::lungimeInSus);
+    const auto pasLungime = [this](int pas) {
+        if (activ() && txtLungime_->isEnabled())
+            pasSageata(txtLungime_, pas, 1, lungimeMaxima_);
+    };
+    connect(updLungime_, &UpDown::downClicked, this, [pasLungime] { pasLungime(-1); });
+    connect(updLungime_, &UpDown::upClicked, this, [pasLungime] { pasLungime(1); });
 
     // Each box stores its flag; the grouped ones clear their partners first.
     const QList<QList<QCheckBox *>> grupuri = {
-        {chkFNumereDreapta_, chkFTextCentrat_, chkFTextStanga_},
-        {chkPCifreLitere_, chkPAcceptaNumaiCifreSiSemn_, chkPAcceptaNumaiCifreBlankSiSemn_},
+        {casetaOptiunii(&Obiect::FunctionB), casetaOptiunii(&Obiect::FunctionI),
+         casetaOptiunii(&Obiect::FunctionJ)},
+        {casetaOptiunii(&Obiect::PictureN), casetaOptiunii(&Obiect::Picture9),
+         casetaOptiunii(&Obiect::PictureDiez)},
     };
     for (const Optiune &o : optiuni_) {
         QList<QCheckBox *> parteneri;
@@ -542,11 +346,10 @@ void FrmGet::legaGrupuri()
         // A logical picture and a letters-and-digits picture cannot stand
         // together; the reverse clearing is not needed, as the two are never
         // on for the same type.
-        if (o.caseta == chkPLogice_)
-            parteneri = {chkPCifreLitere_};
-        QCheckBox *caseta = o.caseta;
+        if (o.flag == &Obiect::PictureY)
+            parteneri = {casetaOptiunii(&Obiect::PictureN)};
         const auto flag = o.flag;
-        connect(caseta, &QCheckBox::toggled, this, [this, parteneri, flag](bool bifat) {
+        connect(o.caseta, &QCheckBox::toggled, this, [this, parteneri, flag](bool bifat) {
             if (!activ())
                 return;
             if (bifat) {
@@ -573,15 +376,6 @@ bool FrmGet::eventFilter(QObject *obj, QEvent *event)
             caseta == txtLungime_ || (caseta == txtValoareImplicita_ && optNumeric_->isChecked());
         if (numeric && tasta->key() == Qt::Key_Backspace)
             return true;
-        if (tasta->matches(QKeySequence::Paste)) {
-            // Filter before the line edit cuts the paste to its maximum
-            // length, so the refused characters do not use up the room.
-            if (caseta->isReadOnly())
-                return true;
-            const bool gol = caseta->text().size() == caseta->selectedText().size();
-            caseta->insert(filtrul(caseta)->filtreaza(QApplication::clipboard()->text(), gol));
-            return true;
-        }
     } else if (caseta && event->type() == QEvent::FocusOut) {
         const auto motiv = static_cast<QFocusEvent *>(event)->reason();
         // Switching to another application or opening a popup is not
@@ -604,43 +398,17 @@ void FrmGet::selecteaza(QRadioButton *optiune)
         optiune->setChecked(true); // its handler runs
         return;
     }
-    // Already chosen: run its action anyway, so a reload starts from the
+    // Already chosen: its handler runs anyway, so a reload starts from the
     // same state as a first choice.
-    if (optiune == optIntroduceInVariabila_)
-        optVariabila_Click();
-    else if (optiune == optIntroduceInCamp_)
-        optCamp_Click();
-    else if (optiune == optText_)
-        alegeTip(Tip::Text);
-    else if (optiune == optNumeric_)
-        alegeTip(Tip::Numeric);
-    else if (optiune == optData_)
-        alegeTip(Tip::Data);
-    else if (optiune == optLogic_)
-        alegeTip(Tip::Logic);
-}
-
-void FrmGet::seteazaFaraFiltru(QLineEdit *caseta, const QString &text)
-{
-    FiltruCaractere *filtru = filtrul(caseta);
-    filtru->suspenda(true);
-    caseta->setText(text);
-    filtru->suspenda(false);
-}
-
-FrmGet::FiltruCaractere *FrmGet::filtrul(QLineEdit *caseta) const
-{
-    if (caseta == txtNumaVariabila_)
-        return filtruNume_;
-    return caseta == txtLungime_ ? filtruLungime_ : filtruValoare_;
+    emit optiune->toggled(true);
 }
 
 void FrmGet::valoriDeDeschidere()
 {
     selecteaza(optIntroduceInVariabila_);
     selecteaza(optText_);
-    bifeaza(chkFSelecteazaContinutul_, true);
-    bifeaza(chkPCifreLitere_, true);
+    bifeaza(casetaOptiunii(&Obiect::FunctionK), true);
+    bifeaza(casetaOptiunii(&Obiect::PictureN), true);
 }
 
 // Shows a stored record, running the same handlers a user would, then puts
@@ -662,16 +430,15 @@ void FrmGet::incarca(const Obiect &o, const QString &nume)
                : tip == Tip::Logic ? optLogic_
                                    : optText_);
     if (tip == Tip::Text || tip == Tip::Numeric) {
-        seteazaFaraFiltru(txtLungime_, QString::number(o.Lungime));
-        seteazaFaraFiltru(txtValoareImplicita_, o.Valoare);
+        filtruLungime_->seteaza(QString::number(o.Lungime));
+        filtruValoare_->seteaza(o.Valoare);
     } else if (tip == Tip::Logic) {
         const int index = cmbValoareImplicita_->findText(o.Valoare);
         cmbValoareImplicita_->setCurrentIndex(index < 0 ? 0 : index);
     }
     for (const Optiune &optiune : optiuni_)
         bifeaza(optiune.caseta, isSet(o.*optiune.flag));
-    seteazaFaraFiltru(txtNumaVariabila_, nume);
-    comentariuAnterior_ = o.Comentariu;
+    filtruNume_->seteaza(nume);
     txtComentariu_->setPlainText(o.Comentariu);
     cmdAplica_->setEnabled(!txtNumaVariabila_->text().isEmpty());
     obiect() = o;
@@ -679,26 +446,15 @@ void FrmGet::incarca(const Obiect &o, const QString &nume)
 
 // ---------------------------------------------------------------- handlers
 
-void FrmGet::optVariabila_Click()
+void FrmGet::alegeDestinatia(bool variabila)
 {
     if (!activ())
         return;
-    lblVariabila_->setText(QStringLiteral("Variabila:"));
+    lblVariabila_->setText(variabila ? QStringLiteral("Variabila:") : QStringLiteral("Camp:"));
     for (QWidget *w :
          std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
-        w->setEnabled(true);
-    obiect().Variabila = FlagTrue;
-}
-
-void FrmGet::optCamp_Click()
-{
-    if (!activ())
-        return;
-    lblVariabila_->setText(QStringLiteral("Camp:"));
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
-        w->setEnabled(false);
-    obiect().Variabila = FlagFalse;
+        w->setEnabled(variabila);
+    obiect().Variabila = toFlag(variabila);
 }
 
 void FrmGet::stareCaseta(QCheckBox *caseta, bool activa, int bifa)
@@ -726,27 +482,27 @@ void FrmGet::alegeTip(Tip tip)
     // Per type (Text, Numeric, Data, Logic): whether the box is enabled, and
     // what it is set to: -1 left as it is, 0 cleared, 1 checked.
     struct Rand {
-        QCheckBox *caseta;
+        Flag Obiect::*flag;
         bool activa[4];
         int bifa[4];
     };
     const Rand tabel[] = {
-        {chkFNumereDreapta_, {true, true, true, true}, {-1, -1, -1, -1}},
-        {chkFTextCentrat_, {true, true, true, true}, {-1, -1, -1, -1}},
-        {chkFTextStanga_, {true, true, true, true}, {-1, -1, -1, -1}},
-        {chkFSelecteazaContinutul_, {true, true, true, true}, {1, 1, 1, 1}},
-        {chkFAcceptaNumaiAlfabetice_, {true, false, false, false}, {0, 0, 0, 0}},
-        {chkFEliminaSpatiile_, {true, false, false, false}, {0, 0, 0, 0}},
-        {chkFConvertesteMajuscule_, {true, false, false, false}, {1, 0, 0, 0}},
-        {chkFPrecedeCifreZerouri_, {false, true, false, false}, {0, 1, 0, 0}},
-        {chkFAfiseazaBLANK_, {false, true, false, false}, {0, 0, 0, 0}},
-        {chkFNotatiaStiintifica_, {false, true, false, false}, {0, 0, 0, 0}},
-        {chkFNotatiaCuMoneda_, {false, true, false, false}, {0, 0, 0, 0}},
-        {chkFFormatuSETDATE_, {false, false, true, false}, {0, 0, 1, 0}},
-        {chkPCifreLitere_, {true, false, false, false}, {0, 0, 0, 0}},
-        {chkPAcceptaNumaiCifreSiSemn_, {true, true, false, false}, {0, 1, 0, 0}},
-        {chkPAcceptaNumaiCifreBlankSiSemn_, {true, false, false, false}, {0, 0, 0, 0}},
-        {chkPLogice_, {false, false, false, true}, {0, 0, 0, 1}},
+        {&Obiect::FunctionB, {true, true, true, true}, {-1, -1, -1, -1}},
+        {&Obiect::FunctionI, {true, true, true, true}, {-1, -1, -1, -1}},
+        {&Obiect::FunctionJ, {true, true, true, true}, {-1, -1, -1, -1}},
+        {&Obiect::FunctionK, {true, true, true, true}, {1, 1, 1, 1}},
+        {&Obiect::FunctionA, {true, false, false, false}, {0, 0, 0, 0}},
+        {&Obiect::FunctionT, {true, false, false, false}, {0, 0, 0, 0}},
+        {&Obiect::FunctionMajuscule, {true, false, false, false}, {1, 0, 0, 0}},
+        {&Obiect::FunctionL, {false, true, false, false}, {0, 1, 0, 0}},
+        {&Obiect::FunctionZ, {false, true, false, false}, {0, 0, 0, 0}},
+        {&Obiect::FunctionStiintific, {false, true, false, false}, {0, 0, 0, 0}},
+        {&Obiect::FunctionMoneda, {false, true, false, false}, {0, 0, 0, 0}},
+        {&Obiect::FunctionD, {false, false, true, false}, {0, 0, 1, 0}},
+        {&Obiect::PictureN, {true, false, false, false}, {0, 0, 0, 0}},
+        {&Obiect::Picture9, {true, true, false, false}, {0, 1, 0, 0}},
+        {&Obiect::PictureDiez, {true, false, false, false}, {0, 0, 0, 0}},
+        {&Obiect::PictureY, {false, false, false, true}, {0, 0, 0, 1}},
     };
 
     static const char *const lungimi[] = {"3", "3", "8", "1"};
@@ -757,6 +513,7 @@ void FrmGet::alegeTip(Tip tip)
     txtLungime_->setText(QLatin1String(lungimi[t]));
 
     txtValoareImplicita_->setVisible(tip == Tip::Text || tip == Tip::Numeric);
+    filtruValoare_->setRegula(tip == Tip::Numeric ? Reguli::Filtru::Numar : Reguli::Filtru::Tiparibil);
     cmbValoareImplicita_->setVisible(tip == Tip::Logic);
     cmbValoareImplicitaData_->setVisible(tip == Tip::Data);
     if (tip == Tip::Text)
@@ -769,11 +526,11 @@ void FrmGet::alegeTip(Tip tip)
         cmbValoareImplicitaData_->setCurrentIndex(0);
 
     for (const Rand &r : tabel)
-        stareCaseta(r.caseta, r.activa[t], r.bifa[t]);
+        stareCaseta(casetaOptiunii(r.flag), r.activa[t], r.bifa[t]);
     if (tip == Tip::Text)
-        chkPAcceptaNumaiCifreSiSemn_->setText(TextCifre);
+        casetaOptiunii(&Obiect::Picture9)->setText(TextCifre);
     else if (tip == Tip::Numeric)
-        chkPAcceptaNumaiCifreSiSemn_->setText(TextCifreSiSemn);
+        casetaOptiunii(&Obiect::Picture9)->setText(TextCifreSiSemn);
 
     // The type, its length and its default always reach the record, also
     // when a control already held the value and so ran no handler.
@@ -793,7 +550,7 @@ void FrmGet::txtNume_Change()
     cmdAplica_->setEnabled(!nume.isEmpty());
     Obiect &o = obiect();
     o.Nume = nume;
-    o.TextAfisat = textAfisat(nume, o.Lungime, valoareLungime());
+    o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, valoareLungime());
 }
 
 void FrmGet::txtLungime_Change()
@@ -821,48 +578,8 @@ void FrmGet::cmbValoareImplicita_Click(int index)
 
 void FrmGet::txtComentariu_Change()
 {
-    if (!activ())
-        return;
-    const QString text = txtComentariu_->toPlainText();
-    if (text.size() > LungimeComentariuMaxima) {
-        int p = 0;
-        int s = 0;
-        diferenta(comentariuAnterior_, text, &p, &s);
-        const int inserat = int(text.size() - p - s);
-        if (inserat > 0) {
-            // Keep as much of the start of what was typed or pasted as fits.
-            const int loc = qMax(0, LungimeComentariuMaxima - (p + s));
-            QTextCursor cursor(txtComentariu_->document());
-            cursor.setPosition(p + loc);
-            cursor.setPosition(p + inserat, QTextCursor::KeepAnchor);
-            cursor.removeSelectedText(); // runs this handler again, within the limit
-            QTextCursor caret = txtComentariu_->textCursor();
-            caret.setPosition(p + loc);
-            txtComentariu_->setTextCursor(caret);
-            return;
-        }
-        // Only a stored comment longer than the limit, being shortened.
-    }
-    comentariuAnterior_ = text;
-    obiect().Comentariu = text;
-}
-
-void FrmGet::lungimeInJos()
-{
-    if (!activ() || !txtLungime_->isEnabled())
-        return;
-    const int v = valoareLungime();
-    if (v > 1)
-        txtLungime_->setText(QString::number(v - 1));
-}
-
-void FrmGet::lungimeInSus()
-{
-    if (!activ() || !txtLungime_->isEnabled())
-        return;
-    const int v = valoareLungime();
-    if (v < lungimeMaxima_)
-        txtLungime_->setText(QString::number(v + 1));
+    if (activ())
+        obiect().Comentariu = txtComentariu_->toPlainText();
 }
 
 void FrmGet::limiteazaLungimea()
@@ -879,7 +596,7 @@ void FrmGet::normalizeazaValoarea()
 {
     if (!activ() || !optNumeric_->isChecked())
         return;
-    const QString text = valoareNumerica(txtValoareImplicita_->text());
+    const QString text = Reguli::valoareNumerica(txtValoareImplicita_->text());
     if (txtValoareImplicita_->text() != text)
         txtValoareImplicita_->setText(text);
 }
@@ -912,12 +629,5 @@ void FrmGet::reject()
 
 int FrmGet::valoareLungime() const
 {
-    // Digits only reach the box; saturate rather than overflow.
-    int v = 0;
-    for (QChar c : txtLungime_->text()) {
-        if (!cifra(c))
-            break;
-        v = qMin(v * 10 + (c.unicode() - '0'), 100000);
-    }
-    return v;
+    return txtLungime_->text().toInt(); // digits only, three at the most
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class FiltruCaseta;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -24,28 +25,15 @@ class FrmGet : public EditorObiect
     Q_OBJECT
 
 public:
-    static constexpr int LungimeNumeMaxima = 11;
-    static constexpr int LungimeComentariuMaxima = 150;
-
     explicit FrmGet(Sesiune &sesiune, QWidget *parent = nullptr);
 
     void reject() override;
-
-    // The one item of the date list, by the settings.
-    static QString mascaData(const Setari &setari);
-    // A numeric default value as FoxPro reads it: the leading number of the
-    // text, without leading zeros or trailing decimal zeros, with a point.
-    static QString valoareNumerica(const QString &text);
-    // What the work table shows for a name: padded with blanks up to
-    // lungime, or cut to its first taiere characters.
-    static QString textAfisat(const QString &nume, int lungime, int taiere);
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
     enum class Tip { Text, Numeric, Data, Logic };
-    class FiltruCaractere;
 
     // A check box and the flag it sets.
     struct Optiune {
@@ -54,28 +42,23 @@ private:
     };
 
     void construiesteControalele();
-    QWidget *construiestePaginaFunction();
-    QWidget *construiestePaginaPicture();
-    QCheckBox *adaugaOptiune(QWidget *pagina, const char *nume, const QString &text, Flag Obiect::*flag);
+    // The check box of an option.
+    QCheckBox *casetaOptiunii(Flag Obiect::*flag) const;
     void legaGrupuri();
 
     // Loading: the defaults every opening starts from, then a stored record.
     void valoriDeDeschidere();
     void incarca(const Obiect &o, const QString &nume);
     void selecteaza(QRadioButton *optiune);
-    void seteazaFaraFiltru(QLineEdit *caseta, const QString &text);
-    FiltruCaractere *filtrul(QLineEdit *caseta) const;
 
     void alegeTip(Tip tip);
-    void optVariabila_Click();
-    void optCamp_Click();
+    // A variable takes a default value, a field does not.
+    void alegeDestinatia(bool variabila);
     void txtNume_Change();
     void txtLungime_Change();
     void txtValoareImplicita_Change();
     void cmbValoareImplicita_Click(int index);
     void txtComentariu_Change();
-    void lungimeInJos();
-    void lungimeInSus();
     void bifeaza(QCheckBox *caseta, bool bifat);
     void stareCaseta(QCheckBox *caseta, bool activa, int bifa);
     void cmdAplica_Click();
@@ -93,7 +76,6 @@ private:
     // existing object), and as the editor showed it once open (Reset).
     Obiect laDeschidere_;
     QString numeLaDeschidere_;
-    QString comentariuAnterior_;
     // Set once Apply or Cancel starts: the selection may move to another
     // object then, and late focus events must not write into it.
     bool inchis_ = false;
@@ -120,25 +102,9 @@ private:
     QPushButton *cmdAplica_ = nullptr;
     QPushButton *cmdReset_ = nullptr;
     QPushButton *cmdAnuleaza_ = nullptr;
-    FiltruCaractere *filtruNume_ = nullptr;
-    FiltruCaractere *filtruLungime_ = nullptr;
-    FiltruCaractere *filtruValoare_ = nullptr;
+    FiltruCaseta *filtruNume_ = nullptr;
+    FiltruCaseta *filtruLungime_ = nullptr;
+    FiltruCaseta *filtruValoare_ = nullptr;
 
-    QCheckBox *chkFNumereDreapta_ = nullptr;
-    QCheckBox *chkFTextCentrat_ = nullptr;
-    QCheckBox *chkFTextStanga_ = nullptr;
-    QCheckBox *chkFSelecteazaContinutul_ = nullptr;
-    QCheckBox *chkFAcceptaNumaiAlfabetice_ = nullptr;
-    QCheckBox *chkFEliminaSpatiile_ = nullptr;
-    QCheckBox *chkFConvertesteMajuscule_ = nullptr;
-    QCheckBox *chkFPrecedeCifreZerouri_ = nullptr;
-    QCheckBox *chkFAfiseazaBLANK_ = nullptr;
-    QCheckBox *chkFNotatiaStiintifica_ = nullptr;
-    QCheckBox *chkFNotatiaCuMoneda_ = nullptr;
-    QCheckBox *chkFFormatuSETDATE_ = nullptr;
-    QCheckBox *chkPCifreLitere_ = nullptr;
-    QCheckBox *chkPAcceptaNumaiCifreSiSemn_ = nullptr;
-    QCheckBox *chkPAcceptaNumaiCifreBlankSiSemn_ = nullptr;
-    QCheckBox *chkPLogice_ = nullptr;
     QList<Optiune> optiuni_;
 };

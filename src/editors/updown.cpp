@@ -1,5 +1,6 @@
 #include "updown.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,4 +36,11 @@ UpDown::UpDown(const QString &nume, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     connect(up_, &QToolButton::clicked, this, &UpDown::upClicked);
     connect(down_, &QToolButton::clicked, this, &UpDown::downClicked);
+}
+
+void pasSageata(QLineEdit *caseta, int pas, int minim, int maxim)
+{
+    const int v = caseta->text().toInt();
+    if (pas < 0 ? v > minim : v < maxim)
+        caseta->setText(QString::number(v + pas));
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLineEdit;
 class QToolButton;
 
 // A pair of arrows beside a read-only number box, as the editors use to
@@ -25,3 +26,7 @@ private:
     QToolButton *up_;
     QToolButton *down_;
 };
+
+// One click of the arrows on the number in caseta: a step down while it is
+// above minim, up while it is below maxim.
+void pasSageata(QLineEdit *caseta, int pas, int minim, int maxim);

@@ -36,6 +36,10 @@ bool acceptat(Filtru f, QChar c, bool laInceput)
         return litera(c) || c == QLatin1Char('_') || (!laInceput && cifra(c));
     case Filtru::Cifre:
         return cifra(c);
+    case Filtru::Numar:
+        return cifra(c) || c == QLatin1Char('.') || c == QLatin1Char('-');
+    case Filtru::Tiparibil:
+        return c.unicode() >= 0x20 && c.unicode() != 0x7F;
     }
     return false;
 }
@@ -59,18 +63,28 @@ std::optional<Taiere> limiteaza(const QString &vechi, const QString &nou, int li
 {
     if (nou.size() <= limita)
         return std::nullopt;
+    // Whole characters only: no boundary inside a surrogate pair.
+    const auto inPereche = [&nou](qsizetype i) {
+        return i > 0 && i < nou.size() && nou.at(i - 1).isHighSurrogate() && nou.at(i).isLowSurrogate();
+    };
     // The common start and the common end of the two texts, never overlapping.
     const qsizetype maxim = std::min(vechi.size(), nou.size());
     qsizetype inceput = 0;
     while (inceput < maxim && vechi.at(inceput) == nou.at(inceput))
         ++inceput;
+    if (inPereche(inceput))
+        --inceput;
     qsizetype sfarsit = 0;
     while (sfarsit < maxim - inceput && vechi.at(vechi.size() - 1 - sfarsit) == nou.at(nou.size() - 1 - sfarsit))
         ++sfarsit;
+    if (inPereche(nou.size() - sfarsit))
+        --sfarsit;
     const qsizetype inserat = nou.size() - inceput - sfarsit;
     if (inserat <= 0)
         return std::nullopt;
-    const qsizetype loc = std::clamp<qsizetype>(limita - (inceput + sfarsit), 0, inserat);
+    qsizetype loc = std::clamp<qsizetype>(limita - (inceput + sfarsit), 0, inserat);
+    if (inPereche(inceput + loc))
+        --loc;
     return Taiere{nou.left(inceput + loc) + nou.right(sfarsit), int(inceput + loc)};
 }
 
@@ -88,6 +102,41 @@ QString textAfisatButon(const QStringList &prompturi, int latime)
         imagini << QLatin1Char('<') + QString(std::max<qsizetype>(0, latime - p.size() - 2), QLatin1Char(' ')) + p
                        + QLatin1Char('>');
     return imagini.join(QLatin1Char(' '));
+}
+
+QString valoareNumerica(const QString &text)
+{
+    qsizetype i = 0;
+    const bool negativ = text.startsWith(QLatin1Char('-'));
+    if (negativ)
+        ++i;
+    const auto cifre = [&text, &i] {
+        const qsizetype inceput = i;
+        while (i < text.size() && cifra(text.at(i)))
+            ++i;
+        return text.mid(inceput, i - inceput);
+    };
+    QString intreg = cifre();
+    QString zecimale;
+    if (i < text.size() && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        zecimale = cifre();
+    }
+    while (intreg.size() > 1 && intreg.startsWith(QLatin1Char('0')))
+        intreg.remove(0, 1);
+    if (intreg.isEmpty())
+        intreg = QStringLiteral("0");
+    while (zecimale.endsWith(QLatin1Char('0')))
+        zecimale.chop(1);
+    const QString rezultat = zecimale.isEmpty() ? intreg : intreg + QLatin1Char('.') + zecimale;
+    // FoxPro has no use for a negative zero.
+    return negativ && rezultat != QLatin1String("0") ? QLatin1Char('-') + rezultat : rezultat;
+}
+
+QString mascaData(const Setari &setari)
+{
+    const QString an = isSet(setari.AnulArePatruCifre) ? QStringLiteral("AAAA") : QStringLiteral("AA");
+    return (isSet(setari.FormatZLA) ? QStringLiteral("ZZ/LL/") : QStringLiteral("LL/ZZ/")) + an;
 }
 
 const std::array<OptiuneGet, 12> OptiuniFunction{{

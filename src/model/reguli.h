@@ -20,10 +20,12 @@ constexpr int LungimeTitlu = 20;       // a window's title
 constexpr int LungimeNumeFisier = 8;   // a program file's name, without extension
 
 enum class Filtru {
-    Text,   // anything but what would break a generated line
-    Prompt, // a button prompt: as Text, and no ";" (it separates prompts)
-    Nume,   // a FoxPro name: letters and "_", digits after the first character
-    Cifre,  // digits only
+    Text,      // anything but what would break a generated line
+    Prompt,    // a button prompt: as Text, and no ";" (it separates prompts)
+    Nume,      // a FoxPro name: letters and "_", digits after the first character
+    Cifre,     // digits only
+    Numar,     // a number as typed: digits, "." and "-"
+    Tiparibil, // a @GET's text default: all but the ASCII control characters
 };
 
 // Whether c may go into a box of the given kind; laInceput: it would be the box's first character.
@@ -34,8 +36,8 @@ QString filtreaza(Filtru f, const QString &adaugat, bool casetaGoala);
 bool textAcceptat(Filtru f, const QString &text);
 
 // An edit that took a text past its limit keeps as much of the start of what
-// was inserted as fits. Nothing when the edit stays within the limit or only
-// shortens a longer text.
+// was inserted as fits, never half of a surrogate pair. Nothing when the edit
+// stays within the limit or only shortens a longer text.
 struct Taiere {
     QString text;
     int cursor = 0; // just after what was kept
@@ -46,6 +48,12 @@ std::optional<Taiere> limiteaza(const QString &vechi, const QString &nou, int li
 QString textAfisatGet(const QString &nume, int lungime, int taiere);
 // A button bar's label: each prompt right-aligned in <...> of the given width, blank-separated.
 QString textAfisatButon(const QStringList &prompturi, int latime);
+
+// A numeric default value as FoxPro reads it: the leading number of the
+// text, without leading zeros or trailing decimal zeros, with a point.
+QString valoareNumerica(const QString &text);
+// The one item of a @GET's date list, by the settings.
+QString mascaData(const Setari &setari);
 
 // One @GET option: its flag, what it writes into the clause, its check box.
 struct OptiuneGet {

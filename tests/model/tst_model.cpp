@@ -18,6 +18,7 @@ private slots:
     void boxFilters();
     void limitKeepsTheStartOfTheInsertion();
     void displayedTexts();
+    void numericDefaultAndDateMask();
 };
 
 void TestModel::resetPutsEverySlotInItsInitialState()
@@ -129,6 +130,9 @@ void TestModel::boxFilters_data()
     QTest::newRow("prompt") << int(F::Prompt) << QStringLiteral("Da;Nu\t[x]\n") << true << QStringLiteral("DaNu[x]");
     QTest::newRow("text") << int(F::Text) << QStringLiteral("a;b\r\nș\u2028[") << true << QStringLiteral("a;bș[");
     QTest::newRow("digits") << int(F::Cifre) << QStringLiteral("-1.5e3") << true << QStringLiteral("153");
+    QTest::newRow("number") << int(F::Numar) << QStringLiteral("-1,5e3.+") << true << QStringLiteral("-153.");
+    QTest::newRow("printable") << int(F::Tiparibil) << QStringLiteral("a\tb\x7f\u0103 \n") << true
+                               << QStringLiteral("ab\u0103 ");
 }
 
 void TestModel::boxFilters()
@@ -153,6 +157,13 @@ void TestModel::limitKeepsTheStartOfTheInsertion()
     QVERIFY(!Reguli::limiteaza(QStringLiteral("abcdefghij"), QStringLiteral("abcdefghi"), 5)); // only shortens
     const auto full = Reguli::limiteaza(QStringLiteral("aaaa"), QStringLiteral("aaXaa"), 4); // no room at all
     QVERIFY(full && full->text == QStringLiteral("aaaa"));
+    // A surrogate pair is kept or cut whole, also where the two texts share half of one.
+    const auto pair = Reguli::limiteaza(QStringLiteral("ab"), QStringLiteral("a\U0001F600\U0001F600b"), 5);
+    QVERIFY(pair && pair->text == QStringLiteral("a\U0001F600b"));
+    const auto half = Reguli::limiteaza(QStringLiteral("\U0001F600"), QStringLiteral("\U0001F601\U0001F600"), 2);
+    QVERIFY(half && half->text == QStringLiteral("\U0001F600"));
+    const auto replaced = Reguli::limiteaza(QStringLiteral("a\U0001F600"), QStringLiteral("a\U0001F200"), 2);
+    QVERIFY(replaced && replaced->text == QStringLiteral("a"));
 }
 
 void TestModel::displayedTexts()
@@ -166,6 +177,22 @@ void TestModel::displayedTexts()
     for (const auto &o : Reguli::OptiuniFunction)
         codes.insert(QLatin1Char(o.cod));
     QCOMPARE(codes.size(), qsizetype(Reguli::OptiuniFunction.size()));
+}
+
+void TestModel::numericDefaultAndDateMask()
+{
+    // Leading zeros and trailing decimal zeros go, "-" alone becomes "0"; the leading number counts.
+    const char *const numbers[][2] = {{"-0012.50", "-12.5"}, {"-", "0"}, {"007", "7"}, {"1.000", "1"},
+                                      {"", "0"},           {".5", "0.5"}, {"-0.0", "0"}, {"3.5-2", "3.5"}};
+    for (const auto &[typed, value] : numbers)
+        QCOMPARE(Reguli::valoareNumerica(QLatin1String(typed)), QLatin1String(value));
+    Setari s;
+    const char *const masks[] = {"LL/ZZ/AA", "LL/ZZ/AAAA", "ZZ/LL/AA", "ZZ/LL/AAAA"};
+    for (int i = 0; i < 4; ++i) {
+        s.FormatZLA = toFlag(i & 2);
+        s.AnulArePatruCifre = toFlag(i & 1);
+        QCOMPARE(Reguli::mascaData(s), QLatin1String(masks[i]));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestModel)

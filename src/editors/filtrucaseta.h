@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/reguli.h"
+
+#include <QClipboard>
+#include <QValidator>
+
+class QLineEdit;
+
+// Keeps what reaches a one-line box within a rule, however it arrives:
+// typed, pasted (keys, context menu, middle button) or dropped. Refused
+// characters are left out, the rest goes in. Text that the program puts in
+// through seteaza() is taken whole.
+class FiltruCaseta : public QValidator
+{
+    Q_OBJECT
+
+public:
+    // Installs itself on caseta as its validator and event filter.
+    FiltruCaseta(QLineEdit *caseta, Reguli::Filtru regula);
+
+    void setRegula(Reguli::Filtru regula) { regula_ = regula; }
+    // No edit makes the text longer than n characters, nor longer than it
+    // already is; -1 lifts the limit. Unlike QLineEdit::setMaxLength this
+    // never cuts a longer text that is already there.
+    void setLimita(int n) { limita_ = n; }
+    // Whether an edit that replaces the whole text starts from an empty box.
+    void setInlocuireaGoleste(bool da) { inlocuireaGoleste_ = da; }
+
+    // Puts text into the box as the program's own value: no rule applies.
+    void seteaza(const QString &text);
+
+    State validate(QString &input, int &pos) const override;
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
+    // Whether what is inserted now would be the box's first character.
+    bool goala() const;
+    // Room left for new characters when the text, the selection taken out,
+    // has lungimeBaza characters and had lungimeAnterioara before.
+    int loc(int lungimeBaza, int lungimeAnterioara) const;
+    void lipeste(QClipboard::Mode mod);
+
+    QLineEdit *caseta_;
+    Reguli::Filtru regula_;
+    int limita_ = -1;
+    bool inlocuireaGoleste_ = false;
+    QString anterior_;
+    bool liber_ = false;
+};
