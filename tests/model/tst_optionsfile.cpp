@@ -23,29 +23,18 @@ QByteArray readAll(const QString &path)
 
 Setari randomSetari(QRandomGenerator &rng)
 {
-    auto flag = [&] { return rng.bounded(2) ? FlagTrue : FlagFalse; };
-    auto pos = [&] { return int(rng.bounded(-32768, 32768)); };
     Setari s;
-    s.CentrazaObiectulOrizontal = flag();
-    s.FormatZLA = flag();
-    s.AnulArePatruCifre = flag();
-    s.MarcajTabelaLucru = flag();
-    s.UmbraImplicit = flag();
-    s.FerestrePatrate = flag();
-    s.PastreazaUmbraInEcran = flag();
-    s.SalveazaSetariSpatiuLucru = flag();
-    s.PozitieFerestre = {pos(), pos()};
-    s.PozitieObiecte = {pos(), pos()};
-    s.PozitieTabela = {pos(), pos()};
-    s.ConfirmareaInchidere = flag();
-    s.ConfirmareStergere = flag();
+    for (Flag Setari::*f : {&Setari::CentrazaObiectulOrizontal, &Setari::FormatZLA, &Setari::AnulArePatruCifre,
+                            &Setari::MarcajTabelaLucru, &Setari::UmbraImplicit, &Setari::FerestrePatrate,
+                            &Setari::PastreazaUmbraInEcran, &Setari::SalveazaSetariSpatiuLucru,
+                            &Setari::ConfirmareaInchidere, &Setari::ConfirmareStergere, &Setari::ScrierePrescurtata,
+                            &Setari::IncludeComentariile, &Setari::InsereazaDataOra})
+        s.*f = rng.bounded(2) ? FlagTrue : FlagFalse;
+    for (Pozitie Setari::*p : {&Setari::PozitieFerestre, &Setari::PozitieObiecte, &Setari::PozitieTabela})
+        s.*p = {int(rng.bounded(-32768, 32768)), int(rng.bounded(-32768, 32768))};
     static const QString alphabet = QStringLiteral("C:\\FOXPRO2\\abcxyz _-.ăâîşţĂÂÎŞŢ");
-    const int len = int(rng.bounded(OptionsFile::MaxPathLength + 1));
-    for (int i = 0; i < len; ++i)
+    for (int i = int(rng.bounded(OptionsFile::MaxPathLength + 1)); i > 0; --i)
         s.CaleFoxPRO += alphabet.at(int(rng.bounded(int(alphabet.size()))));
-    s.ScrierePrescurtata = flag();
-    s.IncludeComentariile = flag();
-    s.InsereazaDataOra = flag();
     return s;
 }
 
@@ -222,12 +211,9 @@ void TestOptionsFile::fuzzedRecordsDecodeSafely()
         const Setari s = OptionsFile::decode(b);
         QVERIFY(s.CaleFoxPRO.size() <= OptionsFile::MaxPathLength);
         // What was read can always be written back.
-        const Setari clean = [&] {
-            Setari c = s;
-            if (!Cp1250::canEncode(c.CaleFoxPRO))
-                c.CaleFoxPRO.clear();
-            return c;
-        }();
+        Setari clean = s;
+        if (!Cp1250::canEncode(clean.CaleFoxPRO))
+            clean.CaleFoxPRO.clear();
         QVERIFY(OptionsFile::encode(clean).has_value());
     }
 }
