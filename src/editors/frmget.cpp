@@ -290,7 +290,7 @@ void FrmGet::legaGrupuri()
     filtruNume_ = new FiltruCaseta(txtNumaVariabila_, Reguli::Filtru::Nume);
     filtruLungime_ = new FiltruCaseta(txtLungime_, Reguli::Filtru::Cifre);
     // Its rule follows the data type.
-    filtruValoare_ = new FiltruCaseta(txtValoareImplicita_, Reguli::Filtru::Tiparibil);
+    filtruValoare_ = new FiltruCaseta(txtValoareImplicita_, Reguli::Filtru::Text);
     // Typing or pasting over the whole text starts from an empty box: no
     // digit can start the name.
     for (FiltruCaseta *f : {filtruNume_, filtruLungime_, filtruValoare_})
@@ -513,7 +513,7 @@ void FrmGet::alegeTip(Tip tip)
     txtLungime_->setText(QLatin1String(lungimi[t]));
 
     txtValoareImplicita_->setVisible(tip == Tip::Text || tip == Tip::Numeric);
-    filtruValoare_->setRegula(tip == Tip::Numeric ? Reguli::Filtru::Numar : Reguli::Filtru::Tiparibil);
+    filtruValoare_->setRegula(tip == Tip::Numeric ? Reguli::Filtru::Numar : Reguli::Filtru::Text);
     cmbValoareImplicita_->setVisible(tip == Tip::Logic);
     cmbValoareImplicitaData_->setVisible(tip == Tip::Data);
     if (tip == Tip::Text)

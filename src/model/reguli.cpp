@@ -38,8 +38,6 @@ bool acceptat(Filtru f, QChar c, bool laInceput)
         return cifra(c);
     case Filtru::Numar:
         return cifra(c) || c == QLatin1Char('.') || c == QLatin1Char('-');
-    case Filtru::Tiparibil:
-        return c.unicode() >= 0x20 && c.unicode() != 0x7F;
     }
     return false;
 }

@@ -25,7 +25,6 @@ enum class Filtru {
     Nume,      // a FoxPro name: letters and "_", digits after the first character
     Cifre,     // digits only
     Numar,     // a number as typed: digits, "." and "-"
-    Tiparibil, // a @GET's text default: all but the ASCII control characters
 };
 
 // Whether c may go into a box of the given kind; laInceput: it would be the box's first character.

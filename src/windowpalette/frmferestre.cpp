@@ -4,6 +4,7 @@
 #include "app/frmcod.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
+#include "editors/filtrucaseta.h"
 #include "model/rounding.h"
 
 #include <QAction>
@@ -90,7 +91,9 @@ void FrmFerestre::construiesteControalele()
     txtTitlu_ = new QLineEdit(this);
     txtTitlu_->setObjectName(QStringLiteral("txtTitluFereastra"));
     txtTitlu_->setGeometry(62, 62, 186, 21);
-    txtTitlu_->setMaxLength(20);
+    txtTitlu_->setMaxLength(Reguli::LungimeTitlu);
+    // A pasted tab or line break would break the generated TITLE clause.
+    new FiltruCaseta(txtTitlu_, Reguli::Filtru::Text);
     txtTitlu_->setEnabled(false);
     connect(txtTitlu_, &QLineEdit::textChanged, this, &FrmFerestre::txtTitluFereastra_Change);
 

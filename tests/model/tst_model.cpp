@@ -131,8 +131,6 @@ void TestModel::boxFilters_data()
     QTest::newRow("text") << int(F::Text) << QStringLiteral("a;b\r\nș\u2028[") << true << QStringLiteral("a;bș[");
     QTest::newRow("digits") << int(F::Cifre) << QStringLiteral("-1.5e3") << true << QStringLiteral("153");
     QTest::newRow("number") << int(F::Numar) << QStringLiteral("-1,5e3.+") << true << QStringLiteral("-153.");
-    QTest::newRow("printable") << int(F::Tiparibil) << QStringLiteral("a\tb\x7f\u0103 \n") << true
-                               << QStringLiteral("ab\u0103 ");
 }
 
 void TestModel::boxFilters()

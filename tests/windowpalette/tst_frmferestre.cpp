@@ -1,5 +1,8 @@
 #include "support/design.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +104,9 @@ void TestFrmFerestre::schemeTitleAndDeletion()
     d.find<QScrollBar>(P, "hsbLatime")->setValue(10);
     QTest::keyClicks(d.find<QLineEdit>(P, "txtTitluFereastra"), QStringLiteral("XY"));
     QVERIFY(d.window().Latime == 12 && d.find<QScrollBar>(P, "hsbLatime")->value() == 10);
+    QGuiApplication::clipboard()->setText(QStringLiteral("\tZ\n")); // a pasted tab or line break never reaches TITLE
+    QTest::keyClick(d.find<QLineEdit>(P, "txtTitluFereastra"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(d.window().Titlu, QStringLiteral("FER 1XYZ"));
     QCOMPARE(d.windows()->currentText(), QStringLiteral("F1 [FER 1]"));
     // Deleting window 1 frees its objects; slot 1 comes back listed after window 2.
     pressKey(*d.m, P, "STERGE");
