@@ -33,8 +33,12 @@ void FiltruCaseta::seteaza(const QString &text)
 
 bool FiltruCaseta::goala() const
 {
-    const QString text = caseta_->text();
-    return text.isEmpty() || (inlocuireaGoleste_ && caseta_->selectedText().size() == text.size());
+    return (caseta_->hasSelectedText() ? caseta_->selectionStart() : caseta_->cursorPosition()) == 0;
+}
+
+bool FiltruCaseta::incepePermis(const QString &text) const
+{
+    return text.isEmpty() || Reguli::acceptat(regula_, text.at(0), true);
 }
 
 int FiltruCaseta::loc(int lungimeBaza, int lungimeAnterioara) const
@@ -60,18 +64,24 @@ QValidator::State FiltruCaseta::validate(QString &input, int &pos) const
     while (prefix < minim - sufix && vechi.at(prefix) == input.at(prefix))
         ++prefix;
     const QString adaugat = input.mid(prefix, input.size() - prefix - sufix);
-    if (adaugat.isEmpty())
-        return Acceptable;
-    const int baza = input.size() - adaugat.size();
-    const bool gol = vechi.isEmpty() || (inlocuireaGoleste_ && prefix + sufix == 0);
-    QString bun = Reguli::filtreaza(regula_, adaugat, gol);
-    bun.truncate(loc(baza, vechi.size()));
-    if (bun == adaugat)
-        return Acceptable;
     // Never Invalid: QLineEdit stops undoing refused edits after an invalid
-    // state that it did not undo itself (text set by undo, for one).
-    input = input.left(prefix) + bun + input.right(sufix);
-    pos = prefix + bun.size();
+    // state that it did not undo itself (text set by undo, for one). A
+    // refused edit gives the old text back instead.
+    if (!adaugat.isEmpty()) {
+        // What goes in at the start is judged as a first character.
+        QString bun = Reguli::filtreaza(regula_, adaugat, prefix == 0);
+        bun.truncate(loc(input.size() - adaugat.size(), vechi.size()));
+        if (bun != adaugat) {
+            input = input.left(prefix) + bun + input.right(sufix);
+            pos = prefix + bun.size();
+        }
+    }
+    // Nor may an edit leave behind a start that could not be typed first
+    // (a name's first letter deleted before a digit).
+    if (!incepePermis(input) && incepePermis(vechi)) {
+        input = vechi;
+        pos = qMin(prefix, int(vechi.size()));
+    }
     return Acceptable;
 }
 

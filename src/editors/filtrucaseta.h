@@ -24,8 +24,6 @@ public:
     // already is; -1 lifts the limit. Unlike QLineEdit::setMaxLength this
     // never cuts a longer text that is already there.
     void setLimita(int n) { limita_ = n; }
-    // Whether an edit that replaces the whole text starts from an empty box.
-    void setInlocuireaGoleste(bool da) { inlocuireaGoleste_ = da; }
 
     // Puts text into the box as the program's own value: no rule applies.
     void seteaza(const QString &text);
@@ -38,6 +36,7 @@ protected:
 private:
     // Whether what is inserted now would be the box's first character.
     bool goala() const;
+    bool incepePermis(const QString &text) const;
     // Room left for new characters when the text, the selection taken out,
     // has lungimeBaza characters and had lungimeAnterioara before.
     int loc(int lungimeBaza, int lungimeAnterioara) const;
@@ -46,7 +45,6 @@ private:
     QLineEdit *caseta_;
     Reguli::Filtru regula_;
     int limita_ = -1;
-    bool inlocuireaGoleste_ = false;
     QString anterior_;
     bool liber_ = false;
 };

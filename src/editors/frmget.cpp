@@ -291,10 +291,6 @@ void FrmGet::legaGrupuri()
     filtruLungime_ = new FiltruCaseta(txtLungime_, Reguli::Filtru::Cifre);
     // Its rule follows the data type.
     filtruValoare_ = new FiltruCaseta(txtValoareImplicita_, Reguli::Filtru::Text);
-    // Typing or pasting over the whole text starts from an empty box: no
-    // digit can start the name.
-    for (FiltruCaseta *f : {filtruNume_, filtruLungime_, filtruValoare_})
-        f->setInlocuireaGoleste(true);
     for (QLineEdit *caseta : {txtNumaVariabila_, txtLungime_, txtValoareImplicita_})
         caseta->installEventFilter(this);
 

@@ -299,14 +299,12 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     QSignalSpy reports(&doc, &Document::schimbat);
     QUndoStack *stack = m->istoric().stiva();
     // The design before the first step the stack holds, and after its last.
-    std::pair<StareProiect, QStringList> start, final;
+    std::pair<StareProiect, QStringList> start{doc.stare(), whatIsShown(*m)}, final = start;
     // Earlier designs with what was shown of them, for the quiet restores.
     QList<std::pair<StareProiect, QStringList>> earlier;
     int mostWindows = 0, mostObjects = 0, restores = 0;
     for (int step = 0; step < steps; ++step) {
         const Proiect before = p;
-        if (stack->count() == 0)
-            start = final = {doc.stare(), whatIsShown(*m)};
         reports.clear();
         const int action = int(rng.bounded(100));
         QString what;
@@ -422,7 +420,9 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             QVERIFY2(reported(s) == expected, qPrintable(where + QStringLiteral(": reported ") + reported(s) + QStringLiteral(", changed ") + expected));
             QVERIFY2(s.dupa.ferestre == p.Ferestre && s.dupa.obiecte == p.Obiecte && s.inainte.obiecte == before.Obiecte, qPrintable(where));
         }
-        if (!reports.isEmpty())
+        if (stack->count() == 0)
+            start = final = {doc.stare(), whatIsShown(*m)};
+        else if (!reports.isEmpty())
             final = {doc.stare(), whatIsShown(*m)};
         if (rng.bounded(20) == 0) {
             if (earlier.size() >= 25)

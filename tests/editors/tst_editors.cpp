@@ -203,7 +203,9 @@ void TestEditors::keyFilters_data()
         };
         name("nothing starts it", "", 't', "19-[\\]^` @$.", "");
         name("refused inside", "", 't', "a1-[\\]^` .#_Z", "a1_Z");
-        name("digit before the caret", "|a1_Z", 't', "7", "7a1_Z");
+        // A FoxPro name never starts with a digit, however the edit is made.
+        name("digit typed first", "|a1_Z", 't', "7", "a1_Z");
+        name("first letter deleted before a digit", "a|1_Z", 't', "\b", "a1_Z");
         name("typed past 11", "", 't', "abcdefghijklmnop", "abcdefghijklmnop");
         name("pasted, refused before the cut", "", 'p', "1234[]abcdefghijklmn", "abcdefghijklmn");
         name("pasted refused", "", 'p', QStringLiteral("1[a-b]^c`9_d\\\u0103"), "abc9_d");
