@@ -271,13 +271,18 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
     activeazaAdaugarea(sesiune().ferestre && sesiune().ferestre->fereastraActiva() > 0);
     StareFaraObiectSelectat();
     if (Proiect::numarObiectValid(n)) {
-        // As a click on the line leaves them.
-        const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
-        for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
-                                                           lblCerneala_, lblFundal_})
-            w->setEnabled(say);
+        activeazaCulorile(n); // as a click on the line leaves them
         StareObiectSelectat();
     }
+}
+
+void FrmObiecte::activeazaCulorile(int n)
+{
+    // Only a @SAY takes its colours from the palette.
+    const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
+    for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_, lblCerneala_,
+                                                       lblFundal_})
+        w->setEnabled(say);
 }
 
 void FrmObiecte::activeazaAdaugarea(bool on)
@@ -438,10 +443,7 @@ void FrmObiecte::lstObiecte_Click()
     if (!Proiect::numarObiectValid(n))
         return;
     AfiseazaObiectInPaleta(n);
-    const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
-    for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_, lblCerneala_,
-                                                       lblFundal_})
-        w->setEnabled(say);
+    activeazaCulorile(n);
     actProprietati_->setEnabled(true);
 }
 

@@ -62,6 +62,7 @@ private:
     void selecteazaUltimaLinie();
     void elibereazaObiectulSelectat(int n);
     void activeazaControaleleObiectului(bool on);
+    void activeazaCulorile(int n);
     void deseneaza(int n);
 
     // Geometry of the active window and the selected object's width; false
