@@ -1,10 +1,14 @@
 // The document's gestures as a user makes them: real mouse and key events,
 // a modal editor inside one gesture, and code run outside any gesture.
 #include "app/document.h"
+#include "app/istoric.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QUndoStack>
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QtTest>
@@ -70,6 +74,28 @@ void TestDocument::userGesturesAreReportedOneByOne()
     }
     QCOMPARE(reported(spy), QStringLiteral("F1 | F1"));
     QCOMPARE(m->proiect().fereastra(1).Titlu, QStringLiteral("FER 1AB"));
+    // ... and the keys merge into one undo step, named after what it does.
+    QUndoStack *stack = m->istoric().stiva();
+    QCOMPARE(stack->count(), 2);
+    QCOMPARE(m->findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"))->text(), QStringLiteral("Anuleaza schimbarea titlului"));
+    // A thumb dragged along the height bar is one step too, and undoes at once.
+    auto *bar = control<QScrollBar>(*m, "frmFerestre", "hsbInaltime");
+    QStyleOptionSlider o;
+    o.initFrom(bar);
+    o.orientation = Qt::Horizontal, o.minimum = bar->minimum(), o.maximum = bar->maximum();
+    o.sliderPosition = o.sliderValue = bar->value();
+    QPoint at = bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, bar).center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    for (int i = 0; i < 30; ++i) {
+        QTest::mouseMove(bar, at += QPoint(1, 0));
+        QCoreApplication::processEvents(); // each move a gesture of its own
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    QVERIFY(m->proiect().fereastra(1).Inaltime > 10);
+    QCOMPARE(stack->count(), 3);
+    stack->undo();
+    QCOMPARE(m->proiect().fereastra(1).Inaltime, quint8(10));
 
     // A new object cancelled in its editor changes nothing; one applied is one
     // gesture with the editor's whole session, reported when the editor closes.
