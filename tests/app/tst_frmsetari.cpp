@@ -1,5 +1,3 @@
-#include "app/filebrowse.h"
-#include "app/frmcauta.h"
 #include "app/frmsetari.h"
 #include "app/sesiune.h"
 #include "model/optionsfile.h"
@@ -7,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -43,25 +40,6 @@ QByteArray record(const QList<int> &flags, bool bare = false, int others = 0)
     return r;
 }
 
-QByteArray optionsFile()
-{
-    QFile f(OptionsFile::defaultFileName());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QAbstractButton *button(QWidget *form, const QString &name)
-{
-    return find<QAbstractButton>(form, name);
-}
-
-void clickFile(QWidget *form, const char *name)
-{
-    auto *list = find<QListWidget>(form, u"filFoxPro"_s);
-    const QList<QListWidgetItem *> items = list->findItems(QString::fromLatin1(name), Qt::MatchExactly);
-    QVERIFY2(items.size() == 1, name);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
-
 } // namespace
 
 class TestFrmSetari : public QObject
@@ -71,7 +49,6 @@ class TestFrmSetari : public QObject
 private slots:
     void dialog_data();
     void dialog();
-    void locatorTakesEnterOnceAFoxProIsChosen();
 };
 
 void TestFrmSetari::dialog_data()
@@ -103,62 +80,34 @@ void TestFrmSetari::dialog()
     s.proiect.setari = OptionsFile::decode(record(start, firstStart, firstStart ? 0 : 1)); // 1 is not True
     const Setari before = s.proiect.setari;
     FrmSetari dlg(s);
+    const auto button = [&dlg](const QString &name) { return find<QAbstractButton>(&dlg, name); };
     for (int i = 0; i < Controls.size(); ++i)
-        QVERIFY2(button(&dlg, Controls[i])->isChecked() == start.contains(Offsets[i]),
-                 qPrintable(Controls[i]));
+        QVERIFY2(button(Controls[i])->isChecked() == start.contains(Offsets[i]), qPrintable(Controls[i]));
     // A pair's False shows as its second option; the letter case stays capitals.
-    QCOMPARE(button(&dlg, u"optCentreazaObiectulVertical"_s)->isChecked(), !start.contains(0));
-    QCOMPARE(button(&dlg, u"optFormatLZA"_s)->isChecked(), !start.contains(2));
-    QVERIFY(button(&dlg, u"Option1"_s)->isChecked());
+    QCOMPARE(button(u"optCentreazaObiectulVertical"_s)->isChecked(), !start.contains(0));
+    QCOMPARE(button(u"optFormatLZA"_s)->isChecked(), !start.contains(2));
+    QVERIFY(button(u"Option1"_s)->isChecked());
     QCOMPARE(find<QLineEdit>(&dlg, u"txtCaleFoxPRO"_s)->text(), firstStart ? QString() : Path);
     dlg.show();
-    auto *box = button(&dlg, u"chkConfirmareStergere"_s); // a box the user ticks from the keyboard
+    auto *box = button(u"chkConfirmareStergere"_s); // a box the user ticks from the keyboard
     box->setFocus();
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         if (step.startsWith(u"cmd"_s))
-            clickWidget(button(&dlg, step));
+            clickWidget(button(step));
         else
             QTest::keyClick(box, step == u"space"_s ? Qt::Key_Space
                                  : step == u"esc"_s ? Qt::Key_Escape
                                                     : Qt::Key_Return);
         // Reset fills the controls only.
         QVERIFY(step != u"cmdReset"_s ||
-                (button(&dlg, u"chkUmbraImplicit"_s)->isChecked() && s.proiect.setari == before));
+                (button(u"chkUmbraImplicit"_s)->isChecked() && s.proiect.setari == before));
     }
     QVERIFY(!dlg.isVisible());
     // Positions and path are never the dialog's to change.
-    QCOMPARE(optionsFile(), saved.isEmpty() ? QByteArray() : record(saved, firstStart));
-    QVERIFY(s.proiect.setari == (saved.isEmpty() ? before : OptionsFile::decode(optionsFile())));
-}
-
-void TestFrmSetari::locatorTakesEnterOnceAFoxProIsChosen()
-{
-    TempCwd cwd;
-    for (const char *f : {"foxpro.exe", "FOXPROX.EXE", "FoxPro1.exe", "other.exe"})
-        QVERIFY(QFile(cwd.filePath(QString::fromLatin1(f))).open(QIODevice::WriteOnly));
-    Sesiune s;
-    s.proiect.setari.CaleFoxPRO = Path;
-    QLineEdit txtCale(Path); // the settings dialog's path box
-    FrmCauta dlg(s, &txtCale);
-    dlg.show();
-    auto *files = find<QListWidget>(&dlg, u"filFoxPro"_s);
-    QCOMPARE(files->count(), 3); // the pattern's matches
-    const auto enter = [&dlg](QWidget *w) {
-        w->setFocus();
-        QTest::keyClick(w, Qt::Key_Return);
-        return dlg.isVisible();
-    };
-    clickFile(&dlg, "FoxPro1.exe");
-    QVERIFY(enter(files)); // another matched name chooses nothing
-    clickFile(&dlg, "FOXPROX.EXE");
-    QVERIFY(enter(find<ListaDosare>(&dlg, u"dirDirectoare"_s)->list())); // opens a folder, selects nothing
-    QCOMPARE(s.proiect.setari.CaleFoxPRO, Path);
-    clickFile(&dlg, "FoxPro1.exe"); // nor undoes a choice
-    QVERIFY(!enter(files));
-    QCOMPARE(dlg.result(), int(QDialog::Accepted));
-    const QString chosen = QDir::cleanPath(cwd.filePath(u"FOXPROX.EXE"_s));
-    QCOMPARE(s.proiect.setari.CaleFoxPRO, chosen);
-    QCOMPARE(txtCale.text(), chosen);
+    QFile f(OptionsFile::defaultFileName());
+    const QByteArray written = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QCOMPARE(written, saved.isEmpty() ? QByteArray() : record(saved, firstStart));
+    QVERIFY(s.proiect.setari == (saved.isEmpty() ? before : OptionsFile::decode(written)));
 }
 
 QTEST_MAIN(TestFrmSetari)

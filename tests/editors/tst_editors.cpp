@@ -5,14 +5,12 @@
 #include "objectpalette/frmobiecte.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
-#include "worktable/frmtabeladelucru.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
-#include <QGraphicsItem>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -23,6 +21,8 @@
 #include <QtTest>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,6 +50,15 @@ QString letters(const std::function<bool(int)> &on)
         if (on(i))
             s += QLatin1Char(codes[i]);
     return s;
+}
+
+QString flags(const Obiect &o)
+{
+    const Flag f[] = {o.PictureN,  o.Picture9,           o.PictureDiez,       o.PictureY,
+                      o.FunctionB, o.FunctionI,          o.FunctionJ,         o.FunctionK,
+                      o.FunctionA, o.FunctionT,          o.FunctionMajuscule, o.FunctionL,
+                      o.FunctionZ, o.FunctionStiintific, o.FunctionMoneda,    o.FunctionD};
+    return letters([&f](int i) { return isSet(f[i]); });
 }
 
 // An open editor, its controls found by name.
@@ -99,40 +108,22 @@ std::unique_ptr<MdiMain> mainWithWindow(int width)
     return m;
 }
 
-QStringList programLines(MdiMain &m)
+// The generated program's lines from the first one equal to from, "|" between them.
+QString linesFrom(MdiMain &m, const QString &from, int count)
 {
     const auto program = genereazaCodProiect(m.proiect());
-    return program ? program->linii : QStringList();
-}
-
-QString flags(const Obiect &o)
-{
-    const Flag f[] = {o.PictureN,  o.Picture9,           o.PictureDiez,       o.PictureY,
-                      o.FunctionB, o.FunctionI,          o.FunctionJ,         o.FunctionK,
-                      o.FunctionA, o.FunctionT,          o.FunctionMajuscule, o.FunctionL,
-                      o.FunctionZ, o.FunctionStiintific, o.FunctionMoneda,    o.FunctionD};
-    return letters([&f](int i) { return isSet(f[i]); });
-}
-
-QString dump(const Obiect &o)
-{
-    QString s;
-    QDebug(&s) << o.Liber << o.CulorileFerestrei << o.Variabila << o.Valoare << o.TipDate << o.Lungime
-               << o.InaltimeButon << o.Tip << o.Fereastra << o.Coloana << o.Rand << o.CuloareFundal
-               << o.CuloareCerneala << o.Nume << o.TextAfisat << o.Comentariu << flags(o);
-    return s;
+    const QStringList l = program ? program->linii : QStringList();
+    return l.indexOf(from) < 0 ? l.join(u'\n') : l.mid(l.indexOf(from), count).join(u'|');
 }
 
 // Presses the palette's key of a kind, or "Proprietati" for the object in slot;
 // body runs in the editor of that kind, which must open, and what it leaves open is cancelled.
-void openEditor(MdiMain &m, const QString &kind, Body body, int slot = 0)
+void openEditor(MdiMain &m, const QString &kind, int slot, Body body)
 {
-    auto *list = control<QListWidget>(m, "frmObiecte", "lstObiecte");
-    for (int i = 0; slot && i < list->count(); ++i)
-        if (list->item(i)->data(Qt::UserRole).toInt() == slot)
-            list->setCurrentRow(i);
-    if (slot)
+    if (slot) { // the list holds the objects in slot order
+        control<QListWidget>(m, "frmObiecte", "lstObiecte")->setCurrentRow(slot - 1);
         QCOMPARE(m.findChild<FrmObiecte *>()->obiectSelectat(), slot);
+    }
     const QString form = QLatin1String("frm") + kind.left(1) + kind.mid(1).toLower();
     bool opened = false;
     onNextModal([&opened, form, body](QWidget *dlg) {
@@ -153,7 +144,7 @@ void openEditor(MdiMain &m, const QString &kind, Body body, int slot = 0)
 
 void add(MdiMain &m, const QString &kind, Body fill)
 {
-    openEditor(m, kind, [fill](const Editor &e) {
+    openEditor(m, kind, 0, [fill](const Editor &e) {
         fill(e);
         e.apply()->click();
     });
@@ -166,23 +157,20 @@ class TestEditors : public QObject
     Q_OBJECT
 
 private slots:
-    void keyFilters_data();
-    void keyFilters();
+    void keysAndEnter_data();
+    void keysAndEnter();
     void cancelDiscardsOrRestores_data();
     void cancelDiscardsOrRestores();
-    void enterKey_data();
-    void enterKey();
-    void sayModesReopenAndLines();
     void getDataTypeTable_data();
     void getDataTypeTable();
-    void getLimitsLinesAndReopen();
-    void buttonLimitsBarAndLines();
+    void objectsAndTheirLines();
 };
 
-void TestEditors::keyFilters_data()
+void TestEditors::keysAndEnter_data()
 {
     // where: kind, box, a button clicked first; start: "|" marks the caret; how:
-    // typed, pasted with Ctrl+V or through the box's context menu.
+    // typed, pasted with Ctrl+V or through the box's context menu, or Enter
+    // pressed in the box, giving name|bar|comment and whether the editor applied or stays open.
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("start");
     QTest::addColumn<char>("how");
@@ -208,7 +196,7 @@ void TestEditors::keyFilters_data()
         name("first letter deleted before a digit", "a|1_Z", 't', "\b", "a1_Z");
         name("typed past 11", "", 't', "abcdefghijklmnop", "abcdefghijklmnop");
         name("pasted, refused before the cut", "", 'p', "1234[]abcdefghijklmn", "abcdefghijklmn");
-        name("pasted refused", "", 'p', QStringLiteral("1[a-b]^c`9_d\\\u0103"), "abc9_d");
+        name("pasted refused", "", 'p', u"1[a-b]^c`9_d\\\u0103"_s, "abc9_d");
         name("pasted line break", "", 'p', "\n9x^y42", "xy42");
         name("menu at the caret", "a|bc9_d", 'm', "2 [3", "a23bc9_d");
     }
@@ -219,30 +207,49 @@ void TestEditors::keyFilters_data()
     row("GET txtLungime", "digits, no Backspace", "1", 't', "a-2\b", "12");
     row("GET txtValoareImplicita optNumeric", "digits, point, minus", "", 't', "1a-2.5e,\b", "1-2.5");
     row("GET txtValoareImplicita", "printable", "", 'p', "x\ny\tz-0.", "xyz-0.");
+    row("SAY txtText", "Enter", "Total", 'e', "", "Total|| applied");
+    row("SAY txtComentariu", "Enter", "", 'e', "", "SAY 1||\n open");
+    row("SAY cmdAnuleaza", "Enter", "", 'e', "", "SAY 1||"); // a focused button answers Enter itself
+    row("GET txtNumaVariabila", "Enter", "suma", 'e', "", "suma|| applied");
+    // The button editor holds a bar "Da" already: Apply is enabled.
+    row("BUTON txtText", "Enter on a prompt", "Nu", 'e', "", "buton|Da;Nu| open");
+    row("BUTON txtText", "Enter, no prompt", "", 'e', "", "buton|Da| open");
+    row("BUTON txtVariabilaButon", "Enter", "opt", 'e', "", "opt|Da| applied");
 }
 
-void TestEditors::keyFilters()
+void TestEditors::keysAndEnter()
 {
     QFETCH(QString, where);
     QFETCH(QString, start);
     QFETCH(char, how);
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    const QStringList w = where.split(QLatin1Char(' '));
+    const QStringList w = where.split(u' ');
     TempCwd cwd;
     auto m = mainWithWindow(12);
-    openEditor(*m, w[0], [&](const Editor &e) {
+    const Obiect &o = m->proiect().obiect(1);
+    openEditor(*m, w[0], 0, [&](const Editor &e) {
+        if (how == 'e' && w[0] == u"BUTON"_s)
+            e.addPrompt(u"Da"_s);
         if (w.size() > 2)
             e.click(qPrintable(w[2]));
         QLineEdit *b = e.box(qPrintable(w[1]));
-        e.retype(qPrintable(w[1]), QString(start).remove(QLatin1Char('|')));
-        if (start.contains(QLatin1Char('|')))
-            b->setCursorPosition(start.indexOf(QLatin1Char('|')));
+        if (b)
+            e.retype(qPrintable(w[1]), QString(start).remove(u'|'));
+        if (start.contains(u'|'))
+            b->setCursorPosition(int(start.indexOf(u'|')));
         QApplication::clipboard()->setText(input);
         if (how == 't') {
             QTest::keyClicks(b, input);
         } else if (how == 'p') {
             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+        } else if (how == 'e') {
+            e.focus(e.c(qPrintable(w[1])));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            const bool applied = qobject_cast<QDialog *>(e.dlg)->result() == QDialog::Accepted;
+            const QString state = e.dlg->isVisible() ? u" open"_s : applied ? u" applied"_s : QString();
+            QCOMPARE(o.Nume + u'|' + o.Valoare + u'|' + o.Comentariu + state, expected);
+            return;
         } else {
             QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(2, 2), b->mapToGlobal(QPoint(2, 2)));
             QApplication::sendEvent(b, &ev);
@@ -274,126 +281,34 @@ void TestEditors::cancelDiscardsOrRestores()
     TempCwd cwd;
     auto m = mainWithWindow(30);
     const Obiect &o = m->proiect().obiect(1);
+    const char *name = kind == u"GET"_s ? "txtNumaVariabila" : "txtVariabilaButon";
     add(*m, kind, [&](const Editor &e) {
-        if (kind != QLatin1String("SAY"))
-            e.retype(kind == QLatin1String("GET") ? "txtNumaVariabila" : "txtVariabilaButon",
-                     QStringLiteral("cod"));
-        if (kind == QLatin1String("BUTON"))
-            e.addPrompt(QStringLiteral("Unu"));
+        if (kind != u"SAY"_s)
+            e.retype(name, u"cod"_s);
+        if (kind == u"BUTON"_s)
+            e.addPrompt(u"Unu"_s);
     });
-    const QString stored = dump(o);
+    const Obiect stored = o;
     // Edits are written through. The box left focused loses the focus as the
     // editor closes, when the palette has selected another object already.
     const auto cancel = [&](const Editor &e) {
-        QTest::keyClicks(e.comment(), QString(160, QLatin1Char('c')));
+        QTest::keyClicks(e.comment(), QString(160, u'c'));
         const int edited = m->findChild<FrmObiecte *>()->obiectSelectat();
-        QCOMPARE(m->proiect().obiect(edited).Comentariu, QString(150, QLatin1Char('c')));
-        if (kind == QLatin1String("SAY")) {
-            e.click("chkAfiseazaVariabila");
-        } else if (kind == QLatin1String("GET")) {
-            for (const char *name : {"optIntroduceInCamp", "optText", "chkFTextStanga", "optNumeric"})
-                e.click(name);
-            e.retype("txtNumaVariabila", QStringLiteral("x1"));
-            e.retype("txtLungime", QStringLiteral("77"));
-        } else {
-            e.addPrompt(QStringLiteral("Da"));
-            e.arrow("updLatimeButon", "down", 4);
-            e.arrow("updInaltimeButon", "up");
-            e.retype("txtVariabilaButon", QString());
-        }
+        QCOMPARE(m->proiect().obiect(edited).Comentariu, QString(150, u'c'));
+        kind == u"SAY"_s ? e.click("chkAfiseazaVariabila") : e.retype(name, u"x1"_s);
         if (how == 0)
             QTest::mouseClick(e.c("cmdAnuleaza"), Qt::LeftButton);
-        else if (how == 1)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         else
-            e.dlg->close();
+            how == 1 ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : void(e.dlg->close());
         QVERIFY(!e.dlg->isVisible());
     };
-    openEditor(*m, kind, cancel);
+    openEditor(*m, kind, 0, cancel);
     QVERIFY(isSet(m->proiect().obiect(2).Liber));
-    QVERIFY(!m->findChild<FrmTabelaDeLucru *>()->element("lblObiect2")->isVisible());
     QCOMPARE(m->findChild<FrmObiecte *>()->obiectSelectat(), 1);
-    QCOMPARE(dump(o), stored);
+    QVERIFY(o == stored);
     // An existing object gets back the record it had at opening.
-    openEditor(*m, kind, cancel, 1);
-    QCOMPARE(dump(o), stored);
-}
-
-void TestEditors::enterKey_data()
-{
-    QTest::addColumn<QString>("where"); // kind and box
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("after"); // name, bar and comment
-    QTest::addColumn<bool>("applied");
-    const auto row = [](const char *where, const char *typed, const char *after, bool applied) {
-        QTest::addRow("%s '%s'", where, typed) << QString::fromLatin1(where) << QString::fromLatin1(typed)
-                                               << QString::fromLatin1(after) << applied;
-    };
-    row("SAY txtText", "Total", "Total||", true);
-    row("SAY txtComentariu", "", "SAY 1||\n", false);
-    row("SAY cmdAnuleaza", "", "SAY 1||", false); // a focused button answers Enter itself
-    row("GET txtNumaVariabila", "suma", "suma||", true);
-    // The button editor holds a bar "Da" already: Apply is enabled.
-    row("BUTON txtText", "Nu", "buton|Da;Nu|", false);
-    row("BUTON txtText", "", "buton|Da|", false);
-    row("BUTON txtVariabilaButon", "opt", "opt|Da|", true);
-}
-
-void TestEditors::enterKey()
-{
-    QFETCH(QString, where);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-    QFETCH(bool, applied);
-    const QStringList w = where.split(QLatin1Char(' '));
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    const Obiect &o = m->proiect().obiect(1);
-    openEditor(*m, w[0], [&](const Editor &e) {
-        if (w[0] == QLatin1String("BUTON"))
-            e.addPrompt(QStringLiteral("Da"));
-        QWidget *box = e.c(qPrintable(w[1]));
-        if (qobject_cast<QLineEdit *>(box))
-            e.retype(qPrintable(w[1]), typed);
-        e.focus(box);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(e.dlg->isVisible(), !applied && !qobject_cast<QPushButton *>(box));
-        QCOMPARE(qobject_cast<QDialog *>(e.dlg)->result(),
-                 applied ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        QCOMPARE(o.Nume + QLatin1Char('|') + o.Valoare + QLatin1Char('|') + o.Comentariu, after);
-    });
-}
-
-void TestEditors::sayModesReopenAndLines()
-{
-    TempCwd cwd;
-    auto m = mainWithWindow(40);
-    m->proiect().setari.IncludeComentariile = FlagTrue;
-    const Obiect &o = m->proiect().obiect(1);
-    add(*m, "SAY", [&](const Editor &e) {
-        // Apply follows the box of the mode.
-        e.retype("txtText", QString());
-        e.click("chkAfiseazaVariabila");
-        QVERIFY(isSet(o.Variabila) && !e.box("txtText")->isEnabled() && !e.apply()->isEnabled());
-        e.retype("txtNumeVariabila", QStringLiteral("cClient"));
-        e.comment()->setPlainText(QStringLiteral("antet"));
-    });
-    QVERIFY(programLines(*m).contains(QStringLiteral("@ 0,0 SAY cClient")));
-
-    // Reopened as stored, in a narrower window; Reset brings the comment back.
-    control<QScrollBar>(*m, "frmFerestre", "hsbLatime")->setValue(20);
-    const auto literal = [](const Editor &e) {
-        QCOMPARE(e.box("txtNumeVariabila")->text() + e.box("txtText")->text(), QStringLiteral("cClient"));
-        e.comment()->setPlainText(QStringLiteral("altul"));
-        e.click("cmdReset");
-        e.click("chkAfiseazaVariabila");
-        QTest::keyClicks(e.box("txtText"), QStringLiteral("Total'i de plata azi"));
-        e.apply()->click();
-    };
-    openEditor(*m, "SAY", literal, 1);
-    const QStringList lines = programLines(*m);
-    QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("* antet")), 2),
-             QStringList({QStringLiteral("* antet"), QStringLiteral("@ 0,0 SAY \"Total'i de plata a\"")}));
+    openEditor(*m, kind, 1, cancel);
+    QVERIFY(o == stored);
 }
 
 void TestEditors::getDataTypeTable_data()
@@ -413,19 +328,18 @@ void TestEditors::getDataTypeTable()
     TempCwd cwd;
     auto m = mainWithWindow(30);
     const Obiect &o = m->proiect().obiect(1);
-    openEditor(*m, "GET", [&](const Editor &e) {
+    openEditor(*m, u"GET"_s, 0, [&](const Editor &e) {
         e.click(typeOptions[prior]);
         for (const char *name : boxes)
             if (e.c(name)->isEnabled() && !e.c<QCheckBox>(name)->isChecked())
                 e.click(name);
         e.flag('K'); // cleared, to see it checked again
         if (prior <= 1) {
-            e.retype("txtLungime", QStringLiteral("7"));
-            e.retype("txtValoareImplicita", QStringLiteral("5"));
+            e.retype("txtLungime", u"7"_s);
+            e.retype("txtValoareImplicita", u"5"_s);
         }
         const QString before = e.checked();
         e.click(typeOptions[target]);
-
         for (int i = 0; i < 16; ++i) {
             const char state = states[target][i];
             const bool on = state == 'B' || (state == 'P' && before.contains(QLatin1Char(codes[i])));
@@ -434,7 +348,7 @@ void TestEditors::getDataTypeTable()
         }
         QCOMPARE(flags(o), e.checked());
         const char *const types[] = {"T=", "N=0", "D=", "L=F"};
-        QCOMPARE(o.TipDate + QLatin1Char('=') + o.Valoare, QLatin1String(types[target]));
+        QCOMPARE(o.TipDate + u'=' + o.Valoare, QLatin1String(types[target]));
         QCOMPARE(e.c("txtValoareImplicita")->isVisibleTo(e.dlg), target <= 1);
         QCOMPARE(e.c("cmbValoareImplicita")->isVisibleTo(e.dlg), target == 3);
         QCOMPARE(e.c("cmbValoareImplicitaData")->isVisibleTo(e.dlg), target == 2);
@@ -447,31 +361,37 @@ void TestEditors::getDataTypeTable()
     });
 }
 
-void TestEditors::getLimitsLinesAndReopen()
+void TestEditors::objectsAndTheirLines()
 {
     TempCwd cwd;
     auto m = mainWithWindow(20);
+    const Proiect &p = m->proiect();
+    add(*m, u"SAY"_s, [&](const Editor &e) {
+        // Apply follows the box of the mode.
+        e.retype("txtText", QString());
+        e.click("chkAfiseazaVariabila");
+        QVERIFY(isSet(p.obiect(1).Variabila) && !e.box("txtText")->isEnabled() && !e.apply()->isEnabled());
+        e.retype("txtNumeVariabila", u"cClient"_s);
+        e.comment()->setPlainText(u"antet"_s);
+    });
     const auto get = [&](const char *name, const char *type, Body more) {
-        add(*m, "GET", [=](const Editor &e) {
+        add(*m, u"GET"_s, [=](const Editor &e) {
             QTest::keyClicks(e.box("txtNumaVariabila"), QLatin1String(name));
             e.click(type);
             more(e);
         });
     };
     get("nume", "optText", [&](const Editor &e) {
-        const Obiect &o = m->proiect().obiect(1);
-        e.arrow("updLungime", "down", 5);
-        QCOMPARE(o.Lungime, quint8(1));
-        // The arrows stop at 18; leaving the box brings a typed length there.
+        // The arrows keep to 1..18; leaving the box brings a typed length there.
         for (const char *typed : {"999", "0", ""}) {
             e.retype("txtLungime", QLatin1String(typed));
             e.focus(e.comment());
-            QCOMPARE(int(o.Lungime), *typed == '9' ? 18 : 1);
+            QCOMPARE(int(p.obiect(2).Lungime), *typed == '9' ? 18 : 1);
         }
         e.arrow("updLungime", "up", 20);
-        QCOMPARE(e.box("txtLungime")->text() + QString::number(o.Lungime), QStringLiteral("1818"));
+        QCOMPARE(e.box("txtLungime")->text() + QString::number(p.obiect(2).Lungime), u"1818"_s);
         e.arrow("updLungime", "down", 8);
-        e.retype("txtValoareImplicita", QStringLiteral("abc"));
+        e.retype("txtValoareImplicita", u"abc"_s);
         // Checking a box of a group clears the others of its group.
         const char *const after[] = {"NJK!", "NIK!", "NBK!", "NBKA!", "9BKA!", "#BKA!", "NBKA!"};
         for (int i = 0; i < 7; ++i) {
@@ -484,90 +404,76 @@ void TestEditors::getLimitsLinesAndReopen()
         e.flag('K');
         e.flag('$');
         // Enter applies, settling the default as leaving the box would.
-        e.retype("txtValoareImplicita", QStringLiteral("-0012.50"));
+        e.retype("txtValoareImplicita", u"-0012.50"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!e.dlg->isVisible());
     });
     get("activ", "optLogic",
         [](const Editor &e) { e.c<QComboBox>("cmbValoareImplicita")->setCurrentIndex(1); });
-    get("ziua", "optData", [](const Editor &e) { e.click("optIntroduceInCamp"); });
-    QCOMPARE(m->proiect().obiect(3).TextAfisat, QStringLiteral("act")); // fitted to the length when typed
-    const QStringList expected = QStringLiteral("nume = SPACE(7) + 'abc'|suma=-12.5|activ=.T.|"
-                                                "@ 0,0 GET nume FUNCTION 'BKA!' PICTURE 'NNNNNNNNNN'|"
-                                                "@ 0,0 GET suma FUNCTION 'L$' PICTURE '9999'|"
-                                                "@ 0,0 GET activ FUNCTION 'K' PICTURE 'Y'|"
-                                                "@ 0,0 GET ziua FUNCTION 'KD'|READ")
-                                     .split(QLatin1Char('|'));
-    const QStringList lines = programLines(*m);
-    const int first = int(lines.indexOf(expected.first()));
-    QVERIFY2(first >= 0, qPrintable(lines.join(QLatin1Char('\n'))));
-    QCOMPARE(lines.mid(first, expected.size()), expected);
-
-    // Reopened, the editor shows what is stored and changes nothing.
-    const QString stored = dump(m->proiect().obiect(2));
-    const auto shows = [](const Editor &e) {
-        QVERIFY(e.c<QAbstractButton>("optNumeric")->isChecked());
-        QCOMPARE(e.box("txtNumaVariabila")->text() + e.box("txtLungime")->text() +
-                     e.box("txtValoareImplicita")->text(),
-                 QStringLiteral("suma4-12.5"));
-        QCOMPARE(e.checked(), QStringLiteral("9L$"));
-        e.apply()->click();
+    QCOMPARE(p.obiect(4).TextAfisat, u"act"_s); // fitted to the length when typed
+    const Obiect &button = p.obiect(5);
+    const auto sizes = [](const Editor &e) {
+        return e.box("txtLatimeButon")->text() + u'x' + e.box("txtInaltimeButon")->text();
     };
-    openEditor(*m, "GET", shows, 2);
-    QCOMPARE(dump(m->proiect().obiect(2)), stored);
-}
-
-void TestEditors::buttonLimitsBarAndLines()
-{
-    TempCwd cwd;
-    auto m = mainWithWindow(20);
-    m->proiect().setari.IncludeComentariile = FlagTrue;
-    const Obiect &o = m->proiect().obiect(1);
-    add(*m, "BUTON", [&](const Editor &e) {
+    add(*m, u"BUTON"_s, [&](const Editor &e) {
         // The arrows keep to 3..18 and 1..3; the prompt being typed follows the width.
-        QTest::keyClicks(e.box("txtText"), QStringLiteral("abcdefghijklmnop"));
+        QTest::keyClicks(e.box("txtText"), u"abcdefghijklmnop"_s);
         e.arrow("updLatimeButon", "down", 3);
-        QCOMPARE(e.box("txtText")->text(), QStringLiteral("abcdefg"));
+        QCOMPARE(e.box("txtText")->text(), u"abcdefg"_s);
         e.arrow("updLatimeButon", "up", 20);
         e.arrow("updInaltimeButon", "up", 5);
-        QCOMPARE(e.box("txtLatimeButon")->text() + e.box("txtInaltimeButon")->text(), QStringLiteral("183"));
+        QCOMPARE(sizes(e), u"18x3"_s);
         e.arrow("updLatimeButon", "down", 30);
         e.arrow("updInaltimeButon", "down", 5);
-        QCOMPARE(e.box("txtLatimeButon")->text() + e.box("txtInaltimeButon")->text(), QStringLiteral("31"));
-        QCOMPARE(o.Lungime, quint8(3));
+        QCOMPARE(sizes(e) + QString::number(button.Lungime), u"3x13"_s);
         e.arrow("updLatimeButon", "up", 7);
         // Prompts go between "<" and ">", padded in front to the width unless at least
         // the width less two; "<<" takes one back; a variable of "_" only becomes "buton".
         for (const char *prompt : {"OK", "Renunta", "<Salveaza"})
             e.addPrompt(QLatin1String(prompt));
-        QCOMPARE(o.Valoare + o.TextAfisat,
-                 QStringLiteral("OK;Renunta;<Salveaza<      OK> < Renunta> <<Salveaza>"));
+        QCOMPARE(button.Valoare + button.TextAfisat,
+                 u"OK;Renunta;<Salveaza<      OK> < Renunta> <<Salveaza>"_s);
         e.c<QListWidget>("lstButoane")->setCurrentRow(1);
         e.click("cmdScoate");
-        QCOMPARE(e.box("txtText")->text(), QStringLiteral("Renunta"));
-        QCOMPARE(o.Valoare + o.TextAfisat, QStringLiteral("OK;<Salveaza<      OK> <<Salveaza>"));
-        e.retype("txtVariabilaButon", QStringLiteral("___"));
+        QCOMPARE(e.box("txtText")->text() + u'|' + button.Valoare + button.TextAfisat,
+                 u"Renunta|OK;<Salveaza<      OK> <<Salveaza>"_s);
+        e.retype("txtVariabilaButon", u"___"_s);
         e.focus(e.comment());
-        QCOMPARE(o.Nume, QStringLiteral("buton"));
-        e.retype("txtVariabilaButon", QStringLiteral("opt"));
-        e.comment()->setPlainText(QStringLiteral("confirmare"));
+        QCOMPARE(button.Nume, u"buton"_s);
+        e.retype("txtVariabilaButon", u"opt"_s);
     });
-    const Fereastra &f = m->proiect().fereastra(1);
-    const QStringList lines = programLines(*m);
-    const int at = lines.indexOf(QStringLiteral("* confirmare"));
-    QVERIFY2(at >= 0, qPrintable(lines.join(QLatin1Char('\n'))));
-    QCOMPARE(lines.mid(at + 1, 3),
-             QStringList({QStringLiteral("opt=0"),
-                          QStringLiteral("@ 0,0 GET opt FUNCTION '*H OK;<Salveaza' SIZE 1,10 COLOR ") +
-                              CodCuloare(f.CuloareCerneala) + QLatin1Char('/') + CodCuloare(f.CuloareFundal),
-                          QStringLiteral("READ")}));
-    const auto shows = [](const Editor &e) {
-        QCOMPARE(e.c<QListWidget>("lstButoane")->count(), 2);
-        QCOMPARE(e.box("txtVariabilaButon")->text() + e.box("txtLatimeButon")->text(),
-                 QStringLiteral("opt10"));
-        QVERIFY(e.apply()->isEnabled());
-    };
-    openEditor(*m, "BUTON", shows, 1);
+    // The @ GET initialisations, then each object's comment and lines in the order of their slots.
+    QCOMPARE(
+        linesFrom(*m, u"nume = SPACE(7) + 'abc'"_s, 11),
+        u"nume = SPACE(7) + 'abc'|suma=-12.5|activ=.T.|* antet|@ 0,0 SAY cClient|"
+        "@ 0,0 GET nume FUNCTION 'BKA!' PICTURE 'NNNNNNNNNN'|@ 0,0 GET suma FUNCTION 'L$' PICTURE '9999'|"
+        "@ 0,0 GET activ FUNCTION 'K' PICTURE 'Y'|opt=0|@ 0,0 GET opt FUNCTION '*H OK;<Salveaza' SIZE 1,10 COLOR "_s +
+            CodCuloare(p.fereastra(1).CuloareCerneala) + u'/' + CodCuloare(p.fereastra(1).CuloareFundal) +
+            u"|READ"_s);
+
+    // Reopened, each editor shows what is stored and changes nothing; Reset brings back the opening state.
+    const Proiect stored = p;
+    openEditor(*m, u"SAY"_s, 1, [](const Editor &e) {
+        QCOMPARE(e.box("txtNumeVariabila")->text() + e.box("txtText")->text(), u"cClient"_s);
+        e.comment()->setPlainText(u"altul"_s);
+        e.click("cmdReset");
+        e.apply()->click();
+    });
+    openEditor(*m, u"GET"_s, 3, [](const Editor &e) {
+        QVERIFY(e.c<QAbstractButton>("optNumeric")->isChecked());
+        QCOMPARE(e.box("txtNumaVariabila")->text() + e.box("txtLungime")->text() +
+                     e.box("txtValoareImplicita")->text() + e.checked(),
+                 u"suma4-12.59L$"_s);
+        e.apply()->click();
+    });
+    openEditor(*m, u"BUTON"_s, 5, [&](const Editor &e) {
+        QCOMPARE(e.box("txtVariabilaButon")->text() + sizes(e) +
+                     QString::number(e.c<QListWidget>("lstButoane")->count()),
+                 u"opt10x12"_s);
+        e.apply()->click();
+    });
+    for (int slot = 1; slot <= 5; ++slot)
+        QVERIFY2(p.obiect(slot) == stored.obiect(slot), qPrintable(QString::number(slot)));
 }
 
 QTEST_MAIN(TestEditors)
