@@ -2,7 +2,6 @@
 #include "app/istoric.h"
 #include "support/design.h"
 
-#include <QCheckBox>
 #include <QGraphicsView>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -19,27 +18,6 @@ void click(Design &d, QPointF twips, bool twice = false)
           : QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
 }
 
-// A press at a point in twips, moves to the given offsets from it in pixels
-// (a column is 9 pixels, a row 16), after(i) with the button still down, a release.
-template <typename F> void drag(Design &d, QPointF from, const QList<QPoint> &offsets, F after)
-{
-    QWidget *viewport = d.table()->vedere()->viewport();
-    const QPoint at = d.table()->vedere()->mapFromScene(from);
-    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
-    for (int i = 0; i < offsets.size(); ++i) {
-        QTest::mouseMove(viewport, at + offsets[i]);
-        after(i);
-    }
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
-}
-
-// The undo steps, once what the set-up changed from code is reported.
-int undoSteps(Design &d)
-{
-    d.m->document().verifica();
-    return d.m->istoric().stiva()->count();
-}
-
 } // namespace
 
 class TestTabela : public QObject
@@ -52,12 +30,8 @@ private slots:
     void windowDrawing();
     void clicksPickTheWindowUnderTheMouse();
     void objectLabels();
-    void clickStaysClick_data();
-    void clickStaysClick();
-    void dragRefusedAtTheRightEdge_data();
-    void dragRefusedAtTheRightEdge();
-    void squareWindowResizedByItsCorner();
-    void objectDraggedPastItsWindowEdge();
+    void drags_data();
+    void drags();
     void keysOnTheFocusedView();
 };
 
@@ -176,161 +150,106 @@ void TestTabela::objectLabels()
     QCOMPARE(label->pos(), twips({28, 7}));
 }
 
-void TestTabela::clickStaysClick_data()
+void TestTabela::drags_data()
 {
-    QTest::addColumn<bool>("onObject");
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<int>("columns"); // the move, in cells
-    const int distance = QApplication::startDragDistance();
-    QTest::newRow("a cell away, short of the drag distance") << false << QPoint(distance - 1, 0) << 0;
-    QTest::newRow("past the drag distance, in its cell") << false << QPoint(4, 7) << 0;
-    QTest::newRow("on an object of another window") << true << QPoint(distance - 1, 0) << 0;
-    QTest::newRow("two cells: a drag") << false << QPoint(18, 0) << 2;
+    QTest::addColumn<QString>("press"); // the window, its corner or the object
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QList<QPoint>>("offsets"); // pixels: a column is 9, a row 16
+    QTest::addColumn<QList<QRect>>("expected"); // the window, or the object's place and size; none: a click
+    const QRect w(45, 5, 30, 10);
+    const QList<QPoint> under{{QApplication::startDragDistance() - 1, 0}}, inCell{{4, 7}}; // a cell away, or not
+    QTest::newRow("click short of the drag distance") << "window" << w << under << QList<QRect>();
+    QTest::newRow("click past the drag distance, in its cell") << "window" << w << inCell << QList<QRect>();
+    QTest::newRow("click on an object") << "object" << w << under << QList<QRect>();
+    const QList<QPoint> across{{18, 0}, {27, 0}, {36, 0}, {45, 0}, {54, 0}, {63, 0}, {72, 0}, {63, 0}};
+    QList<QRect> edge, shadow; // column + width (+ 2 for a shadow kept on screen) <= 80
+    for (int i = 0; i < 8; ++i) // refused, it goes on from where it stopped: the last step is one cell back
+        edge << w.translated(i < 7 ? std::min(2 + i, 5) : 4, 0), shadow << w.translated(i < 7 ? std::min(2 + i, 3) : 2, 0);
+    QTest::newRow("window past the right edge") << "window" << w << across << edge;
+    QTest::newRow("shadow kept on screen") << "shadow" << w << across << shadow;
+    // Rows drive a square window, unless the mouse went more than twice as far across.
+    QTest::newRow("square window by its corner") << "corner" << QRect(20, 2, 20, 10) << QList<QPoint>{{0, 32}, {54, 0}, {-18, 0}}
+                                                 << QList<QRect>{{20, 2, 24, 12}, {20, 2, 26, 13}, {20, 2, 18, 9}};
+    QTest::newRow("object past its window's edge") << "object" << QRect(10, 5, 30, 10) // column + length <= width - 2, row < height - 2
+        << QList<QPoint>{{18, 0}, {27, 0}, {36, 0}, {36, 32}, {36, 64}, {36, 80}, {27, 80}}
+        << QList<QRect>{{22, 3, 5, 1}, {23, 3, 5, 1}, {23, 3, 5, 1}, {23, 5, 5, 1}, {23, 7, 5, 1}, {23, 7, 5, 1}, {22, 7, 5, 1}};
 }
 
-void TestTabela::clickStaysClick()
+void TestTabela::drags()
 {
-    QFETCH(bool, onObject);
-    QFETCH(QPoint, offset);
-    QFETCH(int, columns);
-    const int distance = QApplication::startDragDistance();
-    QVERIFY(distance - 1 >= 5 && 4 + 7 >= distance); // the rows mean what they say
-    Design d;
-    d.create();
-    d.set(40, 2, 30, 10);
-    d.put(5, "SAY", QStringLiteral("abc"), 1, 1);
-    d.windows()->setCurrentIndex(0);
-    const QPointF from = onObject ? d.item("lblObiect5")->sceneBoundingRect().center() : twips({50, 6});
-    const int steps = undoSteps(d);
-    drag(d, from, {offset}, [](int) {});
-    // A click on an object does nothing; on a window it picks the window.
-    QCOMPARE(d.windows()->currentData().toInt(), onObject ? 1 : 2);
-    QCOMPARE(d.m->proiect().fereastra(2).Orizontala, 40 + columns);
-    QCOMPARE(undoSteps(d), steps + (columns ? 1 : 0));
-}
-
-void TestTabela::dragRefusedAtTheRightEdge_data()
-{
-    QTest::addColumn<bool>("keepShadow");
-    QTest::addColumn<int>("last"); // column + width (+ 2 for a shadow kept on screen) <= 80
-    QTest::newRow("no shadow kept") << false << 50;
-    QTest::newRow("shadow kept on screen") << true << 48;
-}
-
-void TestTabela::dragRefusedAtTheRightEdge()
-{
-    QFETCH(bool, keepShadow);
-    QFETCH(int, last);
+    QFETCH(QString, press);
+    QFETCH(QRect, window);
+    QFETCH(QList<QPoint>, offsets);
+    QFETCH(QList<QRect>, expected);
     Setari s = quietSettings();
     s.UmbraImplicit = FlagTrue;
+    s.PastreazaUmbraInEcran = toFlag(press == QLatin1String("shadow"));
+    s.FerestrePatrate = toFlag(press == QLatin1String("corner"));
     Design d(s);
-    d.find<QCheckBox>("frmFerestre", "chkMentineUmbra")->setChecked(keepShadow);
-    d.set(45, 5, 30, 10);
-    d.put(7, "SAY", QStringLiteral("abc"), 2, 1);
-    const int steps = undoSteps(d);
-    QList<QPoint> offsets;
-    for (int i = 2; i <= 8; ++i) // 9 pixels a column; the first move past the drag distance
-        offsets << QPoint(9 * i, 0);
-    offsets << QPoint(9 * 7, 0); // one cell back: it goes on from where it stopped
-    drag(d, twips({55, 8}), offsets, [&](int i) {
-        const int column = i < 7 ? std::min(45 + i + 2, last) : last - 1;
-        QCOMPARE(d.geometry(), QRect(column, 5, 30, 10));
-        QCOMPARE(d.item("lblObiect7")->pos(), twips({column + 3, 7}));
-        QCOMPARE(d.m->statusBar()->currentMessage(), QStringLiteral("Coloana %1, Rand 5, 30 x 10").arg(column));
-    });
-    QVERIFY(d.m->statusBar()->currentMessage().isEmpty());
-    QCOMPARE(undoSteps(d), steps + 1);
-    d.m->istoric().stiva()->undo();
-    QCOMPARE(d.geometry(), QRect(45, 5, 30, 10));
-}
-
-void TestTabela::squareWindowResizedByItsCorner()
-{
-    Setari s = quietSettings();
-    s.FerestrePatrate = FlagTrue;
-    Design d(s); // 20 x 10 at the top left
-    d.m->show();
-    QWidget *viewport = d.table()->vedere()->viewport();
-    const QPointF corner = twips({20, 10}) - QPointF(30, 30);
-    for (auto [at, shape] : {std::pair{corner, Qt::SizeFDiagCursor}, {twips({5, 5}), Qt::SizeAllCursor},
-                             {twips({22, 3}), Qt::ArrowCursor}}) {
-        QTest::mouseMove(viewport, d.table()->vedere()->mapFromScene(at));
-        QCOMPARE(viewport->cursor().shape(), shape);
-    }
-    // Rows drive the square, unless the mouse went more than twice as far across.
-    const QList<QRect> sizes{{0, 0, 24, 12}, {0, 0, 26, 13}, {0, 0, 18, 9}};
-    const int steps = undoSteps(d);
-    drag(d, corner, {{0, 32}, {54, 0}, {-18, 0}}, [&](int i) { QCOMPARE(d.geometry(), sizes[i]); });
-    QCOMPARE(undoSteps(d), steps + 1);
-    d.m->istoric().stiva()->undo();
-    QCOMPARE(d.geometry(), QRect(0, 0, 20, 10));
-}
-
-void TestTabela::objectDraggedPastItsWindowEdge()
-{
-    Design d;
-    d.set(10, 5, 30, 10);
-    d.create();
-    d.set(45, 14, 30, 10);
+    d.set(window.x(), window.y(), window.width(), window.height());
     d.put(4, "SAY", QStringLiteral("abcde"), 20, 3);
-    d.windows()->setCurrentIndex(0);
-    // Column + length <= width - 2, row < height - 2.
-    QList<QPoint> offsets, places;
-    for (int i = 2; i <= 5; ++i)
-        offsets << QPoint(9 * i, 0), places << QPoint(std::min(20 + i, 23), 3);
-    for (int j = 1; j <= 6; ++j)
-        offsets << QPoint(45, 16 * j), places << QPoint(23, std::min(3 + j, 7));
-    offsets << QPoint(36, 96), places << QPoint(22, 7);
-    drag(d, d.item("lblObiect4")->sceneBoundingRect().center(), offsets, [&](int i) {
-        const Obiect &o = d.m->proiect().obiect(4);
-        QCOMPARE(QPoint(o.Coloana, o.Rand), places[i]);
-        QCOMPARE(d.item("lblObiect4")->pos(), twips(QPoint(46, 15) + places[i]));
-    });
-    QCOMPARE(d.windows()->currentData().toInt(), 2);
-    QCOMPARE(d.list()->currentItem()->data(Qt::UserRole).toInt(), 4);
-    QCOMPARE(d.geometry(), QRect(45, 14, 30, 10));
+    d.create(); // a drag makes window 1 active again, and so does a click on it
+    const Fereastra &f = d.m->proiect().fereastra(1);
+    const Obiect &o = d.m->proiect().obiect(4);
+    const bool object = press == QLatin1String("object"), corner = press == QLatin1String("corner");
+    auto now = [&] { return object ? QRect(o.Coloana, o.Rand, 5, 1) : QRect(f.Orizontala, f.Verticala, f.Latime, f.Inaltime); };
+    const QRect start = now();
+    const QPoint at = d.table()->vedere()->mapFromScene(object ? d.item("lblObiect4")->sceneBoundingRect().center()
+                                                       : corner ? twips(window.bottomRight() + QPoint(1, 1)) - QPointF(30, 30)
+                                                                : twips(window.topLeft() + QPoint(2, 3)));
+    QWidget *viewport = d.table()->vedere()->viewport();
+    QMouseEvent hover(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
+    QApplication::sendEvent(viewport, &hover);
+    QCOMPARE(viewport->cursor().shape(), corner ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+    auto undoSteps = [&] { return d.m->document().verifica(), d.m->istoric().stiva()->count(); }; // once code's changes are in
+    const int steps = undoSteps();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+    for (int i = 0; i < offsets.size(); ++i) {
+        QTest::mouseMove(viewport, at + offsets[i]);
+        const QRect r = expected.value(i, start);
+        QCOMPARE(now(), r);
+        QCOMPARE(d.item("lblObiect4")->pos(), twips(QPoint(f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1)));
+        QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty() ? QString() : QStringLiteral("Coloana %1, Rand %2, %3 x %4")
+                 .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
+    const bool click = expected.isEmpty(); // on an object it does nothing; on a window it picks the window
+    QVERIFY(d.m->statusBar()->currentMessage().isEmpty() && d.windows()->currentData().toInt() == (click && object ? 2 : 1));
+    QCOMPARE(undoSteps(), steps + (click ? 0 : 1)); // one drag, one step
+    if (!click)
+        d.m->istoric().stiva()->undo();
+    QCOMPARE(now(), start);
 }
 
 void TestTabela::keysOnTheFocusedView()
 {
     Setari s = quietSettings();
     s.ConfirmareStergere = FlagTrue;
-    Design d(s);
-    d.set(10, 5, 30, 10);
+    Design d(s); // window 1: 30 x 10 at the top left
     d.put(4, "SAY", QStringLiteral("ab"), 1, 1);
     d.put(9, "GET", QStringLiteral("cd"), 3, 2); // listed last, selected
     d.m->show();
     QGraphicsView *view = d.table()->vedere();
     view->setFocus();
     QTRY_VERIFY(view->hasFocus());
-    auto key = [&](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
-        QTest::keyClick(view, k, mods);
-        d.m->document().verifica(); // each key its own gesture, as with an event loop between
+    auto keys = [&](std::initializer_list<Qt::Key> ks, Qt::KeyboardModifiers mods = {}) {
+        for (Qt::Key k : ks) // each key its own gesture, as with an event loop between
+            QTest::keyClick(view, k, mods), d.m->document().verifica();
     };
     const Obiect &o = d.m->proiect().obiect(9);
-    const int steps = undoSteps(d);
-    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right})
-        key(k);
-    QVERIFY(o.Coloana == 6 && o.Rand == 3 && undoSteps(d) == steps + 1); // a run is one step
-    key(Qt::Key_Tab); // round to the first line
-    QCOMPARE(d.list()->currentRow(), 0);
-    key(Qt::Key_Backtab);
-    key(Qt::Key_Escape); // no object: the window moves and resizes
-    QVERIFY(d.list()->currentRow() == -1 && o.Coloana == 6);
-    key(Qt::Key_Left);
-    key(Qt::Key_Up, Qt::ShiftModifier);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(d.geometry(), QRect(9, 5, 31, 9));
+    auto undoSteps = [&] { return d.m->document().verifica(), d.m->istoric().stiva()->count(); };
+    const int steps = undoSteps();
+    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right});
+    QVERIFY(o.Coloana == 6 && o.Rand == 3 && undoSteps() == steps + 1); // a run is one step
+    keys({Qt::Key_Escape, Qt::Key_Right}); // no object: the window moves and resizes
+    keys({Qt::Key_Up, Qt::Key_Right}, Qt::ShiftModifier);
+    QVERIFY(d.list()->currentRow() == -1 && o.Coloana == 6 && d.geometry() == QRect(1, 0, 31, 9));
     QString editor;
-    onNextModal([&](QWidget *dlg) { editor = dlg->objectName(); QTest::keyClick(dlg, Qt::Key_Escape); });
-    key(Qt::Key_Tab);
-    key(Qt::Key_Return);
-    QCOMPARE(editor, QStringLiteral("frmSay"));
-    for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        auto box = answerNextMessageBox(answer);
-        key(Qt::Key_Delete);
-        QVERIFY(box->seen && isSet(d.m->proiect().obiect(4).Liber) == (answer == QMessageBox::Yes));
-    }
+    onNextModal([&](QWidget *dlg) { editor = dlg->objectName(), QTest::keyClick(dlg, Qt::Key_Escape); });
+    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}); // round the list, in its order: 4, 9, 4
+    auto box = answerNextMessageBox(QMessageBox::Yes);
+    keys({Qt::Key_Backtab, Qt::Key_Delete}); // back round to 9
+    QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) && !isSet(d.m->proiect().obiect(4).Liber));
 }
 
 QTEST_MAIN(TestTabela)
