@@ -206,11 +206,10 @@ void TestTabela::drags()
     QTest::mousePress(viewport, Qt::LeftButton, {}, at);
     for (int i = 0; i < offsets.size(); ++i) {
         QTest::mouseMove(viewport, at + offsets[i]);
-        const QRect r = expected.value(i, start);
-        QCOMPARE(now(), r);
+        const QRect r = now();
+        QCOMPARE(r, expected.value(i, start));
         QCOMPARE(d.item("lblObiect4")->pos(), twips(QPoint(f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1)));
-        QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty() ? QString() : QStringLiteral("Coloana %1, Rand %2, %3 x %4")
-                 .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+        QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty() ? QString() : QStringLiteral("Coloana %1, Rand %2, %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
     }
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
     const bool click = expected.isEmpty(); // on an object it does nothing; on a window it picks the window
