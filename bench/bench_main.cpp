@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
             followed += f.Orizontala != before ? 1 : 0;
         }
         mouse(QEvent::MouseButtonRelease, at + QPoint(18, 0));
-        out << "one drag step of that window on the work table, repaint included: median " << medianMicros(drag)
+        out << "one drag step of that window, repaint included: median " << medianMicros(drag)
             << " us, worst " << worstMillis(drag) << " ms (" << drag.size() << " steps, the window followed "
             << followed << "; goal: median under 1 ms)\n";
 

@@ -30,12 +30,12 @@ QString textStare(int coloana, int rand, qsizetype latime, int inaltime)
 } // namespace
 
 ManipulareTabela::ManipulareTabela(Sesiune &sesiune, QGraphicsView *vedere)
-    : QObject(vedere), sesiune_(sesiune), vedere_(vedere)
+    : QObject(vedere), sesiune_(sesiune), vedere_(vedere), viewport_(vedere->viewport())
 {
     vedere_->installEventFilter(this);
-    vedere_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     // The cursor shows what a press would do, so the view follows the mouse.
-    vedere_->viewport()->setMouseTracking(true);
+    viewport_->setMouseTracking(true);
 }
 
 bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
@@ -46,8 +46,9 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
     // on no clickable element, and so changes nothing.
     if (event->type() == QEvent::KeyPress)
         return tasta(static_cast<QKeyEvent *>(event));
+    // The view is not asked anything here: its own destruction comes through.
     auto *e = dynamic_cast<QMouseEvent *>(event);
-    if (obj != vedere_->viewport() || !e)
+    if (obj != viewport_ || !e)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -95,9 +96,9 @@ void ManipulareTabela::mouseMove(QMouseEvent *e)
         termina();
         const Fel fel = tintaLa(pozitie).fel;
         if (fel == Fel::Nimic)
-            vedere_->viewport()->unsetCursor();
+            viewport_->unsetCursor();
         else
-            vedere_->viewport()->setCursor(fel == Fel::Colt ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+            viewport_->setCursor(fel == Fel::Colt ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
         return;
     }
     if (tinta_.fel == Fel::Nimic)
@@ -219,7 +220,8 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
         const QList<int> ordine = obiecte->ordineLista();
         const int i = int(ordine.indexOf(k)), c = int(ordine.size());
         if (c > 0)
-            obiecte->selecteazaObiectNumar(ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
+            obiecte->selecteazaObiectNumar(
+                ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
         return true;
     }
     case Qt::Key_Return:

@@ -41,6 +41,7 @@ private:
 
     Sesiune &sesiune_;
     QGraphicsView *vedere_;
+    QWidget *viewport_;
     // What the press took, where (in pixels and in twips), and whether the
     // drag is under way: it starts only past the drag distance and a cell.
     Tinta tinta_;
