@@ -44,6 +44,12 @@ public:
     // Shows the given lines, with window activa selected, and the records,
     // without running any handler.
     virtual void reafiseaza(const QList<LinieFereastra> &linii, int activa) = 0;
+
+    // Set the active window's geometry bars as a user's scroll would, so
+    // every rule of their handlers applies; a negative value leaves that
+    // bar alone.
+    virtual void mutaFereastra(int coloana, int rand) = 0;
+    virtual void redimensioneazaFereastra(int latime, int inaltime) = 0;
 };
 
 // The object palette: its list, its selection, centring, the no-window state.
@@ -69,4 +75,12 @@ public:
     // Lists the active window's objects in the given order with selectat
     // selected (-1: none), and shows the records, without running any handler.
     virtual void reafiseaza(const QList<int> &ordine, int selectat) = 0;
+
+    // Selects object n's line as a user's pick would; for an object not
+    // listed, leaves no line selected.
+    virtual void selecteazaObiectNumar(int n) = 0;
+    // Sets the selected object's bars as a user's scroll would.
+    virtual void mutaObiect(int coloana, int rand) = 0;
+    // Runs a tool bar command ("PROPRIETATI", "STERGE") as its button would.
+    virtual void comanda(const QString &cheie) = 0;
 };

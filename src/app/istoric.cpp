@@ -19,11 +19,38 @@ bool casetaText(const QString &sursa)
     return sursa.contains(QLatin1String(".txt"));
 }
 
+// The work table's keys go to its view; its mouse to the view's viewport.
+const QLatin1String kTabela("frmTabelaDeLucru.");
+const QLatin1String kTasteTabela("frmTabelaDeLucru.gvTabela");
+
+// A gesture on the work table is named after what it changed.
+QString numeTabela(const Schimbare &s)
+{
+    for (int n : s.ferestre) {
+        const Fereastra &a = s.inainte.ferestre[std::size_t(n)], &b = s.dupa.ferestre[std::size_t(n)];
+        if (a.Latime != b.Latime || a.Inaltime != b.Inaltime)
+            return QStringLiteral("redimensionarea ferestrei");
+    }
+    if (!s.ferestre.isEmpty())
+        return QStringLiteral("mutarea ferestrei");
+    for (int k : s.obiecte) {
+        Obiect a = s.inainte.obiecte[std::size_t(k)];
+        const Obiect &b = s.dupa.obiecte[std::size_t(k)];
+        a.Coloana = b.Coloana;
+        a.Rand = b.Rand;
+        if (isSet(b.Liber))
+            return QStringLiteral("stergerea obiectului");
+        if (a != b)
+            return QStringLiteral("modificarea obiectului");
+    }
+    return QStringLiteral("mutarea obiectului");
+}
+
 class Pas : public QUndoCommand
 {
 public:
     Pas(Document &document, const Schimbare &s)
-        : QUndoCommand(Istoric::numePas(s.sursa))
+        : QUndoCommand(s.sursa.startsWith(kTabela) ? numeTabela(s) : Istoric::numePas(s.sursa))
         , document_(document)
         , inainte_(s.inainte)
         , dupa_(s.dupa)
@@ -32,14 +59,19 @@ public:
         , obiecte_(s.obiecte)
         , cand_(QDateTime::currentMSecsSinceEpoch())
     {
+        // A run of arrow presses on the same thing is one step; a drag is
+        // one gesture already.
+        tasta_ = sursa_ == kTasteTabela && (text().startsWith(QLatin1String("mutarea"))
+                                            || text().startsWith(QLatin1String("redimensionarea")));
     }
 
-    int id() const override { return bara(sursa_) || casetaText(sursa_) ? 1 : -1; }
+    int id() const override { return bara(sursa_) || casetaText(sursa_) || tasta_ ? 1 : -1; }
 
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *p = static_cast<const Pas *>(other);
-        if (p->sursa_ != sursa_ || p->ferestre_ != ferestre_ || p->obiecte_ != obiecte_)
+        if (p->sursa_ != sursa_ || p->ferestre_ != ferestre_ || p->obiecte_ != obiecte_ || p->tasta_ != tasta_
+            || p->text() != text())
             return false;
         if (bara(sursa_) && p->cand_ - cand_ > 1000)
             return false;
@@ -69,6 +101,7 @@ private:
     QList<int> ferestre_;
     QList<int> obiecte_;
     qint64 cand_;
+    bool tasta_ = false;
     bool primul_ = true;
 };
 
@@ -112,7 +145,6 @@ QString Istoric::numePas(const QString &sursa)
         {"frmObiecte.cmd", "alinierea obiectului"},
         {"frmObiecte.chkCulorileFerestrei", "schimbarea culorilor obiectului"},
         {"frmObiecte.img", "alegerea culorii"},
-        {"frmTabelaDeLucru.", "centrarea obiectului"},
     };
     for (const auto &n : nume) {
         if (sursa.startsWith(QLatin1String(n.sursa)))

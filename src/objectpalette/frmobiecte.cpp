@@ -594,6 +594,37 @@ void FrmObiecte::CentreazaVertical()
     hsbVerticala_->setValue(roundHalfEven((inaltime - 2) / 2.0));
 }
 
+void FrmObiecte::selecteazaObiectNumar(int n)
+{
+    const int linie = int(ordineLista().indexOf(n));
+    if (linie >= 0) {
+        lstObiecte_->setCurrentRow(linie);
+        // Back from no selection, the object's controls come back too.
+        StareObiectSelectat();
+        return;
+    }
+    ignoraSelectia_ = true;
+    lstObiecte_->setCurrentRow(-1);
+    ignoraSelectia_ = false;
+    StareFaraObiectSelectat();
+}
+
+void FrmObiecte::mutaObiect(int coloana, int rand)
+{
+    if (obiectSelectat() < 1)
+        return;
+    hsbOrizontala_->setValue(coloana);
+    hsbVerticala_->setValue(rand);
+}
+
+void FrmObiecte::comanda(const QString &cheie)
+{
+    for (QAction *a : {actProprietati_, actSterge_}) {
+        if (a->objectName() == cheie && a->isEnabled())
+            a->trigger();
+    }
+}
+
 void FrmObiecte::deschideCuloare(bool cerneala)
 {
     if (obiectSelectat() < 1)

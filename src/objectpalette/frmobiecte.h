@@ -39,6 +39,9 @@ public:
     Culoare culoareAfisata(bool cerneala) const override;
     QList<int> ordineLista() const override;
     void reafiseaza(const QList<int> &ordine, int selectat) override;
+    void selecteazaObiectNumar(int n) override;
+    void mutaObiect(int coloana, int rand) override;
+    void comanda(const QString &cheie) override;
 
     void StareObiectSelectat();
     void StareFaraObiectSelectat();

@@ -651,6 +651,26 @@ void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
     actCod_->setEnabled(true);
 }
 
+void FrmFerestre::mutaFereastra(int coloana, int rand)
+{
+    if (fereastraActiva() < 1)
+        return;
+    if (coloana >= 0)
+        hsbOrizontala_->setValue(coloana);
+    if (rand >= 0)
+        hsbVerticala_->setValue(rand);
+}
+
+void FrmFerestre::redimensioneazaFereastra(int latime, int inaltime)
+{
+    if (fereastraActiva() < 1)
+        return;
+    if (latime >= 0)
+        hsbLatime_->setValue(latime);
+    if (inaltime >= 0)
+        hsbInaltime_->setValue(inaltime);
+}
+
 void FrmFerestre::stareFaraFerestre()
 {
     txtTitlu_->clear();

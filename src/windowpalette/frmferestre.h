@@ -34,6 +34,8 @@ public:
     void stareFaraFerestre() override;
     QList<LinieFereastra> liniiLista() const override;
     void reafiseaza(const QList<LinieFereastra> &linii, int activa) override;
+    void mutaFereastra(int coloana, int rand) override;
+    void redimensioneazaFereastra(int latime, int inaltime) override;
 
     void AfiseazaFereastraInPaleta(int n);
     void StergeFereastra(int n);

@@ -4,6 +4,7 @@
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "elementtabela.h"
+#include "manipularetabela.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -38,6 +39,9 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
     layout->addWidget(vedere_);
 
     vedere_->setObjectName(QStringLiteral("gvTabela"));
+    // Named apart from the view, so that the undo history tells the mouse's
+    // steps from the keys' (which go to the view).
+    vedere_->viewport()->setObjectName(QStringLiteral("vpTabela"));
     vedere_->setFrameShape(QFrame::NoFrame);
     vedere_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     vedere_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,6 +91,8 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
         lblObiect_[std::size_t(n)] = obiect;
         scena_->addItem(obiect);
     }
+
+    new ManipulareTabela(sesiune, vedere_);
 
     // Opening: the saved position is applied by the main window; the marker
     // is decided here, once.

@@ -16,7 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QDialog>
 #include <QLineEdit>
@@ -306,7 +306,7 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     for (int step = 0; step < steps; ++step) {
         const Proiect before = p;
         reports.clear();
-        const int action = int(rng.bounded(100));
+        const int action = int(rng.bounded(106));
         QString what;
         std::optional<Document::Gest> gesture(doc);
         if (action == 0 && !earlier.isEmpty()) {
@@ -393,6 +393,13 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         } else if (action < 99) {
             what = QStringLiteral("code of the window");
             trigger(ferestre, "COD");
+        } else if (action > 99) {
+            what = QStringLiteral("drag and key on the work table"); // anywhere: a window, its corner, an object, nothing
+            const QPoint at(int(rng.bounded(720)), int(rng.bounded(400))), to = at + QPoint(int(rng.bounded(-90, 90)), int(rng.bounded(-60, 60)));
+            QTest::mousePress(tabela->vedere()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseMove(tabela->vedere()->viewport(), to);
+            QTest::mouseRelease(tabela->vedere()->viewport(), Qt::LeftButton, {}, to);
+            QTest::keyClick(tabela->vedere(), Qt::Key(rng.bounded(2) ? Qt::Key_Left + rng.bounded(4) : Qt::Key_Escape + rng.bounded(3)), rng.bounded(3) ? Qt::NoModifier : Qt::ShiftModifier);
         } else {
             // Saved and opened again, a design gives the same program, byte for byte.
             what = QStringLiteral("save and open");

@@ -1,0 +1,252 @@
+#include "manipularetabela.h"
+
+#include "app/document.h"
+#include "app/sesiune.h"
+#include "model/rounding.h"
+
+#include <QApplication>
+#include <QGraphicsItem>
+#include <QGraphicsView>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QStatusBar>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr qreal CelulaLatime = 135;
+constexpr qreal CelulaInaltime = 240;
+// The corner grip: the last 6 pixels of a window, across and down.
+constexpr qreal Prindere = 6 * 15;
+
+QString textStare(int coloana, int rand, qsizetype latime, int inaltime)
+{
+    return QStringLiteral("Coloana %1, Rand %2, %3 x %4").arg(coloana).arg(rand).arg(latime).arg(inaltime);
+}
+
+} // namespace
+
+ManipulareTabela::ManipulareTabela(Sesiune &sesiune, QGraphicsView *vedere)
+    : QObject(vedere), sesiune_(sesiune), vedere_(vedere), viewport_(vedere->viewport())
+{
+    vedere_->installEventFilter(this);
+    viewport_->installEventFilter(this);
+    // The cursor shows what a press would do, so the view follows the mouse.
+    viewport_->setMouseTracking(true);
+}
+
+bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
+{
+    // Nothing is swallowed but the keys handled: the press and the release
+    // still reach the elements, so a click stays the click it always was.
+    // After a drag the release lands on the window the drag made active, or
+    // on no clickable element, and so changes nothing.
+    if (event->type() == QEvent::KeyPress)
+        return tasta(static_cast<QKeyEvent *>(event));
+    // The view is not asked anything here: its own destruction comes through.
+    auto *e = dynamic_cast<QMouseEvent *>(event);
+    if (obj != viewport_ || !e)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (e->button() == Qt::LeftButton && !tragere_) {
+            tinta_ = tintaLa(e->position().toPoint());
+            apasare_ = e->position().toPoint();
+            start_ = vedere_->mapToScene(apasare_);
+        }
+        break;
+    case QEvent::MouseMove:
+        mouseMove(e);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (e->button() == Qt::LeftButton)
+            termina();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+ManipulareTabela::Tinta ManipulareTabela::tintaLa(QPoint pozitie) const
+{
+    static const QRegularExpression nume(QStringLiteral("^(lblWindow|shpFrame|lblTitle|lblObiect)(\\d+)$"));
+    const QGraphicsItem *item = vedere_->itemAt(pozitie);
+    const QRegularExpressionMatch m = nume.match(item ? item->data(0).toString() : QString());
+    if (!m.hasMatch())
+        return {};
+    const int n = m.captured(2).toInt();
+    if (m.captured(1) == QLatin1String("lblObiect"))
+        return {Fel::Obiect, n};
+    const Fereastra &f = sesiune_.proiect.fereastra(n);
+    const QPointF s = vedere_->mapToScene(pozitie);
+    const bool colt = s.x() >= CelulaLatime * (f.Orizontala + f.Latime) - Prindere
+                      && s.y() >= CelulaInaltime * (f.Verticala + f.Inaltime) - Prindere;
+    return {colt ? Fel::Colt : Fel::Fereastra, n};
+}
+
+void ManipulareTabela::mouseMove(QMouseEvent *e)
+{
+    const QPoint pozitie = e->position().toPoint();
+    if (!(e->buttons() & Qt::LeftButton)) {
+        // A release that went elsewhere ends the drag all the same.
+        termina();
+        const Fel fel = tintaLa(pozitie).fel;
+        if (fel == Fel::Nimic)
+            viewport_->unsetCursor();
+        else
+            viewport_->setCursor(fel == Fel::Colt ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+        return;
+    }
+    if (tinta_.fel == Fel::Nimic)
+        return;
+    const QPointF d = vedere_->mapToScene(pozitie) - start_;
+    const QPoint celule(roundHalfEven(d.x() / CelulaLatime), roundHalfEven(d.y() / CelulaInaltime));
+    if (!tragere_) {
+        // Short of the drag distance, or still in its cell, it is a click.
+        if ((pozitie - apasare_).manhattanLength() < QApplication::startDragDistance() || celule.isNull())
+            return;
+        if (!incepe()) {
+            tinta_ = {};
+            return;
+        }
+    }
+    pas(celule);
+}
+
+bool ManipulareTabela::incepe()
+{
+    IPaletaFerestre *ferestre = sesiune_.ferestre;
+    IPaletaObiecte *obiecte = sesiune_.obiecte;
+    if (!ferestre || !obiecte)
+        return false;
+    const Proiect &p = sesiune_.proiect;
+    const int k = tinta_.numar;
+    const int n = tinta_.fel == Fel::Obiect ? p.obiect(k).Fereastra : k;
+    // The palettes act on the active window and the selected object only.
+    if (ferestre->fereastraActiva() != n)
+        ferestre->selecteazaFereastraNumar(n);
+    if (ferestre->fereastraActiva() != n)
+        return false;
+    if (tinta_.fel == Fel::Obiect) {
+        obiecte->selecteazaObiectNumar(k);
+        if (obiecte->obiectSelectat() != k)
+            return false;
+        ancora_ = {p.obiect(k).Coloana, p.obiect(k).Rand};
+    } else {
+        const Fereastra &f = p.fereastra(n);
+        ancora_ = tinta_.fel == Fel::Colt ? QPoint(f.Latime, f.Inaltime) : QPoint(f.Orizontala, f.Verticala);
+    }
+    // The whole drag is one gesture, so one undo step.
+    if (sesiune_.document)
+        sesiune_.document->incepeGest();
+    tragere_ = true;
+    return true;
+}
+
+void ManipulareTabela::pas(QPoint deplasare)
+{
+    const Proiect &p = sesiune_.proiect;
+    const QPoint tinta(std::max(0, ancora_.x() + deplasare.x()), std::max(0, ancora_.y() + deplasare.y()));
+    QPoint acum;
+    if (tinta_.fel == Fel::Obiect) {
+        sesiune_.obiecte->mutaObiect(tinta.x(), tinta.y());
+        const Obiect &o = p.obiect(tinta_.numar);
+        acum = {o.Coloana, o.Rand};
+        afiseaza(textStare(o.Coloana, o.Rand, o.TextAfisat.size(), 1));
+    } else {
+        const Fereastra &f = p.fereastra(tinta_.numar);
+        if (tinta_.fel == Fel::Fereastra) {
+            sesiune_.ferestre->mutaFereastra(tinta.x(), tinta.y());
+        } else if (!isSet(f.Patrata)) {
+            sesiune_.ferestre->redimensioneazaFereastra(tinta.x(), tinta.y());
+        } else {
+            // A square window's two bars drive each other: only the one the
+            // mouse went further along is set, a row counting two columns.
+            const bool latime = std::abs(deplasare.x()) > 2 * std::abs(deplasare.y());
+            sesiune_.ferestre->redimensioneazaFereastra(latime ? tinta.x() : -1, latime ? -1 : tinta.y());
+        }
+        acum = {f.Orizontala, f.Verticala};
+        afiseaza(textStare(f.Orizontala, f.Verticala, f.Latime, f.Inaltime));
+    }
+    if (tinta_.fel == Fel::Colt)
+        return;
+    // A refused step leaves the thing where it was, and the drag goes on
+    // from there: the mouse's next cell moves it at once.
+    if (acum.x() != tinta.x())
+        ancora_.setX(acum.x() - deplasare.x());
+    if (acum.y() != tinta.y())
+        ancora_.setY(acum.y() - deplasare.y());
+}
+
+void ManipulareTabela::termina()
+{
+    tinta_ = {};
+    if (!tragere_)
+        return;
+    tragere_ = false;
+    afiseaza(QString());
+    if (sesiune_.document)
+        sesiune_.document->terminaGest();
+}
+
+void ManipulareTabela::afiseaza(const QString &text)
+{
+    if (auto *principala = qobject_cast<QMainWindow *>(vedere_->window()))
+        principala->statusBar()->showMessage(text);
+}
+
+bool ManipulareTabela::tasta(const QKeyEvent *e)
+{
+    IPaletaFerestre *ferestre = sesiune_.ferestre;
+    IPaletaObiecte *obiecte = sesiune_.obiecte;
+    const int n = ferestre ? ferestre->fereastraActiva() : -1;
+    if (!obiecte || !Proiect::numarFereastraValid(n))
+        return false;
+    const Fereastra &f = sesiune_.proiect.fereastra(n);
+    const int k = obiecte->obiectSelectat();
+    QPoint d;
+    switch (e->key()) {
+    case Qt::Key_Left: d = {-1, 0}; break;
+    case Qt::Key_Right: d = {1, 0}; break;
+    case Qt::Key_Up: d = {0, -1}; break;
+    case Qt::Key_Down: d = {0, 1}; break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // Round the list, in its order; from no selection to either end.
+        const QList<int> ordine = obiecte->ordineLista();
+        const int i = int(ordine.indexOf(k)), c = int(ordine.size());
+        if (c > 0)
+            obiecte->selecteazaObiectNumar(
+                ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        obiecte->comanda(QStringLiteral("PROPRIETATI"));
+        return true;
+    case Qt::Key_Delete:
+        obiecte->comanda(QStringLiteral("STERGE"));
+        return true;
+    case Qt::Key_Escape:
+        // No object selected: the arrows move the window.
+        obiecte->selecteazaObiectNumar(-1);
+        return true;
+    default:
+        return false;
+    }
+    if (e->modifiers() & Qt::ShiftModifier) {
+        // A square window's width goes by two: one row of its height.
+        const int latime = d.x() ? f.Latime + d.x() * (isSet(f.Patrata) ? 2 : 1) : -1;
+        ferestre->redimensioneazaFereastra(latime, d.y() ? f.Inaltime + d.y() : -1);
+    } else if (Proiect::numarObiectValid(k)) {
+        const Obiect &o = sesiune_.proiect.obiect(k);
+        obiecte->mutaObiect(std::max(0, o.Coloana + d.x()), std::max(0, o.Rand + d.y()));
+    } else {
+        ferestre->mutaFereastra(std::max(0, f.Orizontala + d.x()), std::max(0, f.Verticala + d.y()));
+    }
+    return true;
+}
