@@ -443,8 +443,9 @@ void FrmObiecte::lstObiecte_Click()
     if (!Proiect::numarObiectValid(n))
         return;
     AfiseazaObiectInPaleta(n);
+    // Back from no selection (Esc on the work table) the object's controls return.
+    StareObiectSelectat();
     activeazaCulorile(n);
-    actProprietati_->setEnabled(true);
 }
 
 void FrmObiecte::AfiseazaObiectInPaleta(int n)
@@ -599,8 +600,6 @@ void FrmObiecte::selecteazaObiectNumar(int n)
     const int linie = int(ordineLista().indexOf(n));
     if (linie >= 0) {
         lstObiecte_->setCurrentRow(linie);
-        // Back from no selection, the object's controls come back too.
-        StareObiectSelectat();
         return;
     }
     ignoraSelectia_ = true;
