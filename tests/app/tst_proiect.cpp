@@ -5,6 +5,7 @@
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
 #include "codegen/generator.h"
+#include "model/fisierproiect.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
 
@@ -166,10 +167,7 @@ void TestProiect::commandLineFile()
     {
         auto first = startMain(quietSettings());
         build(*first);
-        first->show();
-        auto dialog = answerFileDialog(file);
-        trigger(*first, "mnuProiectSalveazaCa");
-        QVERIFY(*dialog);
+        QVERIFY(FisierProiect::salveaza(file, first->document().stare(), nullptr));
     }
     if (!content.isEmpty()) {
         QFile f(file);
