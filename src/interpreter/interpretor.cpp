@@ -290,8 +290,9 @@ void Interpretor::comanda(Cititor &c)
         } else if (ordine_.isEmpty()) {
             fond_.umple(Celula());
         } else {
+            const Fereastra &f = ferestre_[std::size_t(ordine_.last())];
             Ecran &e = ferestre_[std::size_t(ordine_.last())].continut;
-            const Celula gol{QLatin1Char(' '), e.at(0, 0).cerneala, e.at(0, 0).fundal};
+            const Celula gol{QLatin1Char(' '), f.cerneala, f.fundal};
             for (int r = 1; r < e.inaltime() - 1; ++r)
                 for (int k = 1; k < e.latime() - 1; ++k)
                     e.at(k, r) = gol;
@@ -385,6 +386,8 @@ void Interpretor::defineste(Cititor &c)
         }
     }
     const int w = dreapta - f.col + 1, h = jos - f.rand + 1;
+    f.cerneala = culori.cerneala;
+    f.fundal = culori.fundal;
     f.continut = Ecran(w, h, Celula{QLatin1Char(' '), culori.cerneala, culori.fundal});
     auto chenar = [&](int k, int r, char16_t ch) { f.continut.at(k, r) = Celula{QChar(ch), culori.chenar, culori.fundal}; };
     for (int k = 0; k < w; ++k) {
@@ -427,8 +430,8 @@ void Interpretor::la(Cititor &c)
     const int col = c.intreg();
     const int f = ordine_.isEmpty() ? -1 : ordine_.last();
     const int margine = f < 0 ? 0 : 1;
-    const Ecran &e = tinta(f);
-    const Celula fond = f < 0 ? Celula() : e.at(margine, margine);
+    const Celula fond = f < 0 ? Celula() : Celula{QLatin1Char(' '), ferestre_[std::size_t(f)].cerneala,
+                                                 ferestre_[std::size_t(f)].fundal};
     if (c.cuvant("SAY")) {
         QString text;
         if (const std::optional<QString> s = c.sir()) {

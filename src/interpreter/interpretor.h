@@ -79,8 +79,8 @@ private:
         QString nume;
         int col = 0, rand = 0;
         Ecran continut{0, 0};
+        Culoare cerneala = Culori::LightGray, fundal = Culori::Black;
         bool umbra = false;
-        bool activa = false;
     };
     struct Camp {
         QString variabila; // upper-cased key

@@ -94,6 +94,8 @@ void TestInterpretor::formeDeLinii_data()
     QTest::newRow("say clipped to window") << f + "@ 0,25 SAY 'abcdef'" << QPoint(36, 3) << "abc│" << -1 << -1;
     QTest::newRow("say variable") << f + "x = SPACE(2) + 'ab'\n@ 0,0 SAY x" << QPoint(11, 3) << "  ab" << -1 << -1;
     QTest::newRow("say number") << f + "n=12.5\n@ 0,0 SAY n" << QPoint(11, 3) << "      12.5" << -1 << -1;
+    QTest::newRow("say after get") << f + "x=SPACE(3)\n@ 0,0 GET x\n@ 1,0 SAY 'a'" << QPoint(11, 4) << "a"
+                                   << Culori::White << Culori::Magenta;
     QTest::newRow("say colour codes") << f + "@ 1,1 SAY 'x' COLOR 6/3" << QPoint(12, 4) << "x" << Culori::Yellow
                                       << Culori::Cyan;
     QTest::newRow("get text") << f + "nume = SPACE(7) + 'abc'\n@ 1,1 GET nume" << QPoint(12, 4) << "       abc"
