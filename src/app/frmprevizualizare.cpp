@@ -27,7 +27,9 @@ QColor culoare(Culoare c)
 } // namespace
 
 EcranPrevizualizare::EcranPrevizualizare(Interpretor &interpretor, QWidget *parent)
-    : QWidget(parent), interpretor_(interpretor), font_(QStringLiteral("Courier New"))
+    : QWidget(parent)
+    , interpretor_(interpretor)
+    , font_(QStringLiteral("Courier New"))
 {
     setObjectName(QStringLiteral("ecran"));
     setFocusPolicy(Qt::StrongFocus);
@@ -85,10 +87,11 @@ void EcranPrevizualizare::paintEvent(QPaintEvent *)
         for (int c = 0; c < e.latime();) {
             const Celula &prima = e.at(c, r);
             int sfarsit = c + 1;
-            while (sfarsit < e.latime() && e.at(sfarsit, r).cerneala == prima.cerneala
-                   && e.at(sfarsit, r).fundal == prima.fundal)
+            while (sfarsit < e.latime() && e.at(sfarsit, r).cerneala == prima.cerneala &&
+                   e.at(sfarsit, r).fundal == prima.fundal)
                 ++sfarsit;
-            const QRect loc(c * CelulaLatime, r * CelulaInaltime, (sfarsit - c) * CelulaLatime, CelulaInaltime);
+            const QRect loc(c * CelulaLatime, r * CelulaInaltime, (sfarsit - c) * CelulaLatime,
+                            CelulaInaltime);
             p.fillRect(loc, culoare(prima.fundal));
             QString text = e.rand(r).mid(c, sfarsit - c);
             if (!text.trimmed().isEmpty()) {
@@ -126,7 +129,8 @@ FrmPrevizualizare::FrmPrevizualizare(const QStringList &program, QWidget *parent
     lblStare_->setObjectName(QStringLiteral("lblStare"));
     lblStare_->setWordWrap(true);
     tblVariabile_->setObjectName(QStringLiteral("tblVariabile"));
-    tblVariabile_->setHorizontalHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Tip"), QStringLiteral("Valoare")});
+    tblVariabile_->setHorizontalHeaderLabels(
+        {QStringLiteral("Nume"), QStringLiteral("Tip"), QStringLiteral("Valoare")});
     tblVariabile_->horizontalHeader()->setStretchLastSection(true);
     tblVariabile_->verticalHeader()->setVisible(false);
     tblVariabile_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -182,11 +186,13 @@ void FrmPrevizualizare::actualizeaza()
     lblEroare_->setVisible(eroare);
     lblEroare_->setText(interpretor_.eroare());
     if (stare == Interpretor::Stare::Citire)
-        lblStare_->setText(interpretor_.campCurent()
-                           + QStringLiteral("\nTab, Enter, Jos: campul urmator   Shift+Tab, Sus: campul anterior   "
-                                            "Ins: inserare   Esc, Ctrl+W: incheie READ"));
+        lblStare_->setText(
+            interpretor_.campCurent() +
+            QStringLiteral("\nTab, Enter, Jos: campul urmator   Shift+Tab, Sus: campul anterior   "
+                           "Ins: inserare   Esc, Ctrl+W: incheie READ"));
     else if (eroare)
-        lblStare_->setText(QStringLiteral("Programul s-a oprit la o eroare. Esc inchide, Reia il porneste din nou."));
+        lblStare_->setText(
+            QStringLiteral("Programul s-a oprit la o eroare. Esc inchide, Reia il porneste din nou."));
     else
         lblStare_->setText(QStringLiteral("Programul s-a incheiat. Esc inchide, Reia il porneste din nou."));
 

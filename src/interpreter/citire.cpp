@@ -15,7 +15,7 @@ QString formatNumar(double v, int zecimale, int latime, const QString &functie)
     if (functie.contains(QLatin1Char('Z')) && v == 0)
         return QString(latime, QLatin1Char(' '));
     QString s = functie.contains(QLatin1Char('^')) ? QString::number(v, 'E', qMax(0, latime - 7))
-                                                  : QString::number(v, 'f', zecimale);
+                                                   : QString::number(v, 'f', zecimale);
     if (functie.contains(QLatin1Char('$')))
         s.prepend(QLatin1Char('$'));
     if (s.size() > latime)
@@ -48,7 +48,7 @@ QString Interpretor::textCamp(const Camp &k) const
         return formatData_.scrie(v.data);
     case Valoare::Tip::Logic:
         t = k.sablon.contains(QLatin1Char('Y')) ? (v.logic ? QStringLiteral("Y") : QStringLiteral("N"))
-                                               : (v.logic ? QStringLiteral("T") : QStringLiteral("F"));
+                                                : (v.logic ? QStringLiteral("T") : QStringLiteral("F"));
         break;
     case Valoare::Tip::Text:
         t = v.text;
@@ -71,8 +71,8 @@ void Interpretor::deseneazaCamp(int i)
     const bool curent = i == curent_;
     if (k.prompturi.isEmpty()) {
         // The field being edited shows in reversed colours.
-        scrieInTinta(k.fereastra, k.col, k.rand, curent ? tampon_ : textCamp(k), curent ? k.fundal : k.cerneala,
-                     curent ? k.cerneala : k.fundal);
+        scrieInTinta(k.fereastra, k.col, k.rand, curent ? tampon_ : textCamp(k),
+                     curent ? k.fundal : k.cerneala, curent ? k.cerneala : k.fundal);
         return;
     }
     int col = k.col;
@@ -81,7 +81,8 @@ void Interpretor::deseneazaCamp(int i)
         const bool ales = curent && b == buton_;
         scrieInTinta(k.fereastra, col, k.rand, imagine.trimmed(), ales ? k.fundal : k.cerneala,
                      ales ? k.cerneala : k.fundal);
-        scrieInTinta(k.fereastra, col + int(imagine.size()) - 1, k.rand, imagine.right(1), k.cerneala, k.fundal);
+        scrieInTinta(k.fereastra, col + int(imagine.size()) - 1, k.rand, imagine.right(1), k.cerneala,
+                     k.fundal);
         col += int(imagine.size());
     }
 }
@@ -128,7 +129,8 @@ void Interpretor::intraInCamp(int i)
     if (k.prompturi.isEmpty()) {
         const Valoare &v = variabile_[k.variabila];
         // A number is edited plainly; its first key starts it anew, as FoxPro does.
-        tampon_ = v.tip == Valoare::Tip::Numar ? formatNumar(v.numar, v.zecimale, k.latime, QString()) : textCamp(k);
+        tampon_ = v.tip == Valoare::Tip::Numar ? formatNumar(v.numar, v.zecimale, k.latime, QString())
+                                               : textCamp(k);
         selectat_ = k.functie.contains(QLatin1Char('K')) || v.tip == Valoare::Tip::Numar;
         poz_ = qMax(0, urmatorEditabil(-1, 1));
         tamponInitial_ = tampon_;
@@ -165,8 +167,9 @@ bool Interpretor::paraseste()
         break;
     }
     case Valoare::Tip::Text:
-        v.text = (k.functie.contains(QLatin1Char('T')) ? tampon_.trimmed().leftJustified(k.latime) : tampon_)
-            + v.text.mid(k.latime);
+        v.text =
+            (k.functie.contains(QLatin1Char('T')) ? tampon_.trimmed().leftJustified(k.latime) : tampon_) +
+            v.text.mid(k.latime);
         break;
     }
     return true;
@@ -216,7 +219,8 @@ bool Interpretor::tasta(int key, Qt::KeyboardModifiers mod, const QString &text)
     mesaj_.clear();
     const Camp &k = campuri_[std::size_t(curent_)];
     const bool bara = !k.prompturi.isEmpty();
-    const bool inapoi = key == Qt::Key_Backtab || key == Qt::Key_Up || (key == Qt::Key_Tab && (mod & Qt::ShiftModifier));
+    const bool inapoi =
+        key == Qt::Key_Backtab || key == Qt::Key_Up || (key == Qt::Key_Tab && (mod & Qt::ShiftModifier));
     if (key == Qt::Key_Escape) {
         terminaCitirea(false);
         return true;
@@ -257,7 +261,8 @@ bool Interpretor::editabil(int poz) const
     const Camp &k = campuri_[std::size_t(curent_)];
     if (poz < 0 || poz >= k.latime)
         return false;
-    return variabile_.value(k.variabila).tip != Valoare::Tip::Data || formatData_.masca().at(poz) == QLatin1Char('9');
+    return variabile_.value(k.variabila).tip != Valoare::Tip::Data ||
+           formatData_.masca().at(poz) == QLatin1Char('9');
 }
 
 int Interpretor::urmatorEditabil(int poz, int pas) const
@@ -272,8 +277,8 @@ int Interpretor::urmatorEditabil(int poz, int pas) const
 
 void Interpretor::sterge(int poz)
 {
-    if (variabile_.value(campuri_[std::size_t(curent_)].variabila).tip == Valoare::Tip::Text
-        || variabile_.value(campuri_[std::size_t(curent_)].variabila).tip == Valoare::Tip::Numar) {
+    if (variabile_.value(campuri_[std::size_t(curent_)].variabila).tip == Valoare::Tip::Text ||
+        variabile_.value(campuri_[std::size_t(curent_)].variabila).tip == Valoare::Tip::Numar) {
         tampon_.remove(poz, 1);
         tampon_.append(QLatin1Char(' '));
     } else {
@@ -304,8 +309,8 @@ std::optional<QChar> Interpretor::accepta(QChar ch, int poz) const
     } else if (cod == QLatin1Char('!')) {
         c = c.toUpper();
     } else if (v.tip == Valoare::Tip::Numar) {
-        ok = c.isDigit() || esteSemn(c)
-            || (c == QLatin1Char('.') && v.zecimale > 0 && !tampon_.contains(QLatin1Char('.')));
+        ok = c.isDigit() || esteSemn(c) ||
+             (c == QLatin1Char('.') && v.zecimale > 0 && !tampon_.contains(QLatin1Char('.')));
     } else if (v.tip == Valoare::Tip::Logic) {
         c = c.toUpper();
         ok = QStringLiteral("TFYN").contains(c);
@@ -324,7 +329,8 @@ bool Interpretor::editeaza(int key, Qt::KeyboardModifiers mod, const QString &te
     const Camp &k = campuri_[std::size_t(curent_)];
     const Valoare::Tip tip = variabile_.value(k.variabila).tip;
     const int n = k.latime;
-    const bool mutare = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+    const bool mutare =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
     if (mutare)
         selectat_ = false;
     if (key == Qt::Key_Left || key == Qt::Key_Right) {

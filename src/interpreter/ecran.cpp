@@ -1,7 +1,9 @@
 #include "ecran.h"
 
 Ecran::Ecran(int latime, int inaltime, Celula umplere)
-    : latime_(qMax(0, latime)), inaltime_(qMax(0, inaltime)), celule_(latime_ * inaltime_, umplere)
+    : latime_(qMax(0, latime))
+    , inaltime_(qMax(0, inaltime))
+    , celule_(latime_ * inaltime_, umplere)
 {
 }
 

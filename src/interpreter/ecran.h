@@ -12,7 +12,10 @@ struct Celula {
     Culoare cerneala = Culori::LightGray;
     Culoare fundal = Culori::Black;
 
-    bool operator==(const Celula &o) const { return c == o.c && cerneala == o.cerneala && fundal == o.fundal; }
+    bool operator==(const Celula &o) const
+    {
+        return c == o.c && cerneala == o.cerneala && fundal == o.fundal;
+    }
 };
 
 // A rectangle of character cells: the 80 x 25 screen, or a window's own
@@ -27,7 +30,10 @@ public:
 
     int latime() const { return latime_; }
     int inaltime() const { return inaltime_; }
-    bool contine(int col, int rand) const { return col >= 0 && rand >= 0 && col < latime_ && rand < inaltime_; }
+    bool contine(int col, int rand) const
+    {
+        return col >= 0 && rand >= 0 && col < latime_ && rand < inaltime_;
+    }
     // The cell at (col, rand), which must lie on the screen.
     const Celula &at(int col, int rand) const { return celule_[rand * latime_ + col]; }
     Celula &at(int col, int rand) { return celule_[rand * latime_ + col]; }

@@ -28,7 +28,10 @@ bool caracterNume(QChar c)
 class Cititor
 {
 public:
-    explicit Cititor(const QString &s) : s_(s) {}
+    explicit Cititor(const QString &s)
+        : s_(s)
+    {
+    }
 
     int pozitie() const { return i_; }
     void revino(int p) { i_ = p; }
@@ -188,7 +191,8 @@ QString FormatData::scrie(const QDate &d) const
         else if (c == QLatin1Char('M'))
             parti << QString::number(d.month()).rightJustified(2, QLatin1Char('0'));
         else
-            parti << QString::number(secol ? d.year() : d.year() % 100).rightJustified(secol ? 4 : 2, QLatin1Char('0'));
+            parti << QString::number(secol ? d.year() : d.year() % 100)
+                         .rightJustified(secol ? 4 : 2, QLatin1Char('0'));
     }
     return parti.join(separator);
 }
@@ -367,8 +371,8 @@ void Interpretor::defineste(Cititor &c)
     const int jos = c.intreg();
     cere(c.semn(QLatin1Char(',')), "lipseste virgula");
     const int dreapta = c.intreg();
-    cere(jos >= f.rand && dreapta >= f.col && f.rand >= 0 && f.col >= 0 && jos < Ecran::Randuri
-             && dreapta < Ecran::Coloane,
+    cere(jos >= f.rand && dreapta >= f.col && f.rand >= 0 && f.col >= 0 && jos < Ecran::Randuri &&
+             dreapta < Ecran::Coloane,
          "coordonate gresite");
     ColoriSchema culori = *CuloriSchema(1);
     QString titlu;
@@ -389,7 +393,9 @@ void Interpretor::defineste(Cititor &c)
     f.cerneala = culori.cerneala;
     f.fundal = culori.fundal;
     f.continut = Ecran(w, h, Celula{QLatin1Char(' '), culori.cerneala, culori.fundal});
-    auto chenar = [&](int k, int r, char16_t ch) { f.continut.at(k, r) = Celula{QChar(ch), culori.chenar, culori.fundal}; };
+    auto chenar = [&](int k, int r, char16_t ch) {
+        f.continut.at(k, r) = Celula{QChar(ch), culori.chenar, culori.fundal};
+    };
     for (int k = 0; k < w; ++k) {
         chenar(k, 0, u'─');
         chenar(k, h - 1, u'─');
@@ -404,8 +410,8 @@ void Interpretor::defineste(Cititor &c)
         f.continut.scrie((w - int(titlu.size())) / 2, 0, titlu, culori.chenar, culori.fundal);
     }
     const int vechi = std::find_if(ferestre_.begin(), ferestre_.end(),
-                                   [&](const Fereastra &x) { return x.nume == f.nume; })
-        - ferestre_.begin();
+                                   [&](const Fereastra &x) { return x.nume == f.nume; }) -
+                      ferestre_.begin();
     if (vechi < int(ferestre_.size())) {
         ordine_.removeAll(vechi);
         ferestre_[std::size_t(vechi)] = f;
@@ -430,8 +436,9 @@ void Interpretor::la(Cititor &c)
     const int col = c.intreg();
     const int f = ordine_.isEmpty() ? -1 : ordine_.last();
     const int margine = f < 0 ? 0 : 1;
-    const Celula fond = f < 0 ? Celula() : Celula{QLatin1Char(' '), ferestre_[std::size_t(f)].cerneala,
-                                                 ferestre_[std::size_t(f)].fundal};
+    const Celula fond = f < 0 ? Celula()
+                              : Celula{QLatin1Char(' '), ferestre_[std::size_t(f)].cerneala,
+                                       ferestre_[std::size_t(f)].fundal};
     if (c.cuvant("SAY")) {
         QString text;
         if (const std::optional<QString> s = c.sir()) {
@@ -441,9 +448,10 @@ void Interpretor::la(Cititor &c)
             cere(!nume.isEmpty(), "lipseste ce se afiseaza");
             const std::optional<Valoare> v = variabila(nume);
             // A name the program never set is shown as it is written.
-            text = !v ? nume : v->tip == Valoare::Tip::Numar ? formatNumar(v->numar, v->zecimale, 10, QString())
-                : v->tip == Valoare::Tip::Text                ? v->text
-                                                              : textValoare(*v);
+            text = !v                              ? nume
+                   : v->tip == Valoare::Tip::Numar ? formatNumar(v->numar, v->zecimale, 10, QString())
+                   : v->tip == Valoare::Tip::Text  ? v->text
+                                                   : textValoare(*v);
         }
         auto [cerneala, fundal] = std::pair(fond.cerneala, fond.fundal);
         if (c.cuvant("COLOR"))
@@ -497,11 +505,11 @@ void Interpretor::la(Cititor &c)
     const Valoare &v = variabile_[k.variabila];
     if (k.prompturi.isEmpty()) {
         const int sablon = int(k.sablon.size());
-        k.latime = v.tip == Valoare::Tip::Data ? int(formatData_.masca().size())
-            : sablon > 0                       ? sablon
-            : v.tip == Valoare::Tip::Text      ? int(v.text.size())
-            : v.tip == Valoare::Tip::Logic     ? 1
-                                               : 10 + (v.zecimale > 0 ? v.zecimale + 1 : 0);
+        k.latime = v.tip == Valoare::Tip::Data    ? int(formatData_.masca().size())
+                   : sablon > 0                   ? sablon
+                   : v.tip == Valoare::Tip::Text  ? int(v.text.size())
+                   : v.tip == Valoare::Tip::Logic ? 1
+                                                  : 10 + (v.zecimale > 0 ? v.zecimale + 1 : 0);
     }
     campuri_.push_back(k);
     deseneazaCamp(int(campuri_.size()) - 1);
@@ -512,7 +520,8 @@ Ecran &Interpretor::tinta(int f)
     return f < 0 ? fond_ : ferestre_[std::size_t(f)].continut;
 }
 
-void Interpretor::scrieInTinta(int f, int col, int rand, const QString &text, Culoare cerneala, Culoare fundal)
+void Interpretor::scrieInTinta(int f, int col, int rand, const QString &text, Culoare cerneala,
+                               Culoare fundal)
 {
     Ecran &e = tinta(f);
     const int m = f < 0 ? 0 : 1; // a window keeps its border
@@ -557,19 +566,27 @@ std::optional<Valoare> Interpretor::variabila(const QString &nume) const
 QString Interpretor::numeTip(Valoare::Tip t)
 {
     switch (t) {
-    case Valoare::Tip::Numar: return QStringLiteral("Numeric");
-    case Valoare::Tip::Logic: return QStringLiteral("Logic");
-    case Valoare::Tip::Data: return QStringLiteral("Data");
-    default: return QStringLiteral("Caracter");
+    case Valoare::Tip::Numar:
+        return QStringLiteral("Numeric");
+    case Valoare::Tip::Logic:
+        return QStringLiteral("Logic");
+    case Valoare::Tip::Data:
+        return QStringLiteral("Data");
+    default:
+        return QStringLiteral("Caracter");
     }
 }
 
 QString Interpretor::textValoare(const Valoare &v) const
 {
     switch (v.tip) {
-    case Valoare::Tip::Numar: return QString::number(v.numar, 'f', v.zecimale);
-    case Valoare::Tip::Logic: return v.logic ? QStringLiteral(".T.") : QStringLiteral(".F.");
-    case Valoare::Tip::Data: return formatData_.scrie(v.data);
-    default: return QLatin1Char('"') + v.text + QLatin1Char('"');
+    case Valoare::Tip::Numar:
+        return QString::number(v.numar, 'f', v.zecimale);
+    case Valoare::Tip::Logic:
+        return v.logic ? QStringLiteral(".T.") : QStringLiteral(".F.");
+    case Valoare::Tip::Data:
+        return formatData_.scrie(v.data);
+    default:
+        return QLatin1Char('"') + v.text + QLatin1Char('"');
     }
 }

@@ -83,8 +83,8 @@ private:
         bool umbra = false;
     };
     struct Camp {
-        QString variabila; // upper-cased key
-        int fereastra = -1; // -1: the screen itself
+        QString variabila;     // upper-cased key
+        int fereastra = -1;    // -1: the screen itself
         int col = 0, rand = 0; // in the target's cells
         QString functie, sablon;
         QStringList prompturi; // a button bar when not empty
@@ -104,7 +104,8 @@ private:
     void alegeButon(int b);
 
     Ecran &tinta(int fereastra);
-    void scrieInTinta(int fereastra, int col, int rand, const QString &text, Culoare cerneala, Culoare fundal);
+    void scrieInTinta(int fereastra, int col, int rand, const QString &text, Culoare cerneala,
+                      Culoare fundal);
     void compune();
     void deseneazaCamp(int i);
     QString textCamp(const Camp &k) const;
