@@ -3,6 +3,7 @@
 #include "app/document.h"
 #include "app/frmcod.h"
 #include "app/frmdespre.h"
+#include "app/frmprevizualizare.h"
 #include "app/frmsetari.h"
 #include "app/istoric.h"
 #include "app/proiectcurent.h"
@@ -167,6 +168,8 @@ void MdiMain::creeazaMeniuri()
     proiect->addSeparator();
     comanda(proiect, "mnuProiectGenereazaCod", QStringLiteral("Genereaza codul proiectului..."), {},
             &MdiMain::mnuProiectGenereazaCod_Click);
+    comanda(proiect, "mnuProiectPrevizualizare", QStringLiteral("Previzualizare"), QKeySequence(Qt::Key_F9),
+            [](MdiMain *m) { FrmPrevizualizare::previzualizeazaProiectul(m->sesiune_, m); });
     comanda(proiect, "mnuSetariSetari", QStringLiteral("Setari"), QKeySequence(Qt::Key_F5),
             &MdiMain::mnuSetariSetari_Click);
 

@@ -2,6 +2,7 @@
 
 #include "app/culoareforma.h"
 #include "app/frmcod.h"
+#include "app/frmprevizualizare.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
@@ -79,6 +80,15 @@ void FrmFerestre::construiesteControalele()
     connect(actCreaza_, &QAction::triggered, this, &FrmFerestre::creeazaFereastra);
     connect(actSterge_, &QAction::triggered, this, &FrmFerestre::stergeFereastraActiva);
     connect(actCod_, &QAction::triggered, this, &FrmFerestre::codFereastra);
+    QAction *actRuleaza = buton("PREVIZUALIZARE", QStringLiteral("Ruleaza"),
+                                QStringLiteral("Ruleaza programul ferestrei active"), "cod");
+    connect(actRuleaza, &QAction::triggered, this, [this] {
+        if (const int n = fereastraActiva(); n >= 1)
+            FrmPrevizualizare::previzualizeazaFereastra(sesiune(), n, this);
+    });
+    // It runs what "Cod" would show, so it is there exactly when "Cod" is.
+    actRuleaza->setEnabled(actCod_->isEnabled());
+    connect(actCod_, &QAction::enabledChanged, actRuleaza, &QAction::setEnabled);
 
     etichetaFixa(this, "Label10", QStringLiteral("Fereastra:"), QRect(4, 36, 56, 20));
     cmbFereastra_ = new QComboBox(this);
