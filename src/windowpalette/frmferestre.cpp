@@ -18,7 +18,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -65,9 +67,9 @@ void FrmFerestre::construiesteControalele()
 {
     tlbComenzi_ = new QToolBar(this);
     tlbComenzi_->setObjectName(QStringLiteral("tlbComenziFerestre"));
-    tlbComenzi_->setGeometry(2, 2, 232, 28);
+    tlbComenzi_->setGeometry(2, 2, 252, 28);
     tlbComenzi_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tlbComenzi_->setIconSize(QSize(20, 20));
+    tlbComenzi_->setIconSize(QSize(16, 16)); // four captioned buttons fit beside the swatches
     auto buton = [this](const char *cheie, const QString &text, const QString &tip, const char *icon) {
         QAction *a = tlbComenzi_->addAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), text);
         a->setObjectName(QString::fromLatin1(cheie));
@@ -86,6 +88,10 @@ void FrmFerestre::construiesteControalele()
         if (const int n = fereastraActiva(); n >= 1)
             FrmPrevizualizare::previzualizeazaFereastra(sesiune(), n, this);
     });
+    // A play sign alone: with its caption the fourth button would not fit beside the swatches.
+    actRuleaza->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    if (auto *b = qobject_cast<QToolButton *>(tlbComenzi_->widgetForAction(actRuleaza)))
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // It runs what "Cod" would show, so it is there exactly when "Cod" is.
     actRuleaza->setEnabled(actCod_->isEnabled());
     connect(actCod_, &QAction::enabledChanged, actRuleaza, &QAction::setEnabled);
