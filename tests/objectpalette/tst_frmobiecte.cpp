@@ -96,9 +96,9 @@ private slots:
         QTest::newRow("a column too far") << Placement{{40, 10}, 10, "hsbOrizontala 29", {1, 1}};
         QTest::newRow("last row") << Placement{{40, 10}, 10, "hsbVerticala 7", {1, 7}};
         QTest::newRow("a row too far") << Placement{{40, 10}, 10, "hsbVerticala 8", {1, 1}};
-        QTest::newRow("centred, even width") << Placement{{40, 10}, 5, "cmdCentrareOrizontala", {17, 1}};
+        QTest::newRow("centred, half down to even") << Placement{{39, 10}, 5, "cmdCentrareOrizontala", {16, 1}};
         QTest::newRow("centred, half up to even") << Placement{{41, 10}, 5, "cmdCentrareOrizontala", {18, 1}};
-        QTest::newRow("centred, half down to even") << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
+        QTest::newRow("centred vertically, half down to even") << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
         QTest::newRow("centre") << Placement{{41, 11}, 5, "cmdCentruCentru", {18, 4}};
         QTest::newRow("bottom right") << Placement{{30, 12}, 8, "cmdDreaptaJos", {20, 9}};
     }
