@@ -10,7 +10,7 @@ constexpr const char *O = "frmObiecte";
 struct Placement {
     QSize window;
     int length;
-    const char *press; // a button, or "column" or "row" and the bar's value
+    const char *press; // a button, or a bar and its value
     QPoint place;
 };
 
@@ -23,113 +23,99 @@ class TestFrmObiecte : public QObject
     Q_OBJECT
 
 private slots:
-    void newObjectsTakeTheLowestFreeSlot();
-    void listLinesKindsAndDeleting();
-    void placement_data();
-    void placement();
-};
-
-void TestFrmObiecte::newObjectsTakeTheLowestFreeSlot()
-{
-    Design d;
-    for (int n = 1; n <= 60; ++n)
-        d.put(n, "SAY", QStringLiteral("x"), 3, 4).Comentariu = QStringLiteral("vechi");
-    d.m->proiect().obiect(2).Liber = FlagTrue;
-    d.create(); // window 2: new objects go there
-    const struct {
-        const char *kind, *editor, *line;
-        bool windowColours;
-        Culoare background; // scheme 1: white on blue
-    } kinds[] = {{"SAY", "frmSay", "@SAY2 [SAY 2]", true, Culori::Blue},
-                 {"GET", "frmGet", "@GET2 [GET 2]", false, Culori::Black},
-                 {"BUTON", "frmButon", "BUTON2 [BUTON 2]", true, Culori::Blue}};
-    for (const auto &k : kinds) {
-        Obiect seen;
-        QString editor;
-        QStringList lines;
-        onNextModal([&](QWidget *dlg) {
-            editor = dlg->objectName();
-            seen = d.m->proiect().obiect(2);
-            lines = d.lines();
-            QTest::keyClick(dlg, Qt::Key_Escape);
-        });
-        pressKey(*d.m, O, k.kind);
-        QVERIFY2(editor == QLatin1String(k.editor) && lines == QStringList(QLatin1String(k.line)), k.kind);
-        QVERIFY(seen.Tip == QLatin1String(k.kind) && seen.Fereastra == 2 && seen.Coloana == 0 &&
-                seen.Rand == 0);
-        QVERIFY(seen.Comentariu.isEmpty() && seen.CuloareCerneala == Culori::White &&
-                !d.m->proiect().ObiectExistent);
-        QVERIFY(seen.CulorileFerestrei == toFlag(k.windowColours) && seen.CuloareFundal == k.background);
+    void newObjectsTakeTheLowestFreeSlot()
+    {
+        Design d;
+        for (int n = 1; n <= 60; ++n)
+            d.put(n, "SAY", QStringLiteral("x"), 3, 4).Comentariu = QStringLiteral("vechi");
+        d.m->proiect().obiect(2).Liber = FlagTrue;
+        d.create(); // window 2: new objects go there
+        const struct {
+            const char *kind, *editor, *line;
+            bool windowColours; // scheme 1's white on blue, or black
+        } kinds[] = {{"SAY", "frmSay", "@SAY2 [SAY 2]", true}, {"GET", "frmGet", "@GET2 [GET 2]", false},
+                     {"BUTON", "frmButon", "BUTON2 [BUTON 2]", true}};
+        for (const auto &k : kinds) {
+            Obiect seen;
+            QString editor;
+            QStringList lines;
+            onNextModal([&](QWidget *dlg) {
+                std::tie(editor, seen, lines) = std::tuple(dlg->objectName(), d.m->proiect().obiect(2), d.lines());
+                QTest::keyClick(dlg, Qt::Key_Escape);
+            });
+            pressKey(*d.m, O, k.kind);
+            QVERIFY2(editor == QLatin1String(k.editor) && lines == QStringList(QLatin1String(k.line)), k.kind);
+            QVERIFY(seen.Tip == QLatin1String(k.kind) && seen.Fereastra == 2 && seen.Coloana == 0 && seen.Rand == 0 &&
+                    seen.Comentariu.isEmpty() && seen.CuloareCerneala == Culori::White && !d.m->proiect().ObiectExistent);
+            QVERIFY(seen.CulorileFerestrei == toFlag(k.windowColours) &&
+                    seen.CuloareFundal == (k.windowColours ? Culori::Blue : Culori::Black));
+        }
     }
-}
 
-void TestFrmObiecte::listLinesKindsAndDeleting()
-{
-    Setari s = quietSettings();
-    s.ConfirmareStergere = FlagTrue;
-    Design d(s);
-    Obiect &say = d.put(3, "SAY", QStringLiteral("abc"));
-    d.put(4, "SAY", QStringLiteral("v")).Variabila = FlagTrue;
-    d.put(5, "GET", QStringLiteral("x")).Variabila = FlagTrue;
-    d.put(6, "GET", QStringLiteral("CLIENTI.NUME"), 2);
-    Obiect &button = d.put(7, "BUTON", QStringLiteral("opt"));
-    QCOMPARE(d.lines(), (QStringList{"@SAY3 [abc]", "@SAY4 [VARIABILA: v]", "@GET5 [VARIABILA: x]",
-                                     "@GET6 [CAMP: CLIENTI.NUME]", "@BUTON7[opt]"}));
-    for (int row : {0, 4, 2, 0}) { // @SAY, button, @GET, @SAY
-        d.list()->setCurrentRow(row);
-        for (const char *c : {"chkCulorileFerestrei", "imgCerneala", "imgFundal", "lblCerneala", "lblFundal"})
-            QVERIFY2(d.find(O, c)->isEnabled() == (row == 0), c);
-    }
-    say.CuloareFundal = Culori::Green;
-    d.find<QCheckBox>(O, "chkCulorileFerestrei")->click(); // takes its window's white on blue at once
-    QVERIFY(say.CuloareFundal == Culori::Blue && d.item("lblObiect3")->brush().color() == QColor(0, 0, 0xC0));
-    QCOMPARE(d.find(O, "shpObiectCuloareFundal")->property("color").value<QColor>(), QColor(0, 0, 0xC0));
+    void listLinesKindsAndDeleting()
+    {
+        Setari s = quietSettings();
+        s.ConfirmareStergere = FlagTrue;
+        Design d(s);
+        Obiect &say = d.put(3, "SAY", QStringLiteral("abc"));
+        d.put(4, "SAY", QStringLiteral("v")).Variabila = FlagTrue;
+        d.put(5, "GET", QStringLiteral("x")).Variabila = FlagTrue;
+        d.put(6, "GET", QStringLiteral("CLIENTI.NUME"), 2);
+        Obiect &button = d.put(7, "BUTON", QStringLiteral("opt"));
+        QCOMPARE(d.lines(), (QStringList{"@SAY3 [abc]", "@SAY4 [VARIABILA: v]", "@GET5 [VARIABILA: x]",
+                                         "@GET6 [CAMP: CLIENTI.NUME]", "@BUTON7[opt]"}));
+        for (int row : {0, 4, 2, 0}) { // @SAY, button, @GET, @SAY
+            d.list()->setCurrentRow(row);
+            for (const char *c : {"chkCulorileFerestrei", "imgCerneala", "imgFundal", "lblCerneala", "lblFundal"})
+                QVERIFY2(d.find(O, c)->isEnabled() == (row == 0), c);
+        }
+        say.CuloareFundal = Culori::Green;
+        d.find<QCheckBox>(O, "chkCulorileFerestrei")->click(); // takes its window's white on blue at once
+        QVERIFY(say.CuloareFundal == Culori::Blue && d.item("lblObiect3")->brush().color() == QColor(0, 0, 0xC0));
+        QCOMPARE(d.find(O, "shpObiectCuloareFundal")->property("color").value<QColor>(), QColor(0, 0, 0xC0));
 
-    d.list()->setCurrentRow(4);
-    auto no = answerNextMessageBox(QMessageBox::No);
-    pressKey(*d.m, O, "STERGE");
-    QVERIFY(no->seen && no->icon == QMessageBox::Warning && no->title == "Sterge obiect" && !button.Liber);
-    QCOMPARE(no->text, QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?"));
-    d.m->proiect().setari.ConfirmareStergere = FlagFalse;
-    pressKey(*d.m, O, "STERGE"); // the new last line is selected and shown
-    QVERIFY(button.Liber && !d.item("lblObiect7")->isVisible() && d.text(O, "lblOrizontala") == "2");
-    for (int i = 0; i < 4; ++i)
+        d.list()->setCurrentRow(4);
+        auto no = answerNextMessageBox(QMessageBox::No);
         pressKey(*d.m, O, "STERGE");
-    QVERIFY(d.text(O, "lblTotalObiecte") == "0" && !d.find<QAction>(O, "STERGE")->isEnabled());
-    QVERIFY(!d.find(O, "hsbOrizontala")->isEnabled() && !d.find(O, "cmdCentruCentru")->isEnabled());
-}
+        QVERIFY(no->seen && no->icon == QMessageBox::Warning && no->title == "Sterge obiect" && !button.Liber &&
+                no->text == QLatin1String("Sunteti sigur ca doriti sa stergeti acest obiect?"));
+        d.m->proiect().setari.ConfirmareStergere = FlagFalse;
+        pressKey(*d.m, O, "STERGE"); // the new last line is selected and shown
+        QVERIFY(button.Liber && !d.item("lblObiect7")->isVisible() && d.text(O, "lblOrizontala") == "2");
+        for (int i = 0; i < 4; ++i)
+            pressKey(*d.m, O, "STERGE");
+        QVERIFY(d.text(O, "lblTotalObiecte") == "0" && !d.find<QAction>(O, "STERGE")->isEnabled() &&
+                !d.find(O, "hsbOrizontala")->isEnabled() && !d.find(O, "cmdCentruCentru")->isEnabled());
+    }
 
-void TestFrmObiecte::placement_data()
-{
-    QTest::addColumn<Placement>("c");
-    // From column 1, row 1.
-    QTest::newRow("last column") << Placement{{40, 10}, 10, "column 28", {28, 1}};
-    QTest::newRow("a column too far") << Placement{{40, 10}, 10, "column 29", {1, 1}};
-    QTest::newRow("last row") << Placement{{40, 10}, 10, "row 7", {1, 7}};
-    QTest::newRow("a row too far") << Placement{{40, 10}, 10, "row 8", {1, 1}};
-    QTest::newRow("centred, even width") << Placement{{40, 10}, 5, "cmdCentrareOrizontala", {17, 1}};
-    QTest::newRow("centred, half up to even") << Placement{{41, 10}, 5, "cmdCentrareOrizontala", {18, 1}};
-    QTest::newRow("centred, half down to even") << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
-    QTest::newRow("centre") << Placement{{41, 11}, 5, "cmdCentruCentru", {18, 4}};
-    QTest::newRow("bottom right") << Placement{{30, 12}, 8, "cmdDreaptaJos", {20, 9}};
-}
+    void placement_data()
+    {
+        QTest::addColumn<Placement>("c");
+        // From column 1, row 1.
+        QTest::newRow("last column") << Placement{{40, 10}, 10, "hsbOrizontala 28", {28, 1}};
+        QTest::newRow("a column too far") << Placement{{40, 10}, 10, "hsbOrizontala 29", {1, 1}};
+        QTest::newRow("last row") << Placement{{40, 10}, 10, "hsbVerticala 7", {1, 7}};
+        QTest::newRow("a row too far") << Placement{{40, 10}, 10, "hsbVerticala 8", {1, 1}};
+        QTest::newRow("centred, half down to even") << Placement{{39, 10}, 5, "cmdCentrareOrizontala", {16, 1}};
+        QTest::newRow("centred, half up to even") << Placement{{41, 10}, 5, "cmdCentrareOrizontala", {18, 1}};
+        QTest::newRow("centred vertically, half down to even") << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
+        QTest::newRow("centre") << Placement{{41, 11}, 5, "cmdCentruCentru", {18, 4}};
+        QTest::newRow("bottom right") << Placement{{30, 12}, 8, "cmdDreaptaJos", {20, 9}};
+    }
 
-void TestFrmObiecte::placement()
-{
-    QFETCH(Placement, c);
-    Design d;
-    d.set(0, 0, c.window.width(), c.window.height());
-    const Obiect &o = d.put(1, "SAY", QString(c.length, QLatin1Char('x')), 1, 1);
-    const QList<QByteArray> press = QByteArray(c.press).split(' ');
-    if (press.size() == 1)
-        d.find<QPushButton>(O, c.press)->click();
-    else
-        d.find<QScrollBar>(O, press[0] == "row" ? "hsbVerticala" : "hsbOrizontala")
-            ->setValue(press[1].toInt());
-    QCOMPARE(QPoint(o.Coloana, o.Rand), c.place);
-    QCOMPARE(QPoint(d.text(O, "lblOrizontala").toInt(), d.text(O, "lblVerticala").toInt()), c.place);
-    QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1)));
-}
+    void placement()
+    {
+        QFETCH(Placement, c);
+        Design d;
+        d.set(0, 0, c.window.width(), c.window.height());
+        const Obiect &o = d.put(1, "SAY", QString(c.length, QLatin1Char('x')), 1, 1);
+        const QList<QByteArray> press = QByteArray(c.press).split(' ');
+        press.size() == 1 ? d.find<QPushButton>(O, c.press)->click() : d.find<QScrollBar>(O, press[0])->setValue(press[1].toInt());
+        QCOMPARE(QPoint(o.Coloana, o.Rand), c.place);
+        QCOMPARE(QPoint(d.text(O, "lblOrizontala").toInt(), d.text(O, "lblVerticala").toInt()), c.place);
+        QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1)));
+    }
+};
 
 QTEST_MAIN(TestFrmObiecte)
 #include "tst_frmobiecte.moc"

@@ -61,163 +61,107 @@ struct Resizing {
     QSize size;
 };
 
-struct Limit {
-    const char *form, *bar;
-    QList<int> stops;
-    int limit;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Placement)
 Q_DECLARE_METATYPE(Resizing)
-Q_DECLARE_METATYPE(Limit)
 
 class TestFrmFerestre : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void schemeTitleAndDeletion();
-    void placement_data();
-    void placement();
-    void widthAndHeight_data();
-    void widthAndHeight();
-    void thumbDragsKeepTheLimits_data();
-    void thumbDragsKeepTheLimits();
+    void schemeAndTitle()
+    {
+        Design d;
+        d.create();
+        Obiect &other = d.put(3, "SAY", QStringLiteral("c")); // in window 2
+        d.windows()->setCurrentIndex(0);
+        Obiect &tied = d.put(1, "SAY", QStringLiteral("a")), &own = d.put(2, "SAY", QStringLiteral("b"));
+        tied.CulorileFerestrei = other.CulorileFerestrei = FlagTrue;
+        own.CuloareFundal = other.CuloareFundal = Culori::Green;
+        d.find<QComboBox>(P, "cmbSchemaCulori")->setCurrentIndex(6); // scheme 7: yellow on red
+        QVERIFY(tied.CuloareFundal == Culori::Red && tied.CuloareCerneala == Culori::Yellow &&
+                own.CuloareFundal == Culori::Green && other.CuloareFundal == Culori::Green);
+        QCOMPARE(d.item("lblObiect1")->brush().color(), QColor(0xC0, 0, 0));
+        // A title as long as the width less 4 widens the record, not the bar: 6 + 4 = 10, then 7 + 4 = 11.
+        d.find<QScrollBar>(P, "hsbLatime")->setValue(10);
+        QTest::keyClicks(d.find<QLineEdit>(P, "txtTitluFereastra"), QStringLiteral("XY"));
+        QVERIFY(d.window().Latime == 12 && d.find<QScrollBar>(P, "hsbLatime")->value() == 10);
+        QGuiApplication::clipboard()->setText(QStringLiteral("\tZ\n")); // a pasted tab or line break never reaches TITLE
+        QTest::keyClick(d.find<QLineEdit>(P, "txtTitluFereastra"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d.window().Titlu, QStringLiteral("FER 1XYZ"));
+        QCOMPARE(d.windows()->currentText(), QStringLiteral("F1 [FER 1]"));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<Placement>("c");
+        // From column 3, row 3.
+        QTest::newRow("ends at column 79") << Placement{{30, 10}, 0, "50", {50, 3}};
+        QTest::newRow("a column past the screen") << Placement{{30, 10}, 0, "51", {3, 3}};
+        QTest::newRow("no room for the shadow") << Placement{{30, 10}, 2, "49", {3, 3}};
+        QTest::newRow("the shadow ends at 79") << Placement{{30, 10}, 2, "48", {48, 3}};
+        QTest::newRow("centre, halves down to even") << Placement{{21, 5}, 0, "cmdCentruCentru", {30, 10}};
+        QTest::newRow("centre, halves up to even") << Placement{{23, 7}, 0, "cmdCentruCentru", {28, 8}};
+        QTest::newRow("bottom right") << Placement{{30, 10}, 0, "cmdDreaptaJos", {50, 15}};
+        QTest::newRow("bottom, shadow alone") << Placement{{30, 10}, 1, "cmdCentruJos", {25, 15}};
+        QTest::newRow("bottom right, shadow kept") << Placement{{30, 10}, 2, "cmdDreaptaJos", {48, 14}};
+    }
+
+    void placement()
+    {
+        QFETCH(Placement, c);
+        Design d;
+        d.set(3, 3, c.size.width(), c.size.height());
+        d.put(1, "SAY", QStringLiteral("a"));
+        d.find<QCheckBox>(P, "chkUmbraFereastra")->setChecked(c.shadowBoxes > 0);
+        d.find<QCheckBox>(P, "chkMentineUmbra")->setChecked(c.shadowBoxes > 1);
+        QChar(c.press[0]).isDigit() ? d.find<QScrollBar>(P, "hsbOrizontala")->setValue(QByteArray(c.press).toInt())
+                                    : d.find<QPushButton>(P, c.press)->click();
+        QCOMPARE(d.geometry().topLeft(), c.place);
+        QCOMPARE(QPoint(d.text(P, "lblOrizontala").toInt(), d.text(P, "lblVerticala").toInt()), c.place);
+        QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1))); // the object goes along
+    }
+
+    void widthAndHeight_data()
+    {
+        QTest::addColumn<Resizing>("c");
+        // A square window starts 20 x 10, another 21 x 10.
+        QTest::newRow("height 12") << Resizing{true, "hsbInaltime", 0, {12}, {24, 12}};
+        QTest::newRow("odd width, new height") << Resizing{true, "hsbLatime", 0, {23}, {24, 12}};
+        QTest::newRow("width past 48") << Resizing{true, "hsbLatime", 0, {60}, {20, 10}};
+        QTest::newRow("drag straight to 25") << Resizing{true, "hsbLatime", 2, {25}, {24, 12}};
+        QTest::newRow("drag right to the end") << Resizing{true, "hsbLatime", 1, {79}, {48, 24}};
+        QTest::newRow("drag left collapses") << Resizing{true, "hsbLatime", 1, {19}, {6, 3}};
+        QTest::newRow("drag right, then back") << Resizing{true, "hsbLatime", 1, {40, 39}, {6, 3}};
+    }
+
+    void widthAndHeight()
+    {
+        QFETCH(Resizing, c);
+        Design d;
+        d.find<QCheckBox>(P, "chkFereastraPatrata")->setChecked(c.square);
+        QScrollBar *width = d.find<QScrollBar>(P, "hsbLatime"), *bar = d.find<QScrollBar>(P, c.bar);
+        width->setValue(c.square ? 20 : 21);
+        if (c.how == 0)
+            bar->setValue(c.stops.first());
+        // At every step a square window is twice as wide as high, or one more; a move right never lowers it.
+        int hand = bar->value(), odd = 0, lower = 0;
+        QSize last = d.geometry().size();
+        if (c.how > 0)
+            drag(bar, c.stops, c.how == 2, [&](int under) {
+                const QSize now = d.geometry().size();
+                odd += c.square && unsigned(now.width() - 2 * now.height()) > 1;
+                lower += under > hand && now.height() < last.height();
+                hand = under, last = now;
+            });
+        QVERIFY(odd == 0 && lower == 0);
+        QCOMPARE(d.geometry().size(), c.size);
+        QCOMPARE(QSize(width->value(), d.find<QScrollBar>(P, "hsbInaltime")->value()), c.size);
+        QCOMPARE(d.text(P, "lblLatime"), QString::number(c.size.width()));
+    }
 };
-
-void TestFrmFerestre::schemeTitleAndDeletion()
-{
-    Design d;
-    d.create();
-    Obiect &other = d.put(3, "SAY", QStringLiteral("c")); // in window 2
-    d.windows()->setCurrentIndex(0);
-    Obiect &tied = d.put(1, "SAY", QStringLiteral("a")), &own = d.put(2, "SAY", QStringLiteral("b"));
-    tied.CulorileFerestrei = other.CulorileFerestrei = FlagTrue;
-    own.CuloareFundal = other.CuloareFundal = Culori::Green;
-    d.find<QComboBox>(P, "cmbSchemaCulori")->setCurrentIndex(6); // scheme 7: yellow on red
-    QVERIFY(tied.CuloareFundal == Culori::Red && tied.CuloareCerneala == Culori::Yellow);
-    QVERIFY(own.CuloareFundal == Culori::Green && other.CuloareFundal == Culori::Green);
-    QCOMPARE(d.item("lblObiect1")->brush().color(), QColor(0xC0, 0, 0));
-    // A title as long as the width less 4 widens the record, not the bar: 6 + 4 = 10, then 7 + 4 = 11.
-    d.find<QScrollBar>(P, "hsbLatime")->setValue(10);
-    QTest::keyClicks(d.find<QLineEdit>(P, "txtTitluFereastra"), QStringLiteral("XY"));
-    QVERIFY(d.window().Latime == 12 && d.find<QScrollBar>(P, "hsbLatime")->value() == 10);
-    QGuiApplication::clipboard()->setText(QStringLiteral("\tZ\n")); // a pasted tab or line break never reaches TITLE
-    QTest::keyClick(d.find<QLineEdit>(P, "txtTitluFereastra"), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(d.window().Titlu, QStringLiteral("FER 1XYZ"));
-    QCOMPARE(d.windows()->currentText(), QStringLiteral("F1 [FER 1]"));
-    // Deleting window 1 frees its objects; slot 1 comes back listed after window 2.
-    pressKey(*d.m, P, "STERGE");
-    QVERIFY(!d.m->proiect().obiectFolosit(1) && d.m->proiect().obiectFolosit(3) && d.list()->count() == 1);
-    d.create();
-    QVERIFY(d.windows()->currentIndex() == 1 && d.windows()->currentText() == "F1 [FER 1]");
-}
-
-void TestFrmFerestre::placement_data()
-{
-    QTest::addColumn<Placement>("c");
-    // From column 3, row 3.
-    QTest::newRow("ends at column 79") << Placement{{30, 10}, 0, "50", {50, 3}};
-    QTest::newRow("a column past the screen") << Placement{{30, 10}, 0, "51", {3, 3}};
-    QTest::newRow("no room for the shadow") << Placement{{30, 10}, 2, "49", {3, 3}};
-    QTest::newRow("the shadow ends at 79") << Placement{{30, 10}, 2, "48", {48, 3}};
-    QTest::newRow("centre, halves down to even") << Placement{{21, 5}, 0, "cmdCentruCentru", {30, 10}};
-    QTest::newRow("centre, halves up to even") << Placement{{23, 7}, 0, "cmdCentruCentru", {28, 8}};
-    QTest::newRow("bottom right") << Placement{{30, 10}, 0, "cmdDreaptaJos", {50, 15}};
-    QTest::newRow("bottom, shadow alone") << Placement{{30, 10}, 1, "cmdCentruJos", {25, 15}};
-    QTest::newRow("bottom right, shadow kept") << Placement{{30, 10}, 2, "cmdDreaptaJos", {48, 14}};
-}
-
-void TestFrmFerestre::placement()
-{
-    QFETCH(Placement, c);
-    Design d;
-    d.set(3, 3, c.size.width(), c.size.height());
-    d.put(1, "SAY", QStringLiteral("a"));
-    d.find<QCheckBox>(P, "chkUmbraFereastra")->setChecked(c.shadowBoxes > 0);
-    d.find<QCheckBox>(P, "chkMentineUmbra")->setChecked(c.shadowBoxes > 1);
-    if (QChar(c.press[0]).isDigit())
-        d.find<QScrollBar>(P, "hsbOrizontala")->setValue(QByteArray(c.press).toInt());
-    else
-        d.find<QPushButton>(P, c.press)->click();
-    QCOMPARE(d.geometry().topLeft(), c.place);
-    QCOMPARE(QPoint(d.text(P, "lblOrizontala").toInt(), d.text(P, "lblVerticala").toInt()), c.place);
-    QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1))); // the object goes along
-}
-
-void TestFrmFerestre::widthAndHeight_data()
-{
-    QTest::addColumn<Resizing>("c");
-    // A square window starts 20 x 10, another 21 x 10.
-    QTest::newRow("height 12") << Resizing{true, "hsbInaltime", 0, {12}, {24, 12}};
-    QTest::newRow("odd width, new height") << Resizing{true, "hsbLatime", 0, {23}, {24, 12}};
-    QTest::newRow("width past 48") << Resizing{true, "hsbLatime", 0, {60}, {20, 10}};
-    QTest::newRow("drag right") << Resizing{true, "hsbLatime", 1, {25}, {25, 12}};
-    QTest::newRow("drag straight to 25") << Resizing{true, "hsbLatime", 2, {25}, {24, 12}};
-    QTest::newRow("drag right to the end") << Resizing{true, "hsbLatime", 1, {79}, {48, 24}};
-    QTest::newRow("drag left collapses") << Resizing{true, "hsbLatime", 1, {19}, {6, 3}};
-    QTest::newRow("drag right, then back") << Resizing{true, "hsbLatime", 1, {40, 39}, {6, 3}};
-    QTest::newRow("drag the height") << Resizing{true, "hsbInaltime", 1, {16, 12}, {24, 12}};
-    QTest::newRow("not square, there and back") << Resizing{false, "hsbLatime", 1, {30, 21}, {21, 10}};
-}
-
-void TestFrmFerestre::widthAndHeight()
-{
-    QFETCH(Resizing, c);
-    Design d;
-    d.find<QCheckBox>(P, "chkFereastraPatrata")->setChecked(c.square);
-    QScrollBar *width = d.find<QScrollBar>(P, "hsbLatime"), *bar = d.find<QScrollBar>(P, c.bar);
-    width->setValue(c.square ? 20 : 21);
-    if (c.how == 0)
-        bar->setValue(c.stops.first());
-    // At every step a square window is twice as wide as high, or one more; a move right never lowers it.
-    int hand = bar->value(), odd = 0, lower = 0;
-    QSize last = d.geometry().size();
-    if (c.how > 0)
-        drag(bar, c.stops, c.how == 2, [&](int under) {
-            const QSize now = d.geometry().size();
-            odd += c.square && unsigned(now.width() - 2 * now.height()) > 1;
-            lower += under > hand && now.height() < last.height();
-            hand = under, last = now;
-        });
-    QVERIFY(odd == 0 && lower == 0);
-    QCOMPARE(d.geometry().size(), c.size);
-    QCOMPARE(QSize(width->value(), d.find<QScrollBar>(P, "hsbInaltime")->value()), c.size);
-    QCOMPARE(d.text(P, "lblLatime"), QString::number(c.size.width()));
-}
-
-void TestFrmFerestre::thumbDragsKeepTheLimits_data()
-{
-    QTest::addColumn<Limit>("c");
-    // A 30 x 10 window with a 10-character object.
-    QTest::newRow("window column") << Limit{P, "hsbOrizontala", {55, 40}, 50};
-    QTest::newRow("window row") << Limit{P, "hsbVerticala", {24, 15}, 24};
-    QTest::newRow("object column") << Limit{"frmObiecte", "hsbOrizontala", {25, 12}, 18};
-    QTest::newRow("object row") << Limit{"frmObiecte", "hsbVerticala", {12}, 7};
-}
-
-void TestFrmFerestre::thumbDragsKeepTheLimits()
-{
-    QFETCH(Limit, c);
-    Design d;
-    const Obiect &o = d.put(1, "SAY", QStringLiteral("0123456789"));
-    auto stored = [&] {
-        const QPoint at = qstrcmp(c.form, P) == 0 ? d.geometry().topLeft() : QPoint(o.Coloana, o.Rand);
-        return qstrcmp(c.bar, "hsbOrizontala") == 0 ? at.x() : at.y();
-    };
-    int accepted = 0;
-    QList<int> seen, expected;
-    drag(d.find<QScrollBar>(c.form, c.bar), c.stops, false, [&](int under) {
-        accepted = under <= c.limit ? under : accepted;
-        seen << stored();
-        expected << accepted;
-    });
-    QCOMPARE(seen, expected);
-    // The object is drawn where its window and its own place put it.
-    QCOMPARE(d.item("lblObiect1")->pos(), twips(d.geometry().topLeft() + QPoint(o.Coloana + 1, o.Rand + 1)));
-}
 
 QTEST_MAIN(TestFrmFerestre)
 #include "tst_frmferestre.moc"
