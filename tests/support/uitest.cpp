@@ -64,14 +64,6 @@ std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button
     return seen;
 }
 
-QWidget *findTopLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
 
 void clickWidget(QWidget *w)
 {

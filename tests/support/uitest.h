@@ -55,8 +55,6 @@ T *find(QObject *root, const QString &name)
     return root ? root->findChild<T *>(name) : nullptr;
 }
 
-// Finds the top-level widget (dialog, form) with the given object name.
-QWidget *findTopLevel(const QString &name);
 
 // Left click (press and release inside) on a widget.
 void clickWidget(QWidget *w);
