@@ -2,7 +2,7 @@
 
 #include "app/filebrowse.h"
 #include "app/uiutil.h"
-#include "model/cp1250.h"
+#include "codegen/fisierprogram.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -196,41 +195,23 @@ void FrmSaveToFile::salveaza()
         return;
     const QString cale = caleFisier();
 
+    QStringList linii;
+    for (int i = 0; i < linii_->count(); ++i)
+        linii << linii_->item(i)->text();
     // Everything is encoded before the file is touched, so a line the code
     // page cannot hold leaves no file behind.
-    QByteArray continut;
-    for (int i = 0; i < linii_->count(); ++i) {
-        QString caracter;
-        const std::optional<QByteArray> linie = Cp1250::encode(linii_->item(i)->text(), &caracter);
-        if (!linie) {
-            linii_->setCurrentRow(i);
-            const QString text =
-                caracter.isEmpty()
-                    ? QStringLiteral("Linia %1 nu poate fi scrisa in codul Windows-1250.").arg(i + 1)
-                    : QStringLiteral("Linia %1 contine caracterul \"%2\", care nu exista in codul "
-                                     "Windows-1250.")
-                          .arg(i + 1)
-                          .arg(caracter);
-            mesajCritic(this, titluEroare(), text + QStringLiteral("\nFisierul nu a fost salvat."));
-            return;
-        }
-        continut += *linie;
-        continut += "\r\n";
+    QString problema;
+    int linie = 0;
+    const std::optional<QByteArray> continut = FisierProgram::codifica(linii, &problema, &linie);
+    if (!continut) {
+        linii_->setCurrentRow(linie);
+        mesajCritic(this, titluEroare(), problema + QStringLiteral("\nFisierul nu a fost salvat."));
+        return;
     }
-
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile fisier(cale);
-    bool reusit = fisier.open(QIODevice::WriteOnly);
-    if (reusit && fisier.write(continut) != continut.size())
-        reusit = false;
-    if (reusit)
-        reusit = fisier.commit();
-    else
-        fisier.cancelWriting();
-    if (!reusit) {
+    if (!FisierProgram::scrie(cale, *continut, &problema)) {
         mesajCritic(this, titluEroare(),
                     QStringLiteral("Fisierul %1 nu a putut fi salvat:\n%2")
-                        .arg(QDir::toNativeSeparators(cale), fisier.errorString()));
+                        .arg(QDir::toNativeSeparators(cale), problema));
         return;
     }
 
