@@ -1,5 +1,6 @@
 #include "app/frmlogo.h"
 #include "app/mdimain.h"
+#include "codegen/liniecomanda.h"
 #include "version.h"
 
 #include <QApplication>
@@ -7,20 +8,25 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sirolant"));
-    QApplication::setOrganizationName(QStringLiteral("Sirolant"));
-    QApplication::setApplicationVersion(QStringLiteral(SIROLANT_VERSION_STRING));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sirolant.png")));
+    QCoreApplication::setApplicationName(QStringLiteral("Sirolant"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Sirolant"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SIROLANT_VERSION_STRING));
 
+    // Read before any application object exists: a command, help or a
+    // mistake is answered without a display.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser linie;
-    linie.setApplicationDescription(QStringLiteral("Proiectant de interfete Fox PRO 2.x in mod text"));
-    linie.addHelpOption();
-    linie.addVersionOption();
-    linie.addPositionalArgument(QStringLiteral("proiect"), QStringLiteral("Un proiect .sirolant de deschis la pornire."),
-                                QStringLiteral("[proiect.sirolant]"));
-    linie.process(app);
+    LinieComanda::configureaza(linie);
+    const bool analizat = linie.parse(argumente);
+    if (LinieComanda::faraFereastra(linie, analizat)) {
+        QCoreApplication app(argc, argv);
+        return LinieComanda::ruleaza(linie, analizat);
+    }
 
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sirolant.png")));
     MdiMain mainWindow;
     if (!linie.positionalArguments().isEmpty())
         mainWindow.deschideLaPornire(linie.positionalArguments().constFirst());
