@@ -165,6 +165,8 @@ void MdiMain::creeazaMeniuri()
     QMenu *recente = proiect->addMenu(QStringLiteral("Proiecte recente"));
     recente->setObjectName(QStringLiteral("mnuProiectRecente"));
     connect(recente, &QMenu::aboutToShow, this, [this, recente] { proiectCurent_->umpleMeniulRecente(recente); });
+    comanda(proiect, "mnuProiectImporta", QStringLiteral("Importa program..."), {},
+            [](MdiMain *m) { m->proiectCurent_->importa(); });
     proiect->addSeparator();
     comanda(proiect, "mnuProiectGenereazaCod", QStringLiteral("Genereaza codul proiectului..."), {},
             &MdiMain::mnuProiectGenereazaCod_Click);

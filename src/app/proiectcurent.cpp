@@ -3,6 +3,7 @@
 #include "app/document.h"
 #include "app/istoric.h"
 #include "app/uiutil.h"
+#include "codegen/cititorprogram.h"
 #include "model/fisierproiect.h"
 
 #include <QCoreApplication>
@@ -25,16 +26,21 @@ const QString kCheieRecente = QStringLiteral("proiecteRecente");
 constexpr int MaximRecente = 8;
 constexpr int IntervalRecuperare = 2000; // ms between two writes of the recovery file
 
-QString alegeFisier(QWidget *parinte, bool salvare, const QString &cale)
+// Non-native, starting in the design's folder (the current one for a design
+// without a file); a dialog of project files also offers the design's name.
+QString alegeFisier(QWidget *parinte, const QString &titlu, bool salvare, const QString &cale,
+                    const QString &filtru = kFiltru)
 {
-    QFileDialog dialog(parinte, salvare ? QStringLiteral("Salveaza proiectul") : QStringLiteral("Deschide proiect"),
-                       cale.isEmpty() ? QDir::currentPath() : QFileInfo(cale).absolutePath(), kFiltru);
+    QFileDialog dialog(parinte, titlu, cale.isEmpty() ? QDir::currentPath() : QFileInfo(cale).absolutePath(),
+                       filtru);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(salvare ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(salvare ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("sirolant"));
-    if (!cale.isEmpty())
-        dialog.selectFile(QFileInfo(cale).fileName());
+    if (filtru == kFiltru) {
+        dialog.setDefaultSuffix(QStringLiteral("sirolant"));
+        if (!cale.isEmpty())
+            dialog.selectFile(QFileInfo(cale).fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -136,7 +142,7 @@ void ProiectCurent::deschide()
 {
     if (!continuaDupaModificari())
         return;
-    const QString cale = alegeFisier(fereastra_, false, cale_);
+    const QString cale = alegeFisier(fereastra_, QStringLiteral("Deschide proiect"), false, cale_);
     if (!cale.isEmpty())
         incarca(cale);
 }
@@ -145,6 +151,31 @@ void ProiectCurent::deschideRecent(const QString &cale)
 {
     if (continuaDupaModificari())
         incarca(cale);
+}
+
+void ProiectCurent::importa()
+{
+    if (!continuaDupaModificari())
+        return;
+    const QString cale = alegeFisier(fereastra_, QStringLiteral("Importa program"), false, cale_,
+                                     QStringLiteral("Programe FoxPro (*.prg *.PRG)"));
+    if (cale.isEmpty())
+        return;
+    QString problema;
+    const std::optional<CititorProgram::Import> import = CititorProgram::incarca(cale, &problema);
+    if (!import) {
+        mesajCritic(fereastra_, QStringLiteral("Importa program"),
+                    QStringLiteral("Programul \"%1\" nu poate fi importat:\n%2")
+                        .arg(QDir::toNativeSeparators(cale), problema));
+        return;
+    }
+    // Like a new project: no file yet, and work to save.
+    restaureazaNesalvat(import->stare, QString());
+    if (!import->pierderi.isEmpty())
+        mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
+              QStringLiteral("Ce nu se poate scrie intr-un program a primit valorile implicite ale "
+                             "editoarelor:\n\n")
+                  + import->pierderi.join(QLatin1Char('\n')));
 }
 
 bool ProiectCurent::incarca(const QString &cale)
@@ -184,7 +215,7 @@ bool ProiectCurent::salveaza()
 
 bool ProiectCurent::salveazaCa()
 {
-    const QString cale = alegeFisier(fereastra_, true, cale_);
+    const QString cale = alegeFisier(fereastra_, QStringLiteral("Salveaza proiectul"), true, cale_);
     if (cale.isEmpty())
         return false;
     const QString anterioara = cale_;
@@ -324,11 +355,15 @@ bool ProiectCurent::deschideRecuperare(const QString &fisier)
     QFile f(caleFisierCale(fisier));
     if (f.open(QIODevice::ReadOnly))
         cale = QString::fromUtf8(f.read(4096));
-    document_.restaureaza(*stare);
+    restaureazaNesalvat(*stare, cale);
+    return true;
+}
+
+void ProiectCurent::restaureazaNesalvat(const StareProiect &stare, const QString &cale)
+{
+    document_.restaureaza(stare);
     istoric_.stiva()->clear();
     cale_ = cale;
-    // Recovered work is unsaved work.
     istoric_.stiva()->resetClean();
     emit stareSchimbata();
-    return true;
 }

@@ -16,7 +16,7 @@ class QTimer;
 class QWidget;
 
 // The design's file: its name, whether it has unsaved changes, the project
-// menu's commands (new, open, save, recent files) with the question about
+// menu's commands (new, open, save, recent files, import) with the question about
 // unsaved changes, and the recovery file kept for a crash.
 class ProiectCurent : public QObject
 {
@@ -35,6 +35,9 @@ public:
     bool salveaza();
     bool salveazaCa();
     void deschideRecent(const QString &cale);
+    // Reads a generated program back into the design, which then has no file
+    // and unsaved changes; a refused program leaves the design as it was.
+    void importa();
 
     // Loads a file without asking anything first; a refused file is reported
     // and the design stays as it was.
@@ -70,6 +73,9 @@ private:
     void stergeRecuperarea();
     void scrieRecuperarea();
     bool deschideRecuperare(const QString &fisier);
+    // Work no file holds as it is (recovered, imported): restored with a
+    // fresh undo history and marked unsaved.
+    void restaureazaNesalvat(const StareProiect &stare, const QString &cale);
 
     QWidget *fereastra_;
     Document &document_;

@@ -1,9 +1,11 @@
 // Project files through the real main window: save, open, recent files, the
-// unsaved-changes question, a refused file, and a design recovered after the
-// program was killed.
+// unsaved-changes question, a refused file, a program imported, and a design
+// recovered after the program was killed.
 #include "app/document.h"
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
+#include "codegen/cititorprogram.h"
+#include "codegen/fisierprogram.h"
 #include "codegen/generator.h"
 #include "model/fisierproiect.h"
 #include "support/mainfixture.h"
@@ -47,11 +49,11 @@ void build(MdiMain &m)
     control<QComboBox>(m, "frmFerestre", "cmbFereastra")->setCurrentIndex(1);
 }
 
-// Answers the next file dialog with a path, or cancels it when path is empty.
-std::shared_ptr<bool> answerFileDialog(const QString &path)
+// Answers the next file dialog with a path, then() before accepting, or cancels it when path is empty.
+std::shared_ptr<bool> answerFileDialog(const QString &path, std::function<void()> then = [] {})
 {
     auto seen = std::make_shared<bool>(false);
-    onNextModal([seen, path](QWidget *w) {
+    onNextModal([seen, path, then](QWidget *w) {
         QPointer<QFileDialog> dialog = qobject_cast<QFileDialog *>(w);
         *seen = dialog != nullptr;
         if (!dialog || path.isEmpty())
@@ -60,6 +62,7 @@ std::shared_ptr<bool> answerFileDialog(const QString &path)
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
         name->setText(path);
+        then();
         QMetaObject::invokeMethod(dialog, "accept");
     });
     return seen;
@@ -83,6 +86,7 @@ private slots:
     void saveOpenAndTheQuestion();
     void commandLineFile_data();
     void commandLineFile();
+    void importProgram();
     void recoveryAfterAKill();
 };
 
@@ -179,6 +183,36 @@ void TestProiect::commandLineFile()
     if (!opens)
         QVERIFY2(refused->text.contains(QStringLiteral("p.sirolant")) && refused->icon == QMessageBox::Critical,
                  qPrintable(refused->text));
+}
+
+void TestProiect::importProgram()
+{
+    for (bool accepted : {true, false}) {
+        TempCwd cwd;
+        auto m = startMain(quietSettings());
+        build(*m);
+        QVERIFY(FisierProgram::scrie("ANA.PRG", accepted ? *FisierProgram::codifica(program(*m)) : "nu e un program\r\n"));
+        Document::Gest(m->document()), control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText("Furnizori");
+        const StareProiect before = m->document().stare();
+        const auto expected = CititorProgram::incarca("ANA.PRG", nullptr);
+        QVERIFY(bool(expected) == accepted && (!accepted || !expected->pierderi.isEmpty()));
+        // The unsaved question first (No), then the file dialog, typed in from where it starts, then the outcome.
+        std::shared_ptr<SeenBox> result; std::shared_ptr<bool> dialog;
+        onNextModal([&](QWidget *w) {
+            dialog = answerFileDialog("ANA.PRG", [&] { result = answerNextMessageBox(QMessageBox::Ok); });
+            auto *box = qobject_cast<QMessageBox *>(w);
+            box && box->button(QMessageBox::No) ? box->done(QMessageBox::No) : void(w->close());
+        });
+        trigger(*m, "mnuProiectImporta");
+        QVERIFY(dialog && *dialog && result && result->icon == (accepted ? QMessageBox::Information : QMessageBox::Critical));
+        const StareProiect after = m->document().stare(), want = accepted ? expected->stare : before;
+        QVERIFY(after.ferestre == want.ferestre && after.obiecte == want.obiecte);
+        for (const QString &s : accepted ? expected->pierderi : QStringList{"ANA.PRG", "Linia 1"})
+            QVERIFY2(result->text.contains(s), qPrintable(result->text));
+        // Like a new project: no file, work to save, no undo; a refused program changes nothing.
+        QVERIFY(m->windowTitle() == MdiMain::captionText() && m->proiectCurent().modificat());
+        QCOMPARE(m->findChild<QAction *>("mnuEditareAnuleaza")->isEnabled(), !accepted);
+    }
 }
 
 // Run as a child: builds a design, waits past the recovery interval, makes one
