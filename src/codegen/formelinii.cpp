@@ -81,10 +81,10 @@ struct Model {
 
 const Model &model(Forma cap, std::initializer_list<Forma> clauze)
 {
-    static QHash<QString, Model> cache;
-    QString cheie = QString::number(int(cap));
+    static QHash<quint64, Model> cache;
+    quint64 cheie = quint64(cap) + 1;
     for (Forma f : clauze)
-        cheie += QLatin1Char(',') + QString::number(int(f));
+        cheie = (cheie << 5) | (quint64(f) + 1);
     auto it = cache.find(cheie);
     if (it != cache.end())
         return *it;

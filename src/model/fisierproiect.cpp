@@ -168,6 +168,8 @@ public:
     QString problema;
 
     std::optional<StareProiect> proiect(const QByteArray &date);
+    // A record in use as a file would hold it, objects of the given windows.
+    template <typename R> QString verifica(const R &r, const QList<int> &ferestre);
 
 private:
     bool refuza(const QString &cale, const QString &motiv)
@@ -178,7 +180,7 @@ private:
     // True, with the problem noted, when there is a reason to refuse a record's field.
     bool refuzat(const QString &baza, const char *cheie, const QString &motiv)
     {
-        return !motiv.isEmpty() && !refuza(baza + QLatin1Char('.') + QLatin1String(cheie), motiv);
+        return !motiv.isEmpty() && !refuza(Camp{{}, baza, cheie}.cale(), motiv);
     }
     static Camp camp(const QJsonObject &o, const QString &baza, const char *cheie)
     {
@@ -329,6 +331,22 @@ bool Citire::reguli(const Obiect &o, const QString &baza)
     else if (o.TipDate == QLatin1String("D") && !o.Valoare.isEmpty())
         motiv = QStringLiteral("trebuie sa fie gol pentru o data");
     return !refuzat(baza, "Valoare", motiv);
+}
+
+template <typename R> QString Citire::verifica(const R &r, const QList<int> &ferestre)
+{
+    ferestre_ = ferestre;
+    int n = 0;
+    Culoare c = 0;
+    for (const auto &camp : Campuri<R>::numere) {
+        if (!intreg({int(r.*camp.camp), QString(), camp.nume}, camp.minim, camp.maxim, &n))
+            return problema;
+    }
+    for (const auto &camp : Campuri<R>::culori) {
+        if (!culoare({numeCuloare(r.*camp.camp), QString(), camp.nume}, camp.camp == &R::CuloareFundal, &c))
+            return problema;
+    }
+    return reguli(r, QString()) ? QString() : problema;
 }
 
 // The records of a slot table, in any order, each slot at most once.
@@ -503,6 +521,16 @@ QByteArray scrie(const StareProiect &stare)
         {QStringLiteral("obiectSelectat"), stare.obiectSelectat},
     };
     return QJsonDocument(rad).toJson(QJsonDocument::Indented);
+}
+
+QString motiv(const Fereastra &f)
+{
+    return Citire().verifica(f, {});
+}
+
+QString motiv(const Obiect &o, const QList<int> &ferestre)
+{
+    return Citire().verifica(o, ferestre);
 }
 
 std::optional<StareProiect> citeste(const QByteArray &date, QString *problema)
