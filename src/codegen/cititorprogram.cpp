@@ -5,7 +5,6 @@
 #include "model/fisierproiect.h"
 #include "model/reguli.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace CititorProgram {
@@ -521,33 +520,21 @@ std::optional<Import> citeste(const QByteArray &date, QString *problema)
         return Cititor().citeste(linii);
     } catch (const Refuz &r) {
         if (problema)
-            *problema = r.linie > linii.size()
-                            ? QStringLiteral("Sfarsitul fisierului: %1.").arg(r.motiv)
-                            : QStringLiteral("Linia %1: %2.\n%3").arg(r.linie).arg(r.motiv, linii.at(r.linie - 1).left(120));
+            *problema = linii.isEmpty()                ? QStringLiteral("Fisierul este gol.")
+                        : r.linie > linii.size() ? QStringLiteral("Dupa linia %1 (sfarsitul fisierului): %2.")
+                                                       .arg(linii.size())
+                                                       .arg(r.motiv)
+                                                 : QStringLiteral("Linia %1: %2.\n%3")
+                                                       .arg(r.linie)
+                                                       .arg(r.motiv, linii.at(r.linie - 1).left(120));
         return std::nullopt;
     }
 }
 
 std::optional<Import> incarca(const QString &cale, QString *problema)
 {
-    const auto esec = [problema](const QString &motiv) {
-        if (problema)
-            *problema = motiv;
-        return std::nullopt;
-    };
-    QFile f(cale);
-    if (!f.exists())
-        return esec(QStringLiteral("Fisierul nu exista."));
-    if (!f.open(QIODevice::ReadOnly))
-        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    if (f.size() > MarimeMaxima)
-        return esec(QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).")
-                        .arg(f.size())
-                        .arg(MarimeMaxima));
-    const QByteArray date = f.read(MarimeMaxima + 1);
-    if (f.error() != QFileDevice::NoError)
-        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    return citeste(date, problema);
+    const std::optional<QByteArray> date = FisierProiect::citesteFisier(cale, MarimeMaxima, problema);
+    return date ? citeste(*date, problema) : std::nullopt;
 }
 
 } // namespace CititorProgram

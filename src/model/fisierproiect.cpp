@@ -569,7 +569,7 @@ bool salveaza(const QString &cale, const StareProiect &stare, QString *problema)
     return true;
 }
 
-std::optional<StareProiect> incarca(const QString &cale, QString *problema)
+std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QString *problema)
 {
     const auto esec = [problema](const QString &motiv) {
         if (problema)
@@ -581,15 +581,20 @@ std::optional<StareProiect> incarca(const QString &cale, QString *problema)
         return esec(QStringLiteral("Fisierul nu exista."));
     if (!f.open(QIODevice::ReadOnly))
         return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    if (f.size() > MarimeMaxima)
-        return esec(QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).")
-                        .arg(f.size())
-                        .arg(MarimeMaxima));
+    if (f.size() > limita)
+        return esec(
+            QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).").arg(f.size()).arg(limita));
     // One byte more than allowed is enough to tell a file that grew meanwhile.
-    const QByteArray date = f.read(MarimeMaxima + 1);
+    QByteArray date = f.read(limita + 1);
     if (f.error() != QFileDevice::NoError)
         return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    return citeste(date, problema);
+    return date;
+}
+
+std::optional<StareProiect> incarca(const QString &cale, QString *problema)
+{
+    const std::optional<QByteArray> date = citesteFisier(cale, MarimeMaxima, problema);
+    return date ? citeste(*date, problema) : std::nullopt;
 }
 
 } // namespace FisierProiect

@@ -34,6 +34,9 @@ QString motiv(const Obiect &o, const QList<int> &ferestre);
 // Atomic: a failed save leaves the previous file (or none) untouched.
 bool salveaza(const QString &cale, const StareProiect &stare, QString *problema);
 
+// A file's bytes; a file over limita bytes is refused before it is read whole.
+std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QString *problema);
+
 // Refuses a file over MarimeMaxima before reading it whole.
 std::optional<StareProiect> incarca(const QString &cale, QString *problema);
 
