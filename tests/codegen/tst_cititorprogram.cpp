@@ -65,6 +65,13 @@ private slots:
     // Generate, import, generate again: the same bytes; a second import gives the same design.
     void programsComeBackWhole()
     {
+        // Two @GETs of one name: the initialisation goes to the one whose PICTURE has its length.
+        const QStringList doua = {"DEFINE WINDOW FER1 FROM 0,0 TO 9,29 COLOR SCHEME 1", "ACTIVATE WINDOW FER1",
+                                  "v = SPACE(4)", "@ 0,0 GET v PICTURE '99'", "@ 1,0 GET v PICTURE 'NNNN'", "READ",
+                                  "DEACTIVATE WINDOW FER1"};
+        const auto d = citeste(program(doua), nullptr);
+        QVERIFY(d && !isSet(d->stare.obiecte[1].Variabila) && isSet(d->stare.obiecte[2].Variabila));
+        QCOMPARE(program(d->stare, {false, false, false}).split('\n').mid(17, 5), program(doua).split('\n').mid(2));
         QRandomGenerator r(16);
         for (int i = 0; i < 300; ++i) {
             const StareProiect s = proiectAleator(r, true);
