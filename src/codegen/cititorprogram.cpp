@@ -133,11 +133,8 @@ Import Cititor::citeste(const QStringList &linii)
     }
 
     Import import;
-    for (int n : ferestre_) {
-        const QString &titlu = stare_.ferestre[std::size_t(n)].Titlu;
-        stare_.liniiFerestre.append(
-            {n, QStringLiteral("F%1").arg(n) + (titlu.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(titlu))});
-    }
+    for (int n : ferestre_)
+        stare_.liniiFerestre.append({n, textLinieFereastra(n, stare_.ferestre[std::size_t(n)].Titlu)});
     stare_.fereastraActiva = ferestre_.first();
     for (int k = 1; k <= obiecte_; ++k) {
         if (stare_.obiecte[std::size_t(k)].Fereastra == stare_.fereastraActiva)

@@ -483,13 +483,8 @@ std::optional<StareProiect> Citire::proiect(const QByteArray &date)
     }
 
     // The window list's lines, written as the palette writes them when it fills the list.
-    for (int n : liniiFerestre) {
-        const QString &titlu = s.ferestre[std::size_t(n)].Titlu;
-        QString text = QStringLiteral("F%1").arg(n);
-        if (!titlu.isEmpty())
-            text += QStringLiteral(" [") + titlu + QLatin1Char(']');
-        s.liniiFerestre.append({n, text});
-    }
+    for (int n : liniiFerestre)
+        s.liniiFerestre.append({n, textLinieFereastra(n, s.ferestre[std::size_t(n)].Titlu)});
     return s;
 }
 
