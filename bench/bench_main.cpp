@@ -1,13 +1,14 @@
 // Prints how long the hot paths take: moving and sizing a window that holds
 // sixty objects on the work table (repaint included), one step of dragging it
 // with the mouse, generating a full design, saving and opening its project
-// file, the options record, and the preview: running that program and a
+// file, the options record, reading the program back, and the preview: running that program and a
 // keystroke in its READ. Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/sirolant_bench
 #include "app/document.h"
 #include "app/frmprevizualizare.h"
 #include "app/istoric.h"
 #include "app/mdimain.h"
+#include "codegen/cititorprogram.h"
 #include "codegen/generator.h"
 #include "model/cp1250.h"
 #include "model/fisierproiect.h"
@@ -231,6 +232,22 @@ int main(int argc, char *argv[])
     }
     out << "project file of 5 windows and 60 objects (" << file.size() << " bytes): save median "
         << medianMicros(save) << " us, open median " << medianMicros(open) << " us (goal: under 2 ms each)\n";
+
+    // Reading that program back, as its file holds it.
+    {
+        const QByteArray prg = Cp1250::encode(text + QStringLiteral("\r\n")).value_or(QByteArray());
+        std::vector<qint64> import;
+        QString problema;
+        for (int i = 0; i < runs; ++i) {
+            t.start();
+            const bool citit = CititorProgram::citeste(prg, &problema).has_value();
+            import.push_back(t.nsecsElapsed());
+            if (!citit)
+                out << "the program was refused: " << problema << "\n";
+        }
+        out << "import of that program (" << prg.size() << " bytes): median " << medianMicros(import)
+            << " us (goal: under 2 ms)\n";
+    }
 
     // The preview: the whole program run, every READ ended with Ctrl+W, and the screen painted.
     {

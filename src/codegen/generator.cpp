@@ -1,57 +1,20 @@
 #include "generator.h"
 
+#include "codegen/formelinii.h"
 #include "model/reguli.h"
 
 #include "version.h"
 
 #include <QRegularExpression>
 
-namespace {
-
-const QString kDeactivate = QStringLiteral("DEACTIVATE WINDOW FER");
-
-// One literal per delimiter kind that the text leaves free, in the order of
-// preference; empty when the text holds all three closing delimiters.
-QString literalSimplu(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\'')))
-        return QLatin1Char('\'') + text + QLatin1Char('\'');
-    if (!text.contains(QLatin1Char('"')))
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    if (!text.contains(QLatin1Char(']')))
-        return QLatin1Char('[') + text + QLatin1Char(']');
-    return QString();
-}
-
-} // namespace
+using FormeLinii::Forma;
+using FormeLinii::scrie;
 
 QString RepetaSir(const QString &text, int n)
 {
     if (text.isEmpty() || n <= 0)
         return QString();
     return text.toUpper().repeated(n);
-}
-
-QString literalFoxPro(const QString &text)
-{
-    const QString simplu = literalSimplu(text);
-    if (!simplu.isEmpty() || text.isEmpty())
-        return simplu.isEmpty() ? QStringLiteral("''") : simplu;
-
-    // Greedy split: each piece is as long as one delimiter kind allows.
-    QStringList bucati;
-    QString curent;
-    for (QChar c : text) {
-        const QString urmator = curent + c;
-        if (literalSimplu(urmator).isEmpty()) {
-            bucati.append(literalSimplu(curent));
-            curent = QString(c);
-        } else {
-            curent = urmator;
-        }
-    }
-    bucati.append(literalSimplu(curent));
-    return bucati.join(QLatin1Char('+'));
 }
 
 QString formatDataGenerare(const QDateTime &acum, const QLocale &locale)
@@ -75,7 +38,7 @@ GeneratorCod::GeneratorCod(const Proiect &proiect, QStringList &linii, MomentGen
 
 void GeneratorCod::linieBanner(const QString &continut)
 {
-    adauga(QStringLiteral("****   ") + continut + QStringLiteral("   ****"));
+    adauga(scrie(Forma::Banner, {continut}));
 }
 
 void GeneratorCod::AntetCod()
@@ -88,22 +51,15 @@ void GeneratorCod::AntetCod()
     linieBanner(QStringLiteral("Proiectant de interfete Fox PRO 2.x in mod text"));
     adauga(QString());
     if (isSet(proiect_.setari.InsereazaDataOra)) {
-        adauga(QStringLiteral("****   DATA: ") + formatDataGenerare(moment_.acum, moment_.locale)
-               + QStringLiteral(" - ORA: ") + formatOraGenerare(moment_.acum, moment_.locale)
-               + QStringLiteral("   ****"));
+        adauga(scrie(Forma::DataOra, {formatDataGenerare(moment_.acum, moment_.locale),
+                                      formatOraGenerare(moment_.acum, moment_.locale)}));
         adauga(QString());
     }
 }
 
 void GeneratorCod::CodDeInceput()
 {
-    static const char *const linii[] = {
-        "SET ECHO OFF",   "CLOSE ALL",    "CLEAR ALL",      "CLEAR",
-        "SET HEADING ON", "SET TALK OFF", "SET CENTURY ON", "SET DATE TO DMY",
-        "SET ECHO OFF",   "SET ESCAPE OFF",
-    };
-    for (const char *linie : linii)
-        adauga(QString::fromLatin1(linie));
+    linii_ += FormeLinii::codDeInceput();
     adauga(QString());
 }
 
@@ -125,19 +81,14 @@ bool GeneratorCod::CodFereastra(int n)
     const Fereastra &f = proiect_.fereastra(n);
     const QList<int> obiecte = obiecteleFerestrei(n);
 
-    QString define = QStringLiteral("DEFINE WINDOW FER%1 FROM %2,%3 TO %4,%5 COLOR SCHEME %6")
-                         .arg(n)
-                         .arg(f.Verticala)
-                         .arg(f.Orizontala)
-                         .arg(int(f.Verticala) + int(f.Inaltime) - 1)
-                         .arg(int(f.Orizontala) + int(f.Latime) - 1)
-                         .arg(f.SchemaCulori);
+    QString define = scrie(Forma::Define, {n, f.Verticala, f.Orizontala, f.Verticala + f.Inaltime - 1,
+                                           f.Orizontala + f.Latime - 1, f.SchemaCulori});
     if (!f.Titlu.isEmpty())
-        define += QStringLiteral(" TITLE ") + literalFoxPro(f.Titlu);
+        define += scrie(Forma::Titlu, {literalFoxPro(f.Titlu)});
     if (isSet(f.Umbra))
-        define += QStringLiteral(" SHADOW");
+        define += scrie(Forma::Umbra);
     adauga(define);
-    adauga(QStringLiteral("ACTIVATE WINDOW FER%1").arg(n));
+    adauga(scrie(Forma::Activate, {n}));
 
     LiniiInitializare(obiecte);
     LiniiObiecte(obiecte);
@@ -145,7 +96,7 @@ bool GeneratorCod::CodFereastra(int n)
     for (int i : obiecte) {
         const QString &tip = proiect_.obiect(i).Tip;
         if (tip == QLatin1String("GET") || tip == QLatin1String("BUTON")) {
-            adauga(QStringLiteral("READ"));
+            adauga(scrie(Forma::Read));
             break;
         }
     }
@@ -154,7 +105,7 @@ bool GeneratorCod::CodFereastra(int n)
 
 void GeneratorCod::InchideFereastra(int n)
 {
-    adauga(kDeactivate + QString::number(n));
+    adauga(scrie(Forma::Deactivate, {n}));
 }
 
 void GeneratorCod::InchideToateFerestrele()
@@ -172,17 +123,16 @@ void GeneratorCod::LiniiInitializare(const QList<int> &obiecte)
         if (o.Tip != QLatin1String("GET") || !isSet(o.Variabila))
             continue;
         if (o.TipDate == QLatin1String("T")) {
-            QString linie = o.Nume + QStringLiteral(" = SPACE(")
-                + QString::number(int(o.Lungime) - int(o.Valoare.size())) + QLatin1Char(')');
+            QString linie = scrie(Forma::InitText, {o.Nume, int(o.Lungime) - int(o.Valoare.size())});
             if (!o.Valoare.isEmpty())
-                linie += QStringLiteral(" + ") + literalFoxPro(o.Valoare);
+                linie += scrie(Forma::InitTextValoare, {literalFoxPro(o.Valoare)});
             adauga(linie);
         } else if (o.TipDate == QLatin1String("N")) {
-            adauga(o.Nume + QLatin1Char('=') + o.Valoare);
+            adauga(scrie(Forma::InitNumar, {o.Nume, o.Valoare}));
         } else if (o.TipDate == QLatin1String("L")) {
-            adauga(o.Nume + QStringLiteral("=.") + o.Valoare + QLatin1Char('.'));
+            adauga(scrie(Forma::InitLogic, {o.Nume, o.Valoare}));
         } else if (o.TipDate == QLatin1String("D")) {
-            adauga(o.Nume + QStringLiteral("={}")); // an empty FoxPro date
+            adauga(scrie(Forma::InitData, {o.Nume})); // an empty FoxPro date
         }
     }
 }
@@ -193,7 +143,7 @@ void GeneratorCod::liniiComentariu(const QString &comentariu)
     // program would not compile.
     static const QRegularExpression sfarsitLinie(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
     for (const QString &linie : comentariu.split(sfarsitLinie))
-        adauga(QStringLiteral("* ") + linie);
+        adauga(scrie(Forma::Comentariu, {linie}));
 }
 
 void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
@@ -204,24 +154,23 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
         if (cuComentarii && !o.Comentariu.isEmpty())
             liniiComentariu(o.Comentariu);
 
-        const QString pozitie = QStringLiteral("@ %1,%2").arg(o.Rand).arg(o.Coloana);
-        const QString culori = CodCuloare(o.CuloareCerneala) + QLatin1Char('/') + CodCuloare(o.CuloareFundal);
+        const QString culori = scrie(Forma::Culori, {CodCuloare(o.CuloareCerneala), CodCuloare(o.CuloareFundal)});
 
         if (o.Tip == QLatin1String("SAY")) {
-            QString linie = pozitie + QStringLiteral(" SAY ")
-                + (isSet(o.Variabila) ? o.Nume : literalFoxPro(o.Nume));
+            QString linie = isSet(o.Variabila) ? scrie(Forma::SayVariabila, {o.Rand, o.Coloana, o.Nume})
+                                               : scrie(Forma::SayText, {o.Rand, o.Coloana, literalFoxPro(o.Nume)});
             if (!isSet(o.CulorileFerestrei))
-                linie += QStringLiteral(" COLOR ") + culori;
+                linie += culori;
             adauga(linie);
         } else if (o.Tip == QLatin1String("GET")) {
-            QString linie = pozitie + QStringLiteral(" GET ") + o.Nume;
+            QString linie = scrie(Forma::Get, {o.Rand, o.Coloana, o.Nume});
             QString coduri;
             for (const Reguli::OptiuneGet &f : Reguli::OptiuniFunction) {
                 if (isSet(o.*f.flag))
                     coduri += QLatin1Char(f.cod);
             }
             if (!coduri.isEmpty())
-                linie += QStringLiteral(" FUNCTION '") + coduri + QLatin1Char('\'');
+                linie += scrie(Forma::Function, {coduri});
 
             // A PICTURE clause is written whenever an option is set, even with an empty template.
             QString sablon;
@@ -233,12 +182,11 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
                 }
             }
             if (arePicture)
-                linie += QStringLiteral(" PICTURE '") + sablon + QLatin1Char('\'');
+                linie += scrie(Forma::Picture, {sablon});
             adauga(linie);
         } else if (o.Tip == QLatin1String("BUTON")) {
-            adauga(o.Nume + QStringLiteral("=0"));
-            adauga(pozitie + QStringLiteral(" GET ") + o.Nume + QStringLiteral(" FUNCTION ")
-                   + literalFoxPro(QStringLiteral("*H ") + o.Valoare) + QStringLiteral(" SIZE 1,10 COLOR ")
+            adauga(scrie(Forma::ButonZero, {o.Nume}));
+            adauga(scrie(Forma::Buton, {o.Rand, o.Coloana, o.Nume, literalFoxPro(FormeLinii::PrefixButon + o.Valoare)})
                    + culori);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/formelinii.h"
 #include "model/project.h"
 
 #include <QDateTime>
@@ -18,9 +19,6 @@ inline QString fereastraLipsaTitlu() { return QStringLiteral("Eroare generare co
 // The upper-cased text repeated n times; empty for an empty text or n <= 0.
 QString RepetaSir(const QString &text, int n);
 
-// A FoxPro string literal holding text exactly: '...' whenever the text has
-// no apostrophe, else "...", else [...], else a concatenation of literals.
-QString literalFoxPro(const QString &text);
 
 // The moment written into the header, and how it is formatted. Tests fix
 // both; the program passes the current time and the system locale.

@@ -168,6 +168,8 @@ public:
     QString problema;
 
     std::optional<StareProiect> proiect(const QByteArray &date);
+    // A record in use as a file would hold it, objects of the given windows.
+    template <typename R> QString verifica(const R &r, const QList<int> &ferestre);
 
 private:
     bool refuza(const QString &cale, const QString &motiv)
@@ -178,7 +180,7 @@ private:
     // True, with the problem noted, when there is a reason to refuse a record's field.
     bool refuzat(const QString &baza, const char *cheie, const QString &motiv)
     {
-        return !motiv.isEmpty() && !refuza(baza + QLatin1Char('.') + QLatin1String(cheie), motiv);
+        return !motiv.isEmpty() && !refuza(Camp{{}, baza, cheie}.cale(), motiv);
     }
     static Camp camp(const QJsonObject &o, const QString &baza, const char *cheie)
     {
@@ -331,6 +333,22 @@ bool Citire::reguli(const Obiect &o, const QString &baza)
     return !refuzat(baza, "Valoare", motiv);
 }
 
+template <typename R> QString Citire::verifica(const R &r, const QList<int> &ferestre)
+{
+    ferestre_ = ferestre;
+    int n = 0;
+    Culoare c = 0;
+    for (const auto &camp : Campuri<R>::numere) {
+        if (!intreg({int(r.*camp.camp), QString(), camp.nume}, camp.minim, camp.maxim, &n))
+            return problema;
+    }
+    for (const auto &camp : Campuri<R>::culori) {
+        if (!culoare({numeCuloare(r.*camp.camp), QString(), camp.nume}, camp.camp == &R::CuloareFundal, &c))
+            return problema;
+    }
+    return reguli(r, QString()) ? QString() : problema;
+}
+
 // The records of a slot table, in any order, each slot at most once.
 template <typename Tabel>
 bool Citire::inregistrari(const QJsonObject &rad, const char *cheie, Tabel *tabel, QList<int> *sloturi)
@@ -465,13 +483,8 @@ std::optional<StareProiect> Citire::proiect(const QByteArray &date)
     }
 
     // The window list's lines, written as the palette writes them when it fills the list.
-    for (int n : liniiFerestre) {
-        const QString &titlu = s.ferestre[std::size_t(n)].Titlu;
-        QString text = QStringLiteral("F%1").arg(n);
-        if (!titlu.isEmpty())
-            text += QStringLiteral(" [") + titlu + QLatin1Char(']');
-        s.liniiFerestre.append({n, text});
-    }
+    for (int n : liniiFerestre)
+        s.liniiFerestre.append({n, textLinieFereastra(n, s.ferestre[std::size_t(n)].Titlu)});
     return s;
 }
 
@@ -503,6 +516,16 @@ QByteArray scrie(const StareProiect &stare)
         {QStringLiteral("obiectSelectat"), stare.obiectSelectat},
     };
     return QJsonDocument(rad).toJson(QJsonDocument::Indented);
+}
+
+QString motiv(const Fereastra &f)
+{
+    return Citire().verifica(f, {});
+}
+
+QString motiv(const Obiect &o, const QList<int> &ferestre)
+{
+    return Citire().verifica(o, ferestre);
 }
 
 std::optional<StareProiect> citeste(const QByteArray &date, QString *problema)
@@ -541,7 +564,7 @@ bool salveaza(const QString &cale, const StareProiect &stare, QString *problema)
     return true;
 }
 
-std::optional<StareProiect> incarca(const QString &cale, QString *problema)
+std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QString *problema)
 {
     const auto esec = [problema](const QString &motiv) {
         if (problema)
@@ -553,15 +576,20 @@ std::optional<StareProiect> incarca(const QString &cale, QString *problema)
         return esec(QStringLiteral("Fisierul nu exista."));
     if (!f.open(QIODevice::ReadOnly))
         return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    if (f.size() > MarimeMaxima)
-        return esec(QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).")
-                        .arg(f.size())
-                        .arg(MarimeMaxima));
+    if (f.size() > limita)
+        return esec(
+            QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).").arg(f.size()).arg(limita));
     // One byte more than allowed is enough to tell a file that grew meanwhile.
-    const QByteArray date = f.read(MarimeMaxima + 1);
+    QByteArray date = f.read(limita + 1);
     if (f.error() != QFileDevice::NoError)
         return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
-    return citeste(date, problema);
+    return date;
+}
+
+std::optional<StareProiect> incarca(const QString &cale, QString *problema)
+{
+    const std::optional<QByteArray> date = citesteFisier(cale, MarimeMaxima, problema);
+    return date ? citeste(*date, problema) : std::nullopt;
 }
 
 } // namespace FisierProiect

@@ -25,8 +25,17 @@ QByteArray scrie(const StareProiect &stare);
 // the window list's lines read "F" and the number, then any title in brackets.
 std::optional<StareProiect> citeste(const QByteArray &date, QString *problema);
 
+// Why a record in use would be refused in a file, naming the field
+// ("Nume: ..."); empty when it would be accepted. An object's window must
+// be one of ferestre.
+QString motiv(const Fereastra &f);
+QString motiv(const Obiect &o, const QList<int> &ferestre);
+
 // Atomic: a failed save leaves the previous file (or none) untouched.
 bool salveaza(const QString &cale, const StareProiect &stare, QString *problema);
+
+// A file's bytes; a file over limita bytes is refused before it is read whole.
+std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QString *problema);
 
 // Refuses a file over MarimeMaxima before reading it whole.
 std::optional<StareProiect> incarca(const QString &cale, QString *problema);

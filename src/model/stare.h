@@ -15,6 +15,14 @@ struct LinieFereastra {
     bool operator==(const LinieFereastra &o) const { return fereastra == o.fereastra && text == o.text; }
 };
 
+// A window's line as the palette writes it when it fills the list: "F" and
+// the number, then the title in brackets when there is one.
+inline QString textLinieFereastra(int n, const QString &titlu)
+{
+    const QString text = QStringLiteral("F%1").arg(n);
+    return titlu.isEmpty() ? text : text + QStringLiteral(" [") + titlu + QLatin1Char(']');
+}
+
 // A design at one moment: the records, and what the palettes' lists show of
 // them (the order of their lines and the selection).
 struct StareProiect {

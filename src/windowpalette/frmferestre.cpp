@@ -7,6 +7,7 @@
 #include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
 #include "model/rounding.h"
+#include "model/stare.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -253,10 +254,7 @@ void FrmFerestre::IncarcaListaFerestre()
     for (int n = 1; n <= NumarFerestre; ++n) {
         if (isSet(p.fereastra(n).Libera))
             continue;
-        QString linie = QStringLiteral("F%1").arg(n);
-        if (!p.fereastra(n).Titlu.isEmpty())
-            linie += QStringLiteral(" [") + p.fereastra(n).Titlu + QLatin1Char(']');
-        cmbFereastra_->addItem(linie, n);
+        cmbFereastra_->addItem(textLinieFereastra(n, p.fereastra(n).Titlu), n);
     }
     ignoraSelectia_ = false;
     if (cmbFereastra_->count() > 0)
