@@ -56,13 +56,14 @@ bool acelasiFisier(const QString &a, const QString &b)
     return QDir::cleanPath(x.absoluteFilePath()) == QDir::cleanPath(y.absoluteFilePath());
 }
 
-// The settings a start of the program in this folder would read; a missing
-// options file is not created, so a script leaves the folder as it found it.
+// The settings a start of the program in this folder would read: a missing
+// options file reads as all zero. It is not created, so a script leaves the
+// folder as it found it.
 std::optional<Setari> setari(QString *problema)
 {
     QFile f(OptionsFile::defaultFileName());
     if (!f.exists())
-        return setariImplicite();
+        return Setari{};
     if (!f.open(QIODevice::ReadOnly)) {
         *problema = QStringLiteral("Fisierul de optiuni nu poate fi citit (%1).").arg(f.errorString());
         return std::nullopt;

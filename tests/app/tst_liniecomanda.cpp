@@ -18,10 +18,11 @@ StareProiect design() // one titled window with a text in it
     return s;
 }
 
-QByteArray program(const StareProiect &s) // runs' options: only comments (flag at 36, after an empty path)
+// runs' options: only comments (flag at 36, after an empty path); without the file, as a start there: nothing set
+QByteArray program(const StareProiect &s, bool optiuni = true)
 {
     Proiect p;
-    p.Ferestre = s.ferestre, p.Obiecte = s.obiecte, p.setari.IncludeComentariile = FlagTrue;
+    p.Ferestre = s.ferestre, p.Obiecte = s.obiecte, p.setari.IncludeComentariile = toFlag(optiuni);
     return FisierProgram::codifica(genereazaCodProiect(p).value().linii).value();
 }
 
@@ -77,8 +78,8 @@ private slots:
         QVERIFY2(run.code ? err.startsWith(run.said) && out.isEmpty() : err.isEmpty() && out.contains(run.said), qPrintable(err + out));
         QCOMPARE(QDir().entryList(QDir::Files), after); // nothing else: no temporary file, no options file
         QFile f(run.made); // the program the menu gives; an imported project whose program is the one read
-        if (!run.made.isEmpty() && !bare && f.open(QIODevice::ReadOnly))
-            QCOMPARE(run.args.contains("--importa") ? program(FisierProiect::citeste(f.readAll(), nullptr).value_or(StareProiect{})) : f.readAll(), program(design()));
+        if (!run.made.isEmpty() && f.open(QIODevice::ReadOnly))
+            QCOMPARE(run.args.contains("--importa") ? program(FisierProiect::citeste(f.readAll(), nullptr).value_or(StareProiect{})) : f.readAll(), program(design(), !bare));
     }
 };
 
