@@ -171,11 +171,19 @@ void ProiectCurent::importa()
     }
     // Like a new project: no file yet, and work to save.
     restaureazaNesalvat(import->stare, QString());
-    if (!import->pierderi.isEmpty())
-        mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
-              QStringLiteral("Ce nu se poate scrie intr-un program a primit valorile implicite ale "
-                             "editoarelor:\n\n")
-                  + import->pierderi.join(QLatin1Char('\n')));
+    if (import->pierderi.isEmpty())
+        return;
+    int ferestre = 0, obiecte = 0;
+    for (int n = 1; n <= NumarFerestre; ++n)
+        ferestre += isSet(import->stare.ferestre[std::size_t(n)].Libera) ? 0 : 1;
+    for (int k = 1; k <= NumarObiecte; ++k)
+        obiecte += isSet(import->stare.obiecte[std::size_t(k)].Liber) ? 0 : 1;
+    mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
+          QStringLiteral("Au fost importate %1 ferestre si %2 obiecte.\n\nCe nu se poate scrie intr-un program "
+                         "a primit valorile implicite ale editoarelor:\n\n- ")
+                  .arg(ferestre)
+                  .arg(obiecte)
+              + import->pierderi.join(QStringLiteral("\n- ")));
 }
 
 bool ProiectCurent::incarca(const QString &cale)
