@@ -173,7 +173,13 @@ int ruleaza(const QCommandLineParser &linie, bool analizat)
                 ? QStringLiteral("O optiune nu are valoarea cuvenita.")
                 : QStringLiteral("Optiunea \"%1\" nu exista.").arg(linie.unknownOptionNames().constFirst()));
     if (linie.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(linie.helpText()), stdout);
+        // Qt writes its headings in English; the rest of the text is ours.
+        QString ajutor = linie.helpText();
+        ajutor.replace(QLatin1String("Usage: "), QLatin1String("Folosire: "))
+            .replace(QLatin1String("[options]"), QLatin1String("[optiuni]"))
+            .replace(QLatin1String("\nOptions:\n"), QLatin1String("\nOptiuni:\n"))
+            .replace(QLatin1String("\nArguments:\n"), QLatin1String("\nArgumente:\n"));
+        std::fputs(qPrintable(ajutor), stdout);
         return 0;
     }
     if (linie.isSet(QStringLiteral("version"))) {
