@@ -76,7 +76,8 @@ void fillProject(Proiect &p)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // its recovery files are not a user's
     QTextStream out(stdout);
@@ -173,12 +174,13 @@ int main(int argc, char *argv[])
             << " us, worst " << worstMillis(drag) << " ms (" << drag.size() << " steps, the window followed "
             << followed << "; goal: median under 1 ms)\n";
 
-        out << "undo of a bar step with 60 objects: median " << medianMicros(undo)
-            << " us; redo: median " << medianMicros(redo) << " us (goal: under 1 ms each)\n";
+        out << "undo of a bar step with 60 objects: median " << medianMicros(undo) << " us; redo: median "
+            << medianMicros(redo) << " us (goal: under 1 ms each)\n";
 
         // A step must stay well under a frame while the user drags a bar: goal 8 ms at worst.
         out << "move a window of 60 objects one column, repaint included: median " << medianMicros(move)
-            << " us, worst " << worstMillis(move) << " ms per step (" << move.size() << " steps; goal: worst under 8 ms)\n";
+            << " us, worst " << worstMillis(move) << " ms per step (" << move.size()
+            << " steps; goal: worst under 8 ms)\n";
         out << "resize that window, repaint included: median " << medianMicros(size) << " us, worst "
             << worstMillis(size) << " ms per step (" << size.size() << " steps; goal: worst under 8 ms)\n";
     }

@@ -12,7 +12,8 @@ Culoare culoareDinQt(const QColor &c)
     return Culoare(c.red() | (c.green() << 8) | (c.blue() << 16));
 }
 
-CuloareForma::CuloareForma(const QString &nume, QWidget *parent) : QFrame(parent)
+CuloareForma::CuloareForma(const QString &nume, QWidget *parent)
+    : QFrame(parent)
 {
     setObjectName(nume);
     setFrameShape(QFrame::Box);

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <utility>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -58,7 +58,9 @@ Schimbare compara(const StareProiect &inainte, const StareProiect &dupa)
     return s;
 }
 
-Document::Document(Sesiune &sesiune, QObject *parent) : QObject(parent), sesiune_(sesiune)
+Document::Document(Sesiune &sesiune, QObject *parent)
+    : QObject(parent)
+    , sesiune_(sesiune)
 {
     inainte_ = stare();
     qApp->installEventFilter(this);
@@ -156,8 +158,8 @@ QString Document::numeSursa(QObject *obj)
     if (!obj)
         return {};
     QObject *form = obj->parent();
-    while (form && !(form->isWidgetType() && static_cast<QWidget *>(form)->isWindow())
-           && !form->inherits("FormCopil"))
+    while (form && !(form->isWidgetType() && static_cast<QWidget *>(form)->isWindow()) &&
+           !form->inherits("FormCopil"))
         form = form->parent();
     return form ? form->objectName() + QLatin1Char('.') + obj->objectName() : obj->objectName();
 }

@@ -52,7 +52,11 @@ public:
     class Gest
     {
     public:
-        explicit Gest(Document &d, const QString &sursa = {}) : d_(d) { d_.incepeGest(sursa); }
+        explicit Gest(Document &d, const QString &sursa = {})
+            : d_(d)
+        {
+            d_.incepeGest(sursa);
+        }
         ~Gest() { d_.terminaGest(); }
         Gest(const Gest &) = delete;
         Gest &operator=(const Gest &) = delete;

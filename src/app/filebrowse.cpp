@@ -11,7 +11,8 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 }
 
-ListaDiscuri::ListaDiscuri(QWidget *parent) : QComboBox(parent)
+ListaDiscuri::ListaDiscuri(QWidget *parent)
+    : QComboBox(parent)
 {
     QStringList roots;
     for (const QStorageInfo &v : QStorageInfo::mountedVolumes()) {
@@ -33,8 +34,8 @@ QString ListaDiscuri::drive() const
 
 void ListaDiscuri::setDriveFor(const QString &path)
 {
-    const QString root = QStorageInfo(path).rootPath().isEmpty() ? QDir::rootPath()
-                                                                 : QStorageInfo(path).rootPath();
+    const QString root =
+        QStorageInfo(path).rootPath().isEmpty() ? QDir::rootPath() : QStorageInfo(path).rootPath();
     int i = findData(root, Qt::UserRole);
     if (i < 0) {
         addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QDir::toNativeSeparators(root), root);
@@ -43,7 +44,9 @@ void ListaDiscuri::setDriveFor(const QString &path)
     setCurrentIndex(i);
 }
 
-ListaDosare::ListaDosare(QWidget *parent) : QWidget(parent), list_(new QListWidget(this))
+ListaDosare::ListaDosare(QWidget *parent)
+    : QWidget(parent)
+    , list_(new QListWidget(this))
 {
     list_->setObjectName(QStringLiteral("lista"));
     auto *layout = new QVBoxLayout(this);
@@ -72,7 +75,7 @@ void ListaDosare::refill()
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     QStringList chain;
-    for (QDir d(path_);; ) {
+    for (QDir d(path_);;) {
         chain.prepend(d.absolutePath());
         if (d.isRoot() || !d.cdUp())
             break;

@@ -6,7 +6,8 @@
 #include <QCloseEvent>
 
 FormCopil::FormCopil(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent)
-    : QWidget(parent), sesiune_(sesiune)
+    : QWidget(parent)
+    , sesiune_(sesiune)
 {
     setObjectName(nume);
     setWindowTitle(titlu);

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 FrmLogo::FrmLogo(QWidget *mdiMain, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mdiMain_(mdiMain), timer_(new QTimer(this))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , mdiMain_(mdiMain)
+    , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmLogo"));
     setAttribute(Qt::WA_DeleteOnClose, false);

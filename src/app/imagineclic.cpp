@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-ImagineClic::ImagineClic(const QString &nume, QWidget *parent) : QLabel(parent)
+ImagineClic::ImagineClic(const QString &nume, QWidget *parent)
+    : QLabel(parent)
 {
     setObjectName(nume);
     setCursor(Qt::PointingHandCursor);
@@ -16,7 +17,8 @@ void ImagineClic::mousePressEvent(QMouseEvent *event)
 
 void ImagineClic::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool clic = apasat_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool clic =
+        apasat_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     apasat_ = false;
     event->accept();
     if (clic && isEnabled())

@@ -61,8 +61,8 @@ public:
     {
         // A run of arrow presses on the same thing is one step; a drag is
         // one gesture already.
-        tasta_ = sursa_ == kTasteTabela && (text().startsWith(QLatin1String("mutarea"))
-                                            || text().startsWith(QLatin1String("redimensionarea")));
+        tasta_ = sursa_ == kTasteTabela && (text().startsWith(QLatin1String("mutarea")) ||
+                                            text().startsWith(QLatin1String("redimensionarea")));
     }
 
     int id() const override { return bara(sursa_) || casetaText(sursa_) || tasta_ ? 1 : -1; }
@@ -70,8 +70,8 @@ public:
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *p = static_cast<const Pas *>(other);
-        if (p->sursa_ != sursa_ || p->ferestre_ != ferestre_ || p->obiecte_ != obiecte_ || p->tasta_ != tasta_
-            || p->text() != text())
+        if (p->sursa_ != sursa_ || p->ferestre_ != ferestre_ || p->obiecte_ != obiecte_ ||
+            p->tasta_ != tasta_ || p->text() != text())
             return false;
         if (bara(sursa_) && p->cand_ - cand_ > 1000)
             return false;
@@ -108,7 +108,9 @@ private:
 } // namespace
 
 Istoric::Istoric(Document &document, QObject *parent)
-    : QObject(parent), document_(document), stiva_(new QUndoStack(this))
+    : QObject(parent)
+    , document_(document)
+    , stiva_(new QUndoStack(this))
 {
     stiva_->setUndoLimit(1000);
     connect(&document_, &Document::schimbat, this, &Istoric::adauga);

@@ -42,7 +42,8 @@ int clamp16(int v)
 
 } // namespace
 
-MdiMain::MdiMain(QWidget *parent) : QMainWindow(parent)
+MdiMain::MdiMain(QWidget *parent)
+    : QMainWindow(parent)
 {
     sesiune_.mdiMain = this;
     setObjectName(QStringLiteral("mdiMain"));
@@ -157,14 +158,17 @@ void MdiMain::creeazaMeniuri()
     comanda(proiect, "mnuProiectNou", QStringLiteral("Proiect nou"), QKeySequence(Qt::CTRL | Qt::Key_N),
             [](MdiMain *m) { m->proiectCurent_->nou(); });
     comanda(proiect, "mnuProiectDeschide", QStringLiteral("Deschide proiect..."),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [](MdiMain *m) { m->proiectCurent_->deschide(); });
-    comanda(proiect, "mnuProiectSalveaza", QStringLiteral("Salveaza proiectul"), QKeySequence(Qt::CTRL | Qt::Key_S),
-            [](MdiMain *m) { m->proiectCurent_->salveaza(); });
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+            [](MdiMain *m) { m->proiectCurent_->deschide(); });
+    comanda(proiect, "mnuProiectSalveaza", QStringLiteral("Salveaza proiectul"),
+            QKeySequence(Qt::CTRL | Qt::Key_S), [](MdiMain *m) { m->proiectCurent_->salveaza(); });
     comanda(proiect, "mnuProiectSalveazaCa", QStringLiteral("Salveaza proiectul ca..."),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [](MdiMain *m) { m->proiectCurent_->salveazaCa(); });
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            [](MdiMain *m) { m->proiectCurent_->salveazaCa(); });
     QMenu *recente = proiect->addMenu(QStringLiteral("Proiecte recente"));
     recente->setObjectName(QStringLiteral("mnuProiectRecente"));
-    connect(recente, &QMenu::aboutToShow, this, [this, recente] { proiectCurent_->umpleMeniulRecente(recente); });
+    connect(recente, &QMenu::aboutToShow, this,
+            [this, recente] { proiectCurent_->umpleMeniulRecente(recente); });
     comanda(proiect, "mnuProiectImporta", QStringLiteral("Importa program..."), {},
             [](MdiMain *m) { m->proiectCurent_->importa(); });
     proiect->addSeparator();
@@ -215,7 +219,8 @@ void MdiMain::creeazaMeniulEditare()
     anuleaza->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction *reface = stiva->createRedoAction(meniuEditare_, QStringLiteral("Reface"));
     reface->setObjectName(QStringLiteral("mnuEditareReface"));
-    reface->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    reface->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction *a : {anuleaza, reface}) {
         a->setShortcutContext(Qt::ApplicationShortcut);
         meniuEditare_->addAction(a);
@@ -225,8 +230,8 @@ void MdiMain::creeazaMeniulEditare()
 QMdiSubWindow *MdiMain::adaugaFormCopil(QWidget *form)
 {
     // Fixed frame with a close box only: no minimise, maximise or resizing.
-    auto *sub = mdiArea_->addSubWindow(form, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                                 | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto *sub = mdiArea_->addSubWindow(form, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->setObjectName(form->objectName() + QStringLiteral("Sub"));
     sub->setWindowTitle(form->windowTitle());
     sub->setWindowIcon(QIcon(QStringLiteral(":/images/sirolant.png")));
@@ -236,7 +241,8 @@ QMdiSubWindow *MdiMain::adaugaFormCopil(QWidget *form)
     if (QMenu *menu = sub->systemMenu()) {
         for (QAction *a : menu->actions()) {
             const QString t = a->text();
-            if (!t.contains(QLatin1String("Move")) && !t.contains(QLatin1String("Close")) && !a->isSeparator())
+            if (!t.contains(QLatin1String("Move")) && !t.contains(QLatin1String("Close")) &&
+                !a->isSeparator())
                 menu->removeAction(a);
         }
     }
@@ -272,8 +278,8 @@ void MdiMain::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { proiectCurent_->laPornire(fisierLaPornire_); });
     // Shown, the frame may have grown by the window manager's decorations:
     // the default positions follow the final outer size.
-    if (!isSet(sesiune_.proiect.setari.SalveazaSetariSpatiuLucru)
-        && frameGeometry().size() != dimensiuneLaAsezare_) {
+    if (!isSet(sesiune_.proiect.setari.SalveazaSetariSpatiuLucru) &&
+        frameGeometry().size() != dimensiuneLaAsezare_) {
         const Pozitie f = pozitieImplicitaFerestre();
         const Pozitie o = pozitieImplicitaObiecte();
         subFerestre_->move(roundHalfEven(f.Left / double(TwipsPerPixel)),
@@ -294,8 +300,8 @@ void MdiMain::aducInZonaVizibila(QMdiSubWindow *sub)
         return;
     const QRect r = sub->geometry();
     const int margine = 40;
-    const bool ascunsa = r.right() < margine || r.left() > area.width() - margine || r.top() < 0
-        || r.top() > area.height() - margine;
+    const bool ascunsa = r.right() < margine || r.left() > area.width() - margine || r.top() < 0 ||
+                         r.top() > area.height() - margine;
     if (!ascunsa)
         return;
     sub->move(std::clamp(r.left(), 0, std::max(0, area.width() - r.width())),
@@ -364,10 +370,10 @@ void MdiMain::closeEvent(QCloseEvent *event)
     proiectCurent_->scrieRecuperareaAcum();
     // Unsaved changes take the place of the plain confirmation.
     const bool continua = proiectCurent_->modificat()
-        ? proiectCurent_->continuaDupaModificari()
-        : !isSet(sesiune_.proiect.setari.ConfirmareaInchidere)
-            || intrebareDaNu(this, QMessageBox::Question, QStringLiteral("ATENTIE!"),
-                             QStringLiteral("Esti sigur ca vrei sa inchizi Sirolant?"));
+                              ? proiectCurent_->continuaDupaModificari()
+                              : !isSet(sesiune_.proiect.setari.ConfirmareaInchidere) ||
+                                    intrebareDaNu(this, QMessageBox::Question, QStringLiteral("ATENTIE!"),
+                                                  QStringLiteral("Esti sigur ca vrei sa inchizi Sirolant?"));
     if (!continua) {
         event->ignore();
         return;

@@ -73,7 +73,11 @@ QString caleBlocare(const QString &recuperare)
 } // namespace
 
 ProiectCurent::ProiectCurent(QWidget *fereastra, Document &document, Istoric &istoric, QObject *parent)
-    : QObject(parent), fereastra_(fereastra), document_(document), istoric_(istoric), amanare_(new QTimer(this))
+    : QObject(parent)
+    , fereastra_(fereastra)
+    , document_(document)
+    , istoric_(istoric)
+    , amanare_(new QTimer(this))
 {
     amanare_->setSingleShot(true);
     connect(amanare_, &QTimer::timeout, this, &ProiectCurent::scrieRecuperarea);
@@ -178,12 +182,13 @@ void ProiectCurent::importa()
         ferestre += isSet(import->stare.ferestre[std::size_t(n)].Libera) ? 0 : 1;
     for (int k = 1; k <= NumarObiecte; ++k)
         obiecte += isSet(import->stare.obiecte[std::size_t(k)].Liber) ? 0 : 1;
-    mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
-          QStringLiteral("Au fost importate %1 ferestre si %2 obiecte.\n\nCe nu se poate scrie intr-un program "
-                         "a primit valorile implicite ale editoarelor:\n\n- ")
-                  .arg(ferestre)
-                  .arg(obiecte)
-              + import->pierderi.join(QStringLiteral("\n- ")));
+    mesaj(
+        fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
+        QStringLiteral("Au fost importate %1 ferestre si %2 obiecte.\n\nCe nu se poate scrie intr-un program "
+                       "a primit valorile implicite ale editoarelor:\n\n- ")
+                .arg(ferestre)
+                .arg(obiecte) +
+            import->pierderi.join(QStringLiteral("\n- ")));
 }
 
 bool ProiectCurent::incarca(const QString &cale)
@@ -267,7 +272,8 @@ void ProiectCurent::umpleMeniulRecente(QMenu *meniu)
     const QStringList recente = QSettings().value(kCheieRecente).toStringList();
     for (int i = 0; i < recente.size(); ++i) {
         const QString cale = recente.at(i);
-        QAction *a = meniu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(cale)));
+        QAction *a =
+            meniu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(cale)));
         connect(a, &QAction::triggered, this, [this, cale] { deschideRecent(cale); });
     }
     meniu->setEnabled(!recente.isEmpty());
@@ -329,7 +335,8 @@ void ProiectCurent::laPornire(const QString &fisierLinieComanda)
 {
     // The newest recovery file whose program no longer runs.
     QDir dosar(dosarRecuperare());
-    const QFileInfoList fisiere = dosar.entryInfoList({QStringLiteral("recuperare-*.sirolant")}, QDir::Files, QDir::Time);
+    const QFileInfoList fisiere =
+        dosar.entryInfoList({QStringLiteral("recuperare-*.sirolant")}, QDir::Files, QDir::Time);
     for (const QFileInfo &f : fisiere) {
         if (f.absoluteFilePath() == fisierRecuperare_)
             continue;
@@ -337,8 +344,9 @@ void ProiectCurent::laPornire(const QString &fisierLinieComanda)
         blocare.setStaleLockTime(0); // only a lock whose program is gone is stale, however old
         if (!blocare.tryLock(0))
             continue; // its program is still running
-        const bool da = intrebareDaNu(fereastra_, QMessageBox::Question, QStringLiteral("Recuperare"),
-                                      QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+        const bool da =
+            intrebareDaNu(fereastra_, QMessageBox::Question, QStringLiteral("Recuperare"),
+                          QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
         const bool recuperat = da && deschideRecuperare(f.absoluteFilePath());
         QFile::remove(f.absoluteFilePath());
         QFile::remove(caleFisierCale(f.absoluteFilePath()));

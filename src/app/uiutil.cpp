@@ -39,7 +39,8 @@ void butonImplicit(QWidget *form, QPushButton *implicit)
     implicit->setDefault(true);
 }
 
-QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom, Qt::Alignment align)
+QLabel *etichetaFixa(QWidget *parent, const char *nume, const QString &text, const QRect &geom,
+                     Qt::Alignment align)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(nume));

@@ -8,8 +8,14 @@ class QAbstractButton;
 
 // 1/1440 inch; the work table assumes 96 dots per inch, so 15 twips a pixel.
 constexpr int TwipsPerPixel = 15;
-constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
-constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int twipsToPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 // The program's message boxes: title, text, icon and buttons, shown modally
 // with exec() over parent. Returns the button pressed.

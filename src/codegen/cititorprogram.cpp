@@ -31,12 +31,12 @@ struct Initializare {
 
 // Where the reader stands in the shape of a program.
 enum class Loc {
-    Inceput,     // header and starting code
-    Definita,    // after DEFINE WINDOW, before its ACTIVATE
+    Inceput,  // header and starting code
+    Definita, // after DEFINE WINDOW, before its ACTIVATE
     Initializari,
     Obiecte,
     DupaRead,
-    Sfarsit,     // among the DEACTIVATE lines
+    Sfarsit, // among the DEACTIVATE lines
 };
 
 QString cuvantCamp(const QString &camp)
@@ -44,11 +44,19 @@ QString cuvantCamp(const QString &camp)
     static const struct {
         const char *camp, *cuvant;
     } cuvinte[] = {
-        {"Nume", "numele"},       {"Titlu", "titlul ferestrei"},   {"Comentariu", "comentariul"},
-        {"Valoare", "valoarea"},  {"Lungime", "lungimea"},         {"Latime", "latimea ferestrei"},
-        {"Inaltime", "inaltimea ferestrei"}, {"Coloana", "coloana"}, {"Rand", "randul"},
-        {"SchemaCulori", "schema de culori"}, {"CuloareFundal", "culoarea de fundal"},
-        {"CuloareCerneala", "culoarea scrisului"}, {"Orizontala", "coloana ferestrei"},
+        {"Nume", "numele"},
+        {"Titlu", "titlul ferestrei"},
+        {"Comentariu", "comentariul"},
+        {"Valoare", "valoarea"},
+        {"Lungime", "lungimea"},
+        {"Latime", "latimea ferestrei"},
+        {"Inaltime", "inaltimea ferestrei"},
+        {"Coloana", "coloana"},
+        {"Rand", "randul"},
+        {"SchemaCulori", "schema de culori"},
+        {"CuloareFundal", "culoarea de fundal"},
+        {"CuloareCerneala", "culoarea scrisului"},
+        {"Orizontala", "coloana ferestrei"},
         {"Verticala", "randul ferestrei"},
     };
     for (const auto &c : cuvinte) {
@@ -129,7 +137,8 @@ Import Cititor::citeste(const QStringList &linii)
         refuza(QStringLiteral("programul nu defineste nicio fereastra (DEFINE WINDOW)"));
     for (int n : ferestre_) {
         if (!dezactivate_.contains(n))
-            refuza(QStringLiteral("lipseste linia DEACTIVATE WINDOW FER%1 de la sfarsitul programului").arg(n));
+            refuza(
+                QStringLiteral("lipseste linia DEACTIVATE WINDOW FER%1 de la sfarsitul programului").arg(n));
     }
 
     Import import;
@@ -236,8 +245,8 @@ bool Cititor::fereastra(const QString &text)
             std::tuple{schema->fundal, schema->cerneala, schema->chenar};
     const QString motiv = FisierProiect::motiv(f);
     if (!motiv.isEmpty())
-        refuza(cuvantCamp(motiv.section(QLatin1String(": "), 0, 0)) + QLatin1String(": ")
-               + motiv.section(QLatin1String(": "), 1));
+        refuza(cuvantCamp(motiv.section(QLatin1String(": "), 0, 0)) + QLatin1String(": ") +
+               motiv.section(QLatin1String(": "), 1));
     ferestre_.append(n);
     fereastra_ = n;
     initializari_.clear();
@@ -270,9 +279,9 @@ bool Cititor::initializare(const QString &text)
         return false;
     }
     if (loc_ != Loc::Initializari)
-        refuza(loc_ == Loc::Obiecte ? QStringLiteral("variabila %1 este initializata dupa obiectele ferestrei")
-                                          .arg(init.nume)
-                                    : QStringLiteral("initializare in afara unei ferestre active"));
+        refuza(loc_ == Loc::Obiecte
+                   ? QStringLiteral("variabila %1 este initializata dupa obiectele ferestrei").arg(init.nume)
+                   : QStringLiteral("initializare in afara unei ferestre active"));
     ignoraComentariile();
     initializari_.append(init);
     return true;
@@ -294,7 +303,8 @@ bool Cititor::buton(const QString &zero, const QString &urmatoarea)
         refuza(QStringLiteral("bara de butoane nu are clauza COLOR"));
     culori(o, *p, 4);
     const Fereastra &f = stare_.ferestre[std::size_t(o.Fereastra)];
-    o.CulorileFerestrei = toFlag(o.CuloareFundal == f.CuloareFundal && o.CuloareCerneala == f.CuloareCerneala);
+    o.CulorileFerestrei =
+        toFlag(o.CuloareFundal == f.CuloareFundal && o.CuloareCerneala == f.CuloareCerneala);
     const QStringList prompturi = o.Valoare.split(QLatin1Char(';'));
     int latime = qMin(LatimeButon, qMax(LatimeButonMinima, f.Latime - 2));
     for (const QString &prompt : prompturi)
@@ -340,7 +350,8 @@ bool Cititor::obiect(const QString &text)
     const Initializare *init = nullptr;
     if (urmatoareaInit_ < initializari_.size()) {
         const Initializare &i = initializari_.at(urmatoareaInit_);
-        if (i.nume == o.Nume && (i.tip != QLatin1String("T") || !lungimePicture || lungimePicture == i.lungime))
+        if (i.nume == o.Nume &&
+            (i.tip != QLatin1String("T") || !lungimePicture || lungimePicture == i.lungime))
             init = &initializari_.at(urmatoareaInit_++);
     }
     o.Variabila = toFlag(init);
@@ -367,7 +378,8 @@ bool Cititor::obiect(const QString &text)
 Obiect &Cititor::obiectNou(const QString &tip, const FormeLinii::Potrivire &p)
 {
     if (loc_ != Loc::Initializari && loc_ != Loc::Obiecte)
-        refuza(loc_ == Loc::Definita  ? QStringLiteral("obiect inaintea liniei ACTIVATE WINDOW a ferestrei sale")
+        refuza(loc_ == Loc::Definita
+                   ? QStringLiteral("obiect inaintea liniei ACTIVATE WINDOW a ferestrei sale")
                : loc_ == Loc::DupaRead ? QStringLiteral("obiect dupa READ")
                                        : QStringLiteral("obiect in afara unei ferestre"));
     if (obiecte_ == NumarObiecte)
@@ -407,7 +419,8 @@ int Cititor::optiuni(Obiect &o, const FormeLinii::Potrivire &p)
         }
     }
     if (i < function.size() || (p.clauze[0] && function.isEmpty()))
-        refuza(QStringLiteral("FUNCTION '%1' nu are codurile unui @GET generat, in ordinea lor").arg(function));
+        refuza(
+            QStringLiteral("FUNCTION '%1' nu are codurile unui @GET generat, in ordinea lor").arg(function));
     i = 0;
     int lungime = 0;
     for (const Reguli::OptiuneGet &optiune : Reguli::OptiuniPicture) {
@@ -421,9 +434,10 @@ int Cititor::optiuni(Obiect &o, const FormeLinii::Potrivire &p)
         }
     }
     if (i < picture.size() || (p.clauze[1] && picture.isEmpty()))
-        refuza(QStringLiteral("PICTURE '%1' nu este un sablon generat (siruri la fel de lungi de N, 9, # si Y, "
-                              "in aceasta ordine)")
-                   .arg(picture));
+        refuza(
+            QStringLiteral("PICTURE '%1' nu este un sablon generat (siruri la fel de lungi de N, 9, # si Y, "
+                           "in aceasta ordine)")
+                .arg(picture));
     return lungime;
 }
 
@@ -433,10 +447,11 @@ void Cititor::verifica(const Obiect &o, int liniaValorii)
     const QString motiv = FisierProiect::motiv(o, ferestre_);
     if (motiv.isEmpty())
         return;
-    if (liniaValorii && (motiv.startsWith(QLatin1String("Valoare:")) || motiv.startsWith(QLatin1String("Lungime:"))))
+    if (liniaValorii &&
+        (motiv.startsWith(QLatin1String("Valoare:")) || motiv.startsWith(QLatin1String("Lungime:"))))
         nr_ = liniaValorii;
-    refuza(cuvantCamp(motiv.section(QLatin1String(": "), 0, 0)) + QLatin1String(": ")
-               + motiv.section(QLatin1String(": "), 1));
+    refuza(cuvantCamp(motiv.section(QLatin1String(": "), 0, 0)) + QLatin1String(": ") +
+           motiv.section(QLatin1String(": "), 1));
 }
 
 QString Cititor::literal(const QString &text) const
@@ -455,7 +470,8 @@ void Cititor::incheieFereastra()
     if (urmatoareaInit_ < initializari_.size()) {
         const Initializare &i = initializari_.at(urmatoareaInit_);
         nr_ = i.linie;
-        refuza(QStringLiteral("variabila %1 este initializata, dar nu urmeaza un @GET care sa o citeasca").arg(i.nume));
+        refuza(QStringLiteral("variabila %1 este initializata, dar nu urmeaza un @GET care sa o citeasca")
+                   .arg(i.nume));
     }
     if (areCitire_ && loc_ != Loc::DupaRead)
         refuza(QStringLiteral("lipseste READ dupa obiectele ferestrei FER%1").arg(fereastra_));
@@ -471,31 +487,38 @@ void Cititor::ignoraComentariile()
 void Cititor::pierderi(Import &import) const
 {
     QStringList &p = import.pierderi;
-    p << QStringLiteral("Optiunea \"Fereastra patrata\" nu se pastreaza in program: ferestrele au fost refacute "
-                        "fara ea.");
+    p << QStringLiteral(
+        "Optiunea \"Fereastra patrata\" nu se pastreaza in program: ferestrele au fost refacute "
+        "fara ea.");
     if (getInCamp_)
-        p << QStringLiteral("Tipul de date al campurilor @GET care citesc intr-un camp de tabela (%1) nu se pastreaza "
-                            "in program: au primit tipul text.")
+        p << QStringLiteral(
+                 "Tipul de date al campurilor @GET care citesc intr-un camp de tabela (%1) nu se pastreaza "
+                 "in program: au primit tipul text.")
                  .arg(getInCamp_);
     if (lungimiImplicite_)
-        p << QStringLiteral("Lungimea campurilor @GET numerice, logice sau de tip data fara PICTURE (%1) nu se "
-                            "pastreaza in program: au primit lungimea implicita.")
+        p << QStringLiteral(
+                 "Lungimea campurilor @GET numerice, logice sau de tip data fara PICTURE (%1) nu se "
+                 "pastreaza in program: au primit lungimea implicita.")
                  .arg(lungimiImplicite_);
     if (butoane_)
-        p << QStringLiteral("Latimea si inaltimea butoanelor (%1 bare) nu se pastreaza in program: au primit latimea "
-                            "%2 (sau cat cere cel mai lung text) si inaltimea 1.")
+        p << QStringLiteral(
+                 "Latimea si inaltimea butoanelor (%1 bare) nu se pastreaza in program: au primit latimea "
+                 "%2 (sau cat cere cel mai lung text) si inaltimea 1.")
                  .arg(butoane_)
                  .arg(LatimeButon);
     if (comentariiIgnorate_)
-        p << QStringLiteral("Comentariile care nu preced un obiect (%1 linii) nu fac parte din proiect si au fost "
-                            "lasate deoparte.")
+        p << QStringLiteral(
+                 "Comentariile care nu preced un obiect (%1 linii) nu fac parte din proiect si au fost "
+                 "lasate deoparte.")
                  .arg(comentariiIgnorate_);
     if (obiecte_ && !comentariiObiecte_)
-        p << QStringLiteral("Programul nu are comentarii ale obiectelor: daca a fost generat fara comentarii, "
-                            "acestea nu pot fi recuperate.");
+        p << QStringLiteral(
+            "Programul nu are comentarii ale obiectelor: daca a fost generat fara comentarii, "
+            "acestea nu pot fi recuperate.");
     if (obiecte_)
-        p << QStringLiteral("Numerele obiectelor nu se pastreaza in program: obiectele au fost numerotate de la 1, "
-                            "in ordinea din program.");
+        p << QStringLiteral(
+            "Numerele obiectelor nu se pastreaza in program: obiectele au fost numerotate de la 1, "
+            "in ordinea din program.");
 }
 
 } // namespace
@@ -517,7 +540,7 @@ std::optional<Import> citeste(const QByteArray &date, QString *problema)
         return Cititor().citeste(linii);
     } catch (const Refuz &r) {
         if (problema)
-            *problema = linii.isEmpty()                ? QStringLiteral("Fisierul este gol.")
+            *problema = linii.isEmpty()          ? QStringLiteral("Fisierul este gol.")
                         : r.linie > linii.size() ? QStringLiteral("Dupa linia %1 (sfarsitul fisierului): %2.")
                                                        .arg(linii.size())
                                                        .arg(r.motiv)

@@ -122,8 +122,8 @@ QString scrie(Forma forma, std::initializer_list<Camp> campuri)
 const QStringList &codDeInceput()
 {
     static const QStringList linii{
-        QStringLiteral("SET ECHO OFF"),   QStringLiteral("CLOSE ALL"),    QStringLiteral("CLEAR ALL"),
-        QStringLiteral("CLEAR"),          QStringLiteral("SET HEADING ON"), QStringLiteral("SET TALK OFF"),
+        QStringLiteral("SET ECHO OFF"),   QStringLiteral("CLOSE ALL"),       QStringLiteral("CLEAR ALL"),
+        QStringLiteral("CLEAR"),          QStringLiteral("SET HEADING ON"),  QStringLiteral("SET TALK OFF"),
         QStringLiteral("SET CENTURY ON"), QStringLiteral("SET DATE TO DMY"), QStringLiteral("SET ECHO OFF"),
         QStringLiteral("SET ESCAPE OFF"),
     };

@@ -40,8 +40,14 @@ enum class Forma {
 // What goes into one placeholder: a number or a text, as written.
 struct Camp {
     QString text;
-    Camp(int n) : text(QString::number(n)) {}
-    Camp(const QString &s) : text(s) {}
+    Camp(int n)
+        : text(QString::number(n))
+    {
+    }
+    Camp(const QString &s)
+        : text(s)
+    {
+    }
 };
 
 // The form with its placeholders filled in order.
@@ -54,12 +60,13 @@ inline const QString PrefixButon = QStringLiteral("*H ");
 const QStringList &codDeInceput();
 
 struct Potrivire {
-    QStringList campuri;    // the head's placeholders, then each clause's (empty when absent)
-    QList<bool> clauze;     // per clause asked for: present
+    QStringList campuri; // the head's placeholders, then each clause's (empty when absent)
+    QList<bool> clauze;  // per clause asked for: present
 };
 
 // The whole line as the head followed by any of the clauses, in their order.
-std::optional<Potrivire> potriveste(const QString &linie, Forma cap, std::initializer_list<Forma> clauze = {});
+std::optional<Potrivire> potriveste(const QString &linie, Forma cap,
+                                    std::initializer_list<Forma> clauze = {});
 
 } // namespace FormeLinii
 

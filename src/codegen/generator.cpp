@@ -32,7 +32,9 @@ QString formatOraGenerare(const QDateTime &acum, const QLocale &locale)
 }
 
 GeneratorCod::GeneratorCod(const Proiect &proiect, QStringList &linii, MomentGenerare moment)
-    : proiect_(proiect), linii_(linii), moment_(std::move(moment))
+    : proiect_(proiect)
+    , linii_(linii)
+    , moment_(std::move(moment))
 {
 }
 
@@ -154,11 +156,13 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
         if (cuComentarii && !o.Comentariu.isEmpty())
             liniiComentariu(o.Comentariu);
 
-        const QString culori = scrie(Forma::Culori, {CodCuloare(o.CuloareCerneala), CodCuloare(o.CuloareFundal)});
+        const QString culori =
+            scrie(Forma::Culori, {CodCuloare(o.CuloareCerneala), CodCuloare(o.CuloareFundal)});
 
         if (o.Tip == QLatin1String("SAY")) {
-            QString linie = isSet(o.Variabila) ? scrie(Forma::SayVariabila, {o.Rand, o.Coloana, o.Nume})
-                                               : scrie(Forma::SayText, {o.Rand, o.Coloana, literalFoxPro(o.Nume)});
+            QString linie = isSet(o.Variabila)
+                                ? scrie(Forma::SayVariabila, {o.Rand, o.Coloana, o.Nume})
+                                : scrie(Forma::SayText, {o.Rand, o.Coloana, literalFoxPro(o.Nume)});
             if (!isSet(o.CulorileFerestrei))
                 linie += culori;
             adauga(linie);
@@ -186,8 +190,9 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
             adauga(linie);
         } else if (o.Tip == QLatin1String("BUTON")) {
             adauga(scrie(Forma::ButonZero, {o.Nume}));
-            adauga(scrie(Forma::Buton, {o.Rand, o.Coloana, o.Nume, literalFoxPro(FormeLinii::PrefixButon + o.Valoare)})
-                   + culori);
+            adauga(scrie(Forma::Buton,
+                         {o.Rand, o.Coloana, o.Nume, literalFoxPro(FormeLinii::PrefixButon + o.Valoare)}) +
+                   culori);
         }
     }
 }

@@ -12,13 +12,18 @@
 
 // The message box the caller shows for a free window asked for.
 namespace MesajeGenerare {
-inline QString fereastraLipsaText() { return QStringLiteral("Fereastra nu exista!"); }
-inline QString fereastraLipsaTitlu() { return QStringLiteral("Eroare generare cod!"); }
+inline QString fereastraLipsaText()
+{
+    return QStringLiteral("Fereastra nu exista!");
+}
+inline QString fereastraLipsaTitlu()
+{
+    return QStringLiteral("Eroare generare cod!");
+}
 } // namespace MesajeGenerare
 
 // The upper-cased text repeated n times; empty for an empty text or n <= 0.
 QString RepetaSir(const QString &text, int n);
-
 
 // The moment written into the header, and how it is formatted. Tests fix
 // both; the program passes the current time and the system locale.

@@ -19,7 +19,8 @@ QLabel *eticheta(const char *nume, const QString &text, QWidget *parent)
 }
 
 EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent)
-    : QDialog(parent), sesiune_(sesiune)
+    : QDialog(parent)
+    , sesiune_(sesiune)
 {
     setObjectName(nume);
     setWindowTitle(titlu);
@@ -61,8 +62,8 @@ void EditorObiect::incheieAplicarea()
 
 void EditorObiect::reject()
 {
-    if (sesiune_.proiect.ObiectExistent && Proiect::numarObiectValid(numarLaDeschidere_)
-        && numarObiect() == numarLaDeschidere_)
+    if (sesiune_.proiect.ObiectExistent && Proiect::numarObiectValid(numarLaDeschidere_) &&
+        numarObiect() == numarLaDeschidere_)
         obiect() = laDeschidere_;
     if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();

@@ -32,16 +32,16 @@ std::optional<ColoriSchema> CuloriSchema(int schema)
 {
     using namespace Culori;
     static const ColoriSchema scheme[10] = {
-        {Blue, White, Yellow},       // 1
-        {LightGray, Cyan, Black},    // 2
-        {LightGray, Cyan, Cyan},     // 3
-        {LightGray, Cyan, Black},    // 4
-        {Magenta, White, White},     // 5
-        {Cyan, LightGray, White},    // 6
-        {Red, Yellow, Yellow},       // 7
-        {Cyan, White, Yellow},       // 8
-        {Cyan, LightGray, Blue},     // 9
-        {Cyan, White, Yellow},       // 10
+        {Blue, White, Yellow},    // 1
+        {LightGray, Cyan, Black}, // 2
+        {LightGray, Cyan, Cyan},  // 3
+        {LightGray, Cyan, Black}, // 4
+        {Magenta, White, White},  // 5
+        {Cyan, LightGray, White}, // 6
+        {Red, Yellow, Yellow},    // 7
+        {Cyan, White, Yellow},    // 8
+        {Cyan, LightGray, Blue},  // 9
+        {Cyan, White, Yellow},    // 10
     };
     if (schema < 1 || schema > 10)
         return std::nullopt;

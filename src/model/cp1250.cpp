@@ -13,7 +13,10 @@ namespace {
 class Converter
 {
 public:
-    Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
+    Converter(const char *to, const char *from)
+        : cd_(iconv_open(to, from))
+    {
+    }
     ~Converter()
     {
         if (valid())
@@ -32,11 +35,20 @@ QString cuSedila(QString text)
 {
     for (QChar &c : text) {
         switch (c.unicode()) {
-        case 0x0218: c = QChar(0x015E); break;
-        case 0x0219: c = QChar(0x015F); break;
-        case 0x021A: c = QChar(0x0162); break;
-        case 0x021B: c = QChar(0x0163); break;
-        default: break;
+        case 0x0218:
+            c = QChar(0x015E);
+            break;
+        case 0x0219:
+            c = QChar(0x015F);
+            break;
+        case 0x021A:
+            c = QChar(0x0162);
+            break;
+        case 0x021B:
+            c = QChar(0x0163);
+            break;
+        default:
+            break;
         }
     }
     return text;

@@ -577,8 +577,9 @@ std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QStr
     if (!f.open(QIODevice::ReadOnly))
         return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
     if (f.size() > limita)
-        return esec(
-            QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).").arg(f.size()).arg(limita));
+        return esec(QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).")
+                        .arg(f.size())
+                        .arg(limita));
     // One byte more than allowed is enough to tell a file that grew meanwhile.
     QByteArray date = f.read(limita + 1);
     if (f.error() != QFileDevice::NoError)

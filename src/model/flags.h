@@ -9,5 +9,11 @@ using Flag = qint16;
 constexpr Flag FlagTrue = -1;
 constexpr Flag FlagFalse = 0;
 
-constexpr bool isSet(Flag f) { return f == FlagTrue; }
-constexpr Flag toFlag(bool b) { return b ? FlagTrue : FlagFalse; }
+constexpr bool isSet(Flag f)
+{
+    return f == FlagTrue;
+}
+constexpr Flag toFlag(bool b)
+{
+    return b ? FlagTrue : FlagFalse;
+}

@@ -5,38 +5,37 @@
 bool Fereastra::operator==(const Fereastra &o) const
 {
     return std::tie(Libera, Umbra, Orizontala, Verticala, Latime, Inaltime, CuloareFundal, CuloareCerneala,
-                    CuloareChenar, Titlu, SchemaCulori, Patrata)
-        == std::tie(o.Libera, o.Umbra, o.Orizontala, o.Verticala, o.Latime, o.Inaltime, o.CuloareFundal,
+                    CuloareChenar, Titlu, SchemaCulori, Patrata) ==
+           std::tie(o.Libera, o.Umbra, o.Orizontala, o.Verticala, o.Latime, o.Inaltime, o.CuloareFundal,
                     o.CuloareCerneala, o.CuloareChenar, o.Titlu, o.SchemaCulori, o.Patrata);
 }
 
 bool Obiect::operator==(const Obiect &o) const
 {
-    return std::tie(Liber, CulorileFerestrei, Variabila, Valoare, TipDate, Lungime, InaltimeButon, Tip, Fereastra,
-                    Coloana, Rand, CuloareFundal, CuloareCerneala, Nume, TextAfisat, Comentariu)
-        == std::tie(o.Liber, o.CulorileFerestrei, o.Variabila, o.Valoare, o.TipDate, o.Lungime, o.InaltimeButon,
-                    o.Tip, o.Fereastra, o.Coloana, o.Rand, o.CuloareFundal, o.CuloareCerneala, o.Nume,
-                    o.TextAfisat, o.Comentariu)
-        && std::tie(PictureN, Picture9, PictureDiez, PictureY, FunctionB, FunctionI, FunctionJ, FunctionK, FunctionA,
-                    FunctionT, FunctionMajuscule, FunctionL, FunctionZ, FunctionStiintific, FunctionMoneda, FunctionD)
-        == std::tie(o.PictureN, o.Picture9, o.PictureDiez, o.PictureY, o.FunctionB, o.FunctionI, o.FunctionJ,
-                    o.FunctionK, o.FunctionA, o.FunctionT, o.FunctionMajuscule, o.FunctionL, o.FunctionZ,
-                    o.FunctionStiintific, o.FunctionMoneda, o.FunctionD);
+    return std::tie(Liber, CulorileFerestrei, Variabila, Valoare, TipDate, Lungime, InaltimeButon, Tip,
+                    Fereastra, Coloana, Rand, CuloareFundal, CuloareCerneala, Nume, TextAfisat, Comentariu) ==
+               std::tie(o.Liber, o.CulorileFerestrei, o.Variabila, o.Valoare, o.TipDate, o.Lungime,
+                        o.InaltimeButon, o.Tip, o.Fereastra, o.Coloana, o.Rand, o.CuloareFundal,
+                        o.CuloareCerneala, o.Nume, o.TextAfisat, o.Comentariu) &&
+           std::tie(PictureN, Picture9, PictureDiez, PictureY, FunctionB, FunctionI, FunctionJ, FunctionK,
+                    FunctionA, FunctionT, FunctionMajuscule, FunctionL, FunctionZ, FunctionStiintific,
+                    FunctionMoneda, FunctionD) ==
+               std::tie(o.PictureN, o.Picture9, o.PictureDiez, o.PictureY, o.FunctionB, o.FunctionI,
+                        o.FunctionJ, o.FunctionK, o.FunctionA, o.FunctionT, o.FunctionMajuscule, o.FunctionL,
+                        o.FunctionZ, o.FunctionStiintific, o.FunctionMoneda, o.FunctionD);
 }
 
 bool Setari::operator==(const Setari &o) const
 {
-    return CentrazaObiectulOrizontal == o.CentrazaObiectulOrizontal && FormatZLA == o.FormatZLA
-        && AnulArePatruCifre == o.AnulArePatruCifre && MarcajTabelaLucru == o.MarcajTabelaLucru
-        && UmbraImplicit == o.UmbraImplicit && FerestrePatrate == o.FerestrePatrate
-        && PastreazaUmbraInEcran == o.PastreazaUmbraInEcran
-        && SalveazaSetariSpatiuLucru == o.SalveazaSetariSpatiuLucru
-        && PozitieFerestre == o.PozitieFerestre && PozitieObiecte == o.PozitieObiecte
-        && PozitieTabela == o.PozitieTabela && ConfirmareaInchidere == o.ConfirmareaInchidere
-        && ConfirmareStergere == o.ConfirmareStergere && CaleFoxPRO == o.CaleFoxPRO
-        && ScrierePrescurtata == o.ScrierePrescurtata
-        && IncludeComentariile == o.IncludeComentariile
-        && InsereazaDataOra == o.InsereazaDataOra;
+    return CentrazaObiectulOrizontal == o.CentrazaObiectulOrizontal && FormatZLA == o.FormatZLA &&
+           AnulArePatruCifre == o.AnulArePatruCifre && MarcajTabelaLucru == o.MarcajTabelaLucru &&
+           UmbraImplicit == o.UmbraImplicit && FerestrePatrate == o.FerestrePatrate &&
+           PastreazaUmbraInEcran == o.PastreazaUmbraInEcran &&
+           SalveazaSetariSpatiuLucru == o.SalveazaSetariSpatiuLucru && PozitieFerestre == o.PozitieFerestre &&
+           PozitieObiecte == o.PozitieObiecte && PozitieTabela == o.PozitieTabela &&
+           ConfirmareaInchidere == o.ConfirmareaInchidere && ConfirmareStergere == o.ConfirmareStergere &&
+           CaleFoxPRO == o.CaleFoxPRO && ScrierePrescurtata == o.ScrierePrescurtata &&
+           IncludeComentariile == o.IncludeComentariile && InsereazaDataOra == o.InsereazaDataOra;
 }
 
 Setari setariImplicite()

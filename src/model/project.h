@@ -37,7 +37,7 @@ struct Obiect {
     QString TipDate;
     quint8 Lungime = 0;
     quint8 InaltimeButon = 1; // push buttons: rows of one button, 1..3; kept for the editor only
-    QString Tip; // "SAY", "GET" or "BUTON"
+    QString Tip;              // "SAY", "GET" or "BUTON"
     quint8 Fereastra = 0;
     quint8 Coloana = 0; // from 0 inside the window's border
     quint8 Rand = 0;

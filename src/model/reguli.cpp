@@ -15,7 +15,8 @@ bool control(QChar c)
 
 bool litera(QChar c)
 {
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
 bool cifra(QChar c)
@@ -73,7 +74,8 @@ std::optional<Taiere> limiteaza(const QString &vechi, const QString &nou, int li
     if (inPereche(inceput))
         --inceput;
     qsizetype sfarsit = 0;
-    while (sfarsit < maxim - inceput && vechi.at(vechi.size() - 1 - sfarsit) == nou.at(nou.size() - 1 - sfarsit))
+    while (sfarsit < maxim - inceput &&
+           vechi.at(vechi.size() - 1 - sfarsit) == nou.at(nou.size() - 1 - sfarsit))
         ++sfarsit;
     if (inPereche(nou.size() - sfarsit))
         --sfarsit;
@@ -97,8 +99,9 @@ QString textAfisatButon(const QStringList &prompturi, int latime)
 {
     QStringList imagini;
     for (const QString &p : prompturi)
-        imagini << QLatin1Char('<') + QString(std::max<qsizetype>(0, latime - p.size() - 2), QLatin1Char(' ')) + p
-                       + QLatin1Char('>');
+        imagini << QLatin1Char('<') +
+                       QString(std::max<qsizetype>(0, latime - p.size() - 2), QLatin1Char(' ')) + p +
+                       QLatin1Char('>');
     return imagini.join(QLatin1Char(' '));
 }
 
@@ -141,7 +144,8 @@ const std::array<OptiuneGet, 12> OptiuniFunction{{
     {&Obiect::FunctionB, 'B', "chkFNumereDreapta", "Aliniaza numerele la dreapta"},
     {&Obiect::FunctionI, 'I', "chkFTextCentrat", "Centreaza textul"},
     {&Obiect::FunctionJ, 'J', "chkFTextStanga", "Aliniaza textul la stanga"},
-    {&Obiect::FunctionK, 'K', "chkFSelecteazaContinutul", "Selecteaza continutul atunci cand cursorul se afla in camp"},
+    {&Obiect::FunctionK, 'K', "chkFSelecteazaContinutul",
+     "Selecteaza continutul atunci cand cursorul se afla in camp"},
     {&Obiect::FunctionA, 'A', "chkFAcceptaNumaiAlfabetice",
      "Accepta numai caractere alfabetice (fara spatii, cifre sau caractere speciale)"},
     {&Obiect::FunctionT, 'T', "chkFEliminaSpatiile",
@@ -158,7 +162,8 @@ const std::array<OptiuneGet, 4> OptiuniPicture{{
     {&Obiect::PictureN, 'N', "chkPCifreLitere", "Accepta numai cifre si litere"},
     {&Obiect::Picture9, '9', "chkPAcceptaNumaiCifreSiSemn", "Accepta numai cifre/cifre si semnul - (minus)"},
     {&Obiect::PictureDiez, '#', "chkPAcceptaNumaiCifreBlankSiSemn", "Accepta numai cifre, BLANK si semn"},
-    {&Obiect::PictureY, 'Y', "chkPLogice", "Accepta numai date logice (Y si N - converteste y in Y si n in N)"},
+    {&Obiect::PictureY, 'Y', "chkPLogice",
+     "Accepta numai date logice (Y si N - converteste y in Y si n in N)"},
 }};
 
 } // namespace Reguli

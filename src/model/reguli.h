@@ -20,11 +20,11 @@ constexpr int LungimeTitlu = 20;       // a window's title
 constexpr int LungimeNumeFisier = 8;   // a program file's name, without extension
 
 enum class Filtru {
-    Text,      // anything but what would break a generated line
-    Prompt,    // a button prompt: as Text, and no ";" (it separates prompts)
-    Nume,      // a FoxPro name: letters and "_", digits after the first character
-    Cifre,     // digits only
-    Numar,     // a number as typed: digits, "." and "-"
+    Text,   // anything but what would break a generated line
+    Prompt, // a button prompt: as Text, and no ";" (it separates prompts)
+    Nume,   // a FoxPro name: letters and "_", digits after the first character
+    Cifre,  // digits only
+    Numar,  // a number as typed: digits, "." and "-"
 };
 
 // Whether c may go into a box of the given kind; laInceput: it would be the box's first character.

@@ -29,10 +29,12 @@ QList<FrmCulori::Mostra> FrmCulori::mostre(Tip tip)
 {
     using namespace Culori;
     QList<Mostra> toate = {
-        {"Cyan", Cyan, 1, 1},       {"Yellow", Yellow, 1, 2},    {"Magenta", Magenta, 1, 3},
-        {"Green", Green, 1, 4},     {"Red", Red, 1, 5},          {"Blue", Blue, 1, 6},
-        {"Black", Black, 2, 1},     {"LightGray", LightGray, 2, 2}, {"White", White, 2, 3},
-        {"LightGreen", LightGreen, 2, 4}, {"LightRed", LightRed, 2, 5}, {"LightBlue", LightBlue, 2, 6},
+        {"Cyan", Cyan, 1, 1},         {"Yellow", Yellow, 1, 2},
+        {"Magenta", Magenta, 1, 3},   {"Green", Green, 1, 4},
+        {"Red", Red, 1, 5},           {"Blue", Blue, 1, 6},
+        {"Black", Black, 2, 1},       {"LightGray", LightGray, 2, 2},
+        {"White", White, 2, 3},       {"LightGreen", LightGreen, 2, 4},
+        {"LightRed", LightRed, 2, 5}, {"LightBlue", LightBlue, 2, 6},
     };
     if (tip == Tip::Fundal)
         toate = toate.mid(0, 8);
@@ -40,10 +42,14 @@ QList<FrmCulori::Mostra> FrmCulori::mostre(Tip tip)
 }
 
 FrmCulori::FrmCulori(Sesiune &sesiune, Tip tip, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), sesiune_(sesiune), tip_(tip)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , sesiune_(sesiune)
+    , tip_(tip)
 {
-    setObjectName(tip == Tip::Cerneala ? QStringLiteral("frmCuloriCerneala") : QStringLiteral("frmCuloriFundal"));
-    setWindowTitle(tip == Tip::Cerneala ? QStringLiteral("Culori cerneala") : QStringLiteral("Culori fundal"));
+    setObjectName(tip == Tip::Cerneala ? QStringLiteral("frmCuloriCerneala")
+                                       : QStringLiteral("frmCuloriFundal"));
+    setWindowTitle(tip == Tip::Cerneala ? QStringLiteral("Culori cerneala")
+                                        : QStringLiteral("Culori fundal"));
     setModal(true);
     setFixedSize(px(2 * Margine + 5 * Pas + LatimeMostra), px(Margine + Pas + LatimeMostra + Margine) + 44);
 
@@ -55,7 +61,8 @@ FrmCulori::FrmCulori(Sesiune &sesiune, Tip tip, QWidget *parent)
 
     QList<Mostra> lista = mostre(tip);
     for (const Mostra &m : lista) {
-        const QRect loc(px(Margine + (m.coloana - 1) * Pas), px(Margine + (m.rand - 1) * Pas), px(LatimeMostra), px(LatimeMostra));
+        const QRect loc(px(Margine + (m.coloana - 1) * Pas), px(Margine + (m.rand - 1) * Pas),
+                        px(LatimeMostra), px(LatimeMostra));
         auto *shape = new CuloareForma(QStringLiteral("shp") + QLatin1String(m.nume), this);
         shape->setGeometry(loc);
         shape->setCuloare(m.valoare);

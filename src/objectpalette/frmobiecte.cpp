@@ -97,21 +97,25 @@ void FrmObiecte::construiesteControalele()
         t->setIconSize(QSize(20, 20));
         return t;
     };
-    auto buton = [](QToolBar *t, const char *cheie, const QString &text, const QString &tip, const char *icon) {
+    auto buton = [](QToolBar *t, const char *cheie, const QString &text, const QString &tip,
+                    const char *icon) {
         QAction *a = t->addAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), text);
         a->setObjectName(QString::fromLatin1(cheie));
         a->setToolTip(tip);
         return a;
     };
     tblObiecte_ = bara("tblObiecte", 2);
-    actSay_ = buton(tblObiecte_, "SAY", QStringLiteral("@ SAY"), QStringLiteral("Adauga un obiect de tip @ SAY"), "say");
-    actGet_ = buton(tblObiecte_, "GET", QStringLiteral("@ GET"), QStringLiteral("Adauga un obiect de tip @ GET"), "get");
-    actButon_ = buton(tblObiecte_, "BUTON", QStringLiteral("Buton"), QStringLiteral("Adauga un obiect de tip buton"),
-                      "buton");
+    actSay_ = buton(tblObiecte_, "SAY", QStringLiteral("@ SAY"),
+                    QStringLiteral("Adauga un obiect de tip @ SAY"), "say");
+    actGet_ = buton(tblObiecte_, "GET", QStringLiteral("@ GET"),
+                    QStringLiteral("Adauga un obiect de tip @ GET"), "get");
+    actButon_ = buton(tblObiecte_, "BUTON", QStringLiteral("Buton"),
+                      QStringLiteral("Adauga un obiect de tip buton"), "buton");
     tblComenzi_ = bara("tblComenziObiecte", 32);
     actProprietati_ = buton(tblComenzi_, "PROPRIETATI", QStringLiteral("Proprietati"),
                             QStringLiteral("Proprietati obiect"), "proprietati");
-    actSterge_ = buton(tblComenzi_, "STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge obiect"), "stergeobiect");
+    actSterge_ = buton(tblComenzi_, "STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge obiect"),
+                       "stergeobiect");
     connect(actSay_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("SAY")); });
     connect(actGet_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("GET")); });
     connect(actButon_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("BUTON")); });
@@ -153,10 +157,10 @@ void FrmObiecte::construiesteControalele()
     frame->setGeometry(2, 284, 276, 124);
     etichetaFixa(frame, "Label2", QStringLiteral("Orizontala:"), QRect(6, 4, 70, 14));
     lblOrizontala_ = etichetaFixa(frame, "lblOrizontala", QStringLiteral("0"), QRect(140, 4, 40, 14),
-                              Qt::AlignRight | Qt::AlignVCenter);
+                                  Qt::AlignRight | Qt::AlignVCenter);
     etichetaFixa(frame, "Label3", QStringLiteral("Verticala:"), QRect(6, 40, 70, 14));
     lblVerticala_ = etichetaFixa(frame, "lblVerticala", QStringLiteral("0"), QRect(140, 40, 40, 14),
-                             Qt::AlignRight | Qt::AlignVCenter);
+                                 Qt::AlignRight | Qt::AlignVCenter);
     auto barOf = [frame](const char *nume, int y) {
         auto *b = new QScrollBar(Qt::Horizontal, frame);
         b->setObjectName(QString::fromLatin1(nume));
@@ -245,7 +249,8 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
         linii << (Proiect::numarObiectValid(k) ? textLinie(sesiune().proiect.obiect(k), k) : QString());
     bool aceleasi = lstObiecte_->count() == ordine.size();
     for (int i = 0; aceleasi && i < ordine.size(); ++i)
-        aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] && lstObiecte_->item(i)->text() == linii[i];
+        aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] &&
+                   lstObiecte_->item(i)->text() == linii[i];
     if (!aceleasi) {
         lstObiecte_->clear();
         for (int i = 0; i < ordine.size(); ++i) {
@@ -280,8 +285,8 @@ void FrmObiecte::activeazaCulorile(int n)
 {
     // Only a @SAY takes its colours from the palette.
     const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
-    for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_, lblCerneala_,
-                                                       lblFundal_})
+    for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
+                                                       lblCerneala_, lblFundal_})
         w->setEnabled(say);
 }
 
@@ -308,11 +313,14 @@ void FrmObiecte::creeazaObiect(const QString &tip)
     const int n = p.PrimulObiectLiber();
     if (n == -1) {
         if (tip == QLatin1String("SAY"))
-            mesajCritic(this, QStringLiteral("@ SAY"), QStringLiteral("Nu se mai pot crea obiecte de tip @SAY!"));
+            mesajCritic(this, QStringLiteral("@ SAY"),
+                        QStringLiteral("Nu se mai pot crea obiecte de tip @SAY!"));
         else if (tip == QLatin1String("GET"))
-            mesajCritic(this, QStringLiteral("@ GET"), QStringLiteral("Nu se mai pot crea obiecte de tip @GET!"));
+            mesajCritic(this, QStringLiteral("@ GET"),
+                        QStringLiteral("Nu se mai pot crea obiecte de tip @GET!"));
         else
-            mesajCritic(this, QStringLiteral("BUTON"), QStringLiteral("Nu se mai pot crea obiecte de tip BUTON!"));
+            mesajCritic(this, QStringLiteral("BUTON"),
+                        QStringLiteral("Nu se mai pot crea obiecte de tip BUTON!"));
         return;
     }
     const int activa = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
@@ -377,9 +385,9 @@ void FrmObiecte::stergeObiect()
     const int n = obiectSelectat();
     if (n < 1)
         return;
-    if (isSet(sesiune().proiect.setari.ConfirmareStergere)
-        && !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
-                          QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
+    if (isSet(sesiune().proiect.setari.ConfirmareStergere) &&
+        !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
+                       QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
         return;
     elibereazaObiectulSelectat(n);
     if (lstObiecte_->count() > 0) {
@@ -482,8 +490,9 @@ void FrmObiecte::chkCulorileFerestrei_Click()
 
 void FrmObiecte::activeazaControaleleObiectului(bool on)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
-                                                       cmdCentrareOrizontala_, cmdCentrareVerticala_})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
+                                          cmdCentrareOrizontala_, cmdCentrareVerticala_})
         w->setEnabled(on);
     for (QPushButton *b : butoaneAliniere_)
         b->setEnabled(on);

@@ -49,7 +49,6 @@ public:
     // The line text of object n as the rebuilt list shows it.
     static QString textLinie(const Obiect &o, int n);
 
-
 private:
     void construiesteControalele();
     void creeazaObiect(const QString &tip);

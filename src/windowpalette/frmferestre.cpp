@@ -72,14 +72,18 @@ void FrmFerestre::construiesteControalele()
     tlbComenzi_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tlbComenzi_->setIconSize(QSize(16, 16)); // four captioned buttons fit beside the swatches
     auto buton = [this](const char *cheie, const QString &text, const QString &tip, const char *icon) {
-        QAction *a = tlbComenzi_->addAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), text);
+        QAction *a =
+            tlbComenzi_->addAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), text);
         a->setObjectName(QString::fromLatin1(cheie));
         a->setToolTip(tip);
         return a;
     };
-    actCreaza_ = buton("CREAZA", QStringLiteral("Creaza"), QStringLiteral("Creaza o fereastra noua"), "creaza");
-    actSterge_ = buton("STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge fereastra activa"), "sterge");
-    actCod_ = buton("COD", QStringLiteral(" Cod"), QStringLiteral("Vizualizeaza codul ferestrei active"), "cod");
+    actCreaza_ =
+        buton("CREAZA", QStringLiteral("Creaza"), QStringLiteral("Creaza o fereastra noua"), "creaza");
+    actSterge_ =
+        buton("STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge fereastra activa"), "sterge");
+    actCod_ =
+        buton("COD", QStringLiteral(" Cod"), QStringLiteral("Vizualizeaza codul ferestrei active"), "cod");
     connect(actCreaza_, &QAction::triggered, this, &FrmFerestre::creeazaFereastra);
     connect(actSterge_, &QAction::triggered, this, &FrmFerestre::stergeFereastraActiva);
     connect(actCod_, &QAction::triggered, this, &FrmFerestre::codFereastra);
@@ -102,7 +106,8 @@ void FrmFerestre::construiesteControalele()
     cmbFereastra_->setObjectName(QStringLiteral("cmbFereastra"));
     cmbFereastra_->setGeometry(62, 36, 186, 21);
     cmbFereastra_->setEnabled(false);
-    connect(cmbFereastra_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { cmbFereastra_Click(); });
+    connect(cmbFereastra_, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { cmbFereastra_Click(); });
 
     etichetaFixa(this, "Label5", QStringLiteral("Titlu:"), QRect(4, 62, 56, 20));
     txtTitlu_ = new QLineEdit(this);
@@ -118,7 +123,8 @@ void FrmFerestre::construiesteControalele()
     cmbSchema_ = new QComboBox(this);
     cmbSchema_->setObjectName(QStringLiteral("cmbSchemaCulori"));
     cmbSchema_->setGeometry(62, 88, 186, 21);
-    connect(cmbSchema_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { cmbSchemaCulori_Click(); });
+    connect(cmbSchema_, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { cmbSchemaCulori_Click(); });
 
     etichetaFixa(this, "Label6", QStringLiteral("Fundal:"), QRect(256, 4, 54, 16));
     shpFundal_ = new CuloareForma(QStringLiteral("shpFereastraCuloareFundal"), this);
@@ -168,7 +174,7 @@ void FrmFerestre::construiesteControalele()
     for (const auto &r : randuri) {
         etichetaFixa(frame, r.eticheta, QString::fromLatin1(r.text), QRect(4, y, 66, 13));
         *r.lbl = etichetaFixa(frame, r.valoare, QStringLiteral("0"), QRect(72, y, 36, 13),
-                          Qt::AlignRight | Qt::AlignVCenter);
+                              Qt::AlignRight | Qt::AlignVCenter);
         auto *bar = new QScrollBar(Qt::Horizontal, frame);
         bar->setObjectName(QString::fromLatin1(r.bara));
         bar->setGeometry(4, y + 13, 106, 13);
@@ -230,8 +236,9 @@ void FrmFerestre::deseneaza(int n)
 
 void FrmFerestre::activeazaGeometria(bool on)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_,
-                                                       lblLatime_, lblInaltime_, lblOrizontala_, lblVerticala_})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_, lblLatime_,
+                                          lblInaltime_, lblOrizontala_, lblVerticala_})
         w->setEnabled(on);
     for (QPushButton *b : butoaneAliniere_)
         b->setEnabled(on);
@@ -301,10 +308,10 @@ void FrmFerestre::stergeFereastraActiva()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    if (isSet(sesiune().proiect.setari.ConfirmareStergere)
-        && !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge fereastra"),
-                          QStringLiteral("Sunteti sigur ca doriti sa stergeti acesta fereastra impreuna cu "
-                                         "toate obiectele pe care le contine?")))
+    if (isSet(sesiune().proiect.setari.ConfirmareStergere) &&
+        !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge fereastra"),
+                       QStringLiteral("Sunteti sigur ca doriti sa stergeti acesta fereastra impreuna cu "
+                                      "toate obiectele pe care le contine?")))
         return;
     StergeFereastra(n);
 }
@@ -618,8 +625,9 @@ QList<LinieFereastra> FrmFerestre::liniiLista() const
 
 void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
 {
-    const QList<QObject *> controale{cmbFereastra_, txtTitlu_,    cmbSchema_,     chkUmbra_,     chkMentineUmbra_,
-                                     chkPatrata_,   hsbLatime_,   hsbInaltime_,   hsbOrizontala_, hsbVerticala_};
+    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,    cmbSchema_, chkUmbra_,
+                                     chkMentineUmbra_, chkPatrata_,  hsbLatime_, hsbInaltime_,
+                                     hsbOrizontala_,   hsbVerticala_};
     for (QObject *c : controale)
         c->blockSignals(true);
     if (liniiLista() != linii) {
@@ -627,7 +635,8 @@ void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
         for (const LinieFereastra &l : linii)
             cmbFereastra_->addItem(l.text, l.fereastra);
     }
-    cmbFereastra_->setCurrentIndex(linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
+    cmbFereastra_->setCurrentIndex(
+        linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
     const int n = fereastraActiva();
     if (Proiect::numarFereastraValid(n)) {
         const Fereastra &f = sesiune().proiect.fereastra(n);

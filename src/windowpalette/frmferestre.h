@@ -40,7 +40,6 @@ public:
     void AfiseazaFereastraInPaleta(int n);
     void StergeFereastra(int n);
 
-
 private:
     void construiesteControalele();
 

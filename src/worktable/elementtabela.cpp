@@ -9,7 +9,8 @@ constexpr qreal CelulaLatime = 135;
 constexpr qreal CelulaInaltime = 240;
 } // namespace
 
-ElementTabela::ElementTabela(const QString &nume, Tip tip, qreal z) : tip_(tip)
+ElementTabela::ElementTabela(const QString &nume, Tip tip, qreal z)
+    : tip_(tip)
 {
     setData(0, nume);
     setZValue(z);
@@ -115,7 +116,8 @@ void ElementTabela::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
         laDubluClic();
 }
 
-MarcajTabela::MarcajTabela(const QPixmap &pixmap) : QGraphicsPixmapItem(pixmap)
+MarcajTabela::MarcajTabela(const QPixmap &pixmap)
+    : QGraphicsPixmapItem(pixmap)
 {
     setShapeMode(QGraphicsPixmapItem::BoundingRectShape);
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);

@@ -26,7 +26,11 @@ public:
     QString caption() const { return caption_; }
     void setCuloareText(const QColor &c);
     QColor culoareText() const { return culoareText_; }
-    void setFont(const QFont &font) { font_ = font; update(); }
+    void setFont(const QFont &font)
+    {
+        font_ = font;
+        update();
+    }
     QFont font() const { return font_; }
     // Labels that size themselves follow their caption's length.
     void setAutoSize(bool on);

@@ -62,19 +62,23 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
     scena_->addItem(imgMarcaj_);
 
     for (int n = 1; n <= NumarFerestre; ++n) {
-        auto *umbra = new ElementTabela(QStringLiteral("shpShadow%1").arg(n), ElementTabela::Tip::Forma, 6 - n);
+        auto *umbra =
+            new ElementTabela(QStringLiteral("shpShadow%1").arg(n), ElementTabela::Tip::Forma, 6 - n);
         umbra->setBrush(kUmbra);
         shpShadow_[std::size_t(n)] = umbra;
 
-        auto *fundal = new ElementTabela(QStringLiteral("lblWindow%1").arg(n), ElementTabela::Tip::Eticheta, 5 + n);
+        auto *fundal =
+            new ElementTabela(QStringLiteral("lblWindow%1").arg(n), ElementTabela::Tip::Eticheta, 5 + n);
         fundal->laClic = [this, n] { clicFereastra(n); };
         lblWindow_[std::size_t(n)] = fundal;
 
-        auto *chenar = new ElementTabela(QStringLiteral("shpFrame%1").arg(n), ElementTabela::Tip::Forma, 10 + n);
+        auto *chenar =
+            new ElementTabela(QStringLiteral("shpFrame%1").arg(n), ElementTabela::Tip::Forma, 10 + n);
         chenar->setBrush(Qt::NoBrush);
         shpFrame_[std::size_t(n)] = chenar;
 
-        auto *titlu = new ElementTabela(QStringLiteral("lblTitle%1").arg(n), ElementTabela::Tip::Eticheta, 15 + n);
+        auto *titlu =
+            new ElementTabela(QStringLiteral("lblTitle%1").arg(n), ElementTabela::Tip::Eticheta, 15 + n);
         titlu->setFont(fontCourier(true));
         titlu->setAutoSize(true);
         titlu->laClic = [this, n] { clicFereastra(n); };
@@ -84,7 +88,8 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
             scena_->addItem(e);
     }
     for (int n = 1; n <= NumarObiecte; ++n) {
-        auto *obiect = new ElementTabela(QStringLiteral("lblObiect%1").arg(n), ElementTabela::Tip::Eticheta, 20 + n);
+        auto *obiect =
+            new ElementTabela(QStringLiteral("lblObiect%1").arg(n), ElementTabela::Tip::Eticheta, 20 + n);
         obiect->setFont(fontCourier(false));
         obiect->setAutoSize(true);
         obiect->laDubluClic = [this] { dubluClicObiect(); };
@@ -198,8 +203,8 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     eticheta->setBrush(culoareQt(o.CuloareFundal));
     eticheta->setCuloareText(culoareQt(o.CuloareCerneala));
     eticheta->setCaption(o.TextAfisat);
-    eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare
-                         + QLatin1Char(']'));
+    eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
+                         QLatin1Char(']'));
 }
 
 void FrmTabelaDeLucru::clicFereastra(int n)

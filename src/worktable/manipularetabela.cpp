@@ -30,7 +30,10 @@ QString textStare(int coloana, int rand, qsizetype latime, int inaltime)
 } // namespace
 
 ManipulareTabela::ManipulareTabela(Sesiune &sesiune, QGraphicsView *vedere)
-    : QObject(vedere), sesiune_(sesiune), vedere_(vedere), viewport_(vedere->viewport())
+    : QObject(vedere)
+    , sesiune_(sesiune)
+    , vedere_(vedere)
+    , viewport_(vedere->viewport())
 {
     vedere_->installEventFilter(this);
     viewport_->installEventFilter(this);
@@ -83,8 +86,8 @@ ManipulareTabela::Tinta ManipulareTabela::tintaLa(QPoint pozitie) const
         return {Fel::Obiect, n};
     const Fereastra &f = sesiune_.proiect.fereastra(n);
     const QPointF s = vedere_->mapToScene(pozitie);
-    const bool colt = s.x() >= CelulaLatime * (f.Orizontala + f.Latime) - Prindere
-                      && s.y() >= CelulaInaltime * (f.Verticala + f.Inaltime) - Prindere;
+    const bool colt = s.x() >= CelulaLatime * (f.Orizontala + f.Latime) - Prindere &&
+                      s.y() >= CelulaInaltime * (f.Verticala + f.Inaltime) - Prindere;
     return {colt ? Fel::Colt : Fel::Fereastra, n};
 }
 
@@ -210,10 +213,18 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
     const int k = obiecte->obiectSelectat();
     QPoint d;
     switch (e->key()) {
-    case Qt::Key_Left: d = {-1, 0}; break;
-    case Qt::Key_Right: d = {1, 0}; break;
-    case Qt::Key_Up: d = {0, -1}; break;
-    case Qt::Key_Down: d = {0, 1}; break;
+    case Qt::Key_Left:
+        d = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        d = {1, 0};
+        break;
+    case Qt::Key_Up:
+        d = {0, -1};
+        break;
+    case Qt::Key_Down:
+        d = {0, 1};
+        break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
         // Round the list, in its order; from no selection to either end.

@@ -7,10 +7,10 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QUndoStack>
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -75,7 +75,8 @@ void TestDocument::userGesturesAreReportedOneByOne()
     // ... and the keys merge into one undo step, named after what it does.
     QUndoStack *stack = m->istoric().stiva();
     QCOMPARE(stack->count(), 2);
-    QCOMPARE(m->findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"))->text(), QStringLiteral("Anuleaza schimbarea titlului"));
+    QCOMPARE(m->findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"))->text(),
+             QStringLiteral("Anuleaza schimbarea titlului"));
     // Steps of the same bar within a second are one step too, and undo at once.
     auto *bar = control<QScrollBar>(*m, "frmFerestre", "hsbInaltime");
     for (int i = 0; i < 3; ++i) {

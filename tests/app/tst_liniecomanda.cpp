@@ -14,11 +14,13 @@ StareProiect design() // one titled window with a text in it
     StareProiect s{Proiect().Ferestre, Proiect().Obiecte, {{1, "F1 [Note]"}}, 1, {1}, 1};
     s.ferestre[1] = {0, -1, 5, 2, 40, 12, Culori::Blue, Culori::White, Culori::Yellow, "Note", 1, 0};
     Obiect &o = s.obiecte[1];
-    o.Liber = FlagFalse, o.Fereastra = 1, o.Tip = "SAY", o.Nume = o.TextAfisat = "Media: 9,50", o.Comentariu = "teza";
+    o.Liber = FlagFalse, o.Fereastra = 1, o.Tip = "SAY", o.Nume = o.TextAfisat = "Media: 9,50",
+    o.Comentariu = "teza";
     return s;
 }
 
-// runs' options: only comments (flag at 36, after an empty path); without the file, as a start there: nothing set
+// runs' options: only comments (flag at 36, after an empty path); without the file, as a start there: nothing
+// set
 QByteArray program(const StareProiect &s, bool optiuni = true)
 {
     Proiect p;
@@ -28,7 +30,11 @@ QByteArray program(const StareProiect &s, bool optiuni = true)
 
 } // namespace
 
-struct Run { QStringList args; int code; QString made, said; }; // said: how stderr starts, or a piece of stdout
+struct Run {
+    QStringList args;
+    int code;
+    QString made, said;
+}; // said: how stderr starts, or a piece of stdout
 Q_DECLARE_METATYPE(Run)
 
 class TestLinieComanda : public QObject
@@ -41,20 +47,25 @@ private slots:
         QTest::addColumn<Run>("run");
         for (const auto &[name, run] : std::initializer_list<std::pair<const char *, Run>>{
                  {"generate, beside", {{"--genereaza", "ana.sirolant"}, 0, "ana.PRG", ""}},
-                 {"generate, no options file made", {{"--genereaza", "ana.sirolant", "--iesire", "a.PRG"}, 0, "a.PRG", ""}},
+                 {"generate, no options file made",
+                  {{"--genereaza", "ana.sirolant", "--iesire", "a.PRG"}, 0, "a.PRG", ""}},
                  {"import, beside", {{"--importa", "bun.PRG"}, 0, "bun.sirolant", ""}},
                  {"help", {{"--help"}, 0, "", "--importa <fisier>"}},
                  {"version", {{"-v"}, 0, "", "1.0.0"}},
-                 {"both commands", {{"--genereaza", "ana.sirolant", "--importa", "bun.PRG"}, 2, "", "sirolant: "}},
+                 {"both commands",
+                  {{"--genereaza", "ana.sirolant", "--importa", "bun.PRG"}, 2, "", "sirolant: "}},
                  {"-o alone", {{"-o", "x.PRG"}, 2, "", "sirolant: "}},
-                 {"a project besides", {{"--genereaza", "ana.sirolant", "gol.sirolant"}, 2, "", "sirolant: "}},
+                 {"a project besides",
+                  {{"--genereaza", "ana.sirolant", "gol.sirolant"}, 2, "", "sirolant: "}},
                  {"two projects", {{"ana.sirolant", "gol.sirolant"}, 2, "", "sirolant: "}},
                  {"unknown option", {{"--deschide", "ana.sirolant"}, 2, "", "sirolant: "}},
                  {"output is the input", {{"--importa", "bun.PRG", "-o", "./bun.PRG"}, 2, "", "sirolant: "}},
                  {"not a project", {{"--genereaza", "rau.sirolant"}, 1, "", "sirolant: rau.sirolant: "}},
                  {"no windows", {{"--genereaza", "gol.sirolant"}, 1, "", "sirolant: gol.sirolant: "}},
-                 {"not a program", {{"--importa", "ana.sirolant", "-o", "x"}, 1, "", "sirolant: ana.sirolant: Linia "}},
-                 {"not written", {{"--genereaza", "ana.sirolant", "-o", "nu/x.PRG"}, 1, "", "sirolant: nu/x.PRG: "}}})
+                 {"not a program",
+                  {{"--importa", "ana.sirolant", "-o", "x"}, 1, "", "sirolant: ana.sirolant: Linia "}},
+                 {"not written",
+                  {{"--genereaza", "ana.sirolant", "-o", "nu/x.PRG"}, 1, "", "sirolant: nu/x.PRG: "}}})
             QTest::newRow(name) << run;
     }
 
@@ -62,8 +73,10 @@ private slots:
     {
         QFETCH(Run, run);
         TempCwd cwd; // the runs' folder too
-        QVERIFY(FisierProgram::scrie("Sirolant.opt", QByteArray(128, 0).replace(36, 2, "\xFF\xFF")) && FisierProgram::scrie("rau.sirolant", "{}"));
-        QVERIFY(FisierProiect::salveaza("ana.sirolant", design(), nullptr) && FisierProgram::scrie("bun.PRG", program(design())));
+        QVERIFY(FisierProgram::scrie("Sirolant.opt", QByteArray(128, 0).replace(36, 2, "\xFF\xFF")) &&
+                FisierProgram::scrie("rau.sirolant", "{}"));
+        QVERIFY(FisierProiect::salveaza("ana.sirolant", design(), nullptr) &&
+                FisierProgram::scrie("bun.PRG", program(design())));
         QVERIFY(FisierProiect::salveaza("gol.sirolant", {Proiect().Ferestre, Proiect().Obiecte}, nullptr));
         const bool bare = run.made == "a.PRG" && QFile::remove("Sirolant.opt");
         QStringList after = QDir().entryList(QDir::Files) << run.made;
@@ -75,11 +88,16 @@ private slots:
         QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
         const QString out = p.readAllStandardOutput(), err = p.readAllStandardError();
         QCOMPARE(p.exitCode(), run.code);
-        QVERIFY2(run.code ? err.startsWith(run.said) && out.isEmpty() : err.isEmpty() && out.contains(run.said), qPrintable(err + out));
+        QVERIFY2(run.code ? err.startsWith(run.said) && out.isEmpty()
+                          : err.isEmpty() && out.contains(run.said),
+                 qPrintable(err + out));
         QCOMPARE(QDir().entryList(QDir::Files), after); // nothing else: no temporary file, no options file
         QFile f(run.made); // the program the menu gives; an imported project whose program is the one read
         if (!run.made.isEmpty() && f.open(QIODevice::ReadOnly))
-            QCOMPARE(run.args.contains("--importa") ? program(FisierProiect::citeste(f.readAll(), nullptr).value_or(StareProiect{})) : f.readAll(), program(design(), !bare));
+            QCOMPARE(run.args.contains("--importa")
+                         ? program(FisierProiect::citeste(f.readAll(), nullptr).value_or(StareProiect{}))
+                         : f.readAll(),
+                     program(design(), !bare));
     }
 };
 

@@ -50,7 +50,8 @@ void build(MdiMain &m)
 }
 
 // Answers the next file dialog with a path, then() before accepting, or cancels it when path is empty.
-std::shared_ptr<bool> answerFileDialog(const QString &path, std::function<void()> then = [] {})
+std::shared_ptr<bool> answerFileDialog(
+    const QString &path, std::function<void()> then = [] {})
 {
     auto seen = std::make_shared<bool>(false);
     onNextModal([seen, path, then](QWidget *w) {
@@ -144,8 +145,10 @@ void TestProiect::saveOpenAndTheQuestion()
     const StareProiect opened = m->document().stare();
     QVERIFY(opened.ferestre == state.ferestre && opened.obiecte[1] == state.obiecte[1]);
     // Lines in their saved order, written afresh from the titles as at a start.
-    QCOMPARE(opened.liniiFerestre, (QList<LinieFereastra>{{1, QStringLiteral("F1 [FER 1]")}, {2, QStringLiteral("F2 [Clienti]")}}));
-    QVERIFY(opened.fereastraActiva == 2 && opened.ordineObiecte == state.ordineObiecte && opened.obiectSelectat == state.obiectSelectat);
+    QCOMPARE(opened.liniiFerestre,
+             (QList<LinieFereastra>{{1, QStringLiteral("F1 [FER 1]")}, {2, QStringLiteral("F2 [Clienti]")}}));
+    QVERIFY(opened.fereastraActiva == 2 && opened.ordineObiecte == state.ordineObiecte &&
+            opened.obiectSelectat == state.obiectSelectat);
     QVERIFY(program(*m) == built && !m->isWindowModified());
 }
 
@@ -181,7 +184,8 @@ void TestProiect::commandLineFile()
     m->show();
     QTRY_VERIFY(m->proiect().fereastraFolosita(1) == opens && refused->seen == !opens);
     if (!opens)
-        QVERIFY2(refused->text.contains(QStringLiteral("p.sirolant")) && refused->icon == QMessageBox::Critical,
+        QVERIFY2(refused->text.contains(QStringLiteral("p.sirolant")) &&
+                     refused->icon == QMessageBox::Critical,
                  qPrintable(refused->text));
 }
 
@@ -191,20 +195,25 @@ void TestProiect::importProgram()
         TempCwd cwd;
         auto m = startMain(quietSettings());
         build(*m);
-        QVERIFY(FisierProgram::scrie("ANA.PRG", accepted ? *FisierProgram::codifica(program(*m)) : "nu e un program\r\n"));
-        Document::Gest(m->document()), control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText("Furnizori");
+        QVERIFY(FisierProgram::scrie("ANA.PRG", accepted ? *FisierProgram::codifica(program(*m))
+                                                         : "nu e un program\r\n"));
+        Document::Gest(m->document()),
+            control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText("Furnizori");
         const StareProiect before = m->document().stare();
         const auto expected = CititorProgram::incarca("ANA.PRG", nullptr);
         QVERIFY(bool(expected) == accepted && (!accepted || !expected->pierderi.isEmpty()));
-        // The unsaved question first (No), then the file dialog, typed in from where it starts, then the outcome.
-        std::shared_ptr<SeenBox> result; std::shared_ptr<bool> dialog;
+        // The unsaved question first (No), then the file dialog, typed in from where it starts, then the
+        // outcome.
+        std::shared_ptr<SeenBox> result;
+        std::shared_ptr<bool> dialog;
         onNextModal([&](QWidget *w) {
             dialog = answerFileDialog("ANA.PRG", [&] { result = answerNextMessageBox(QMessageBox::Ok); });
             auto *box = qobject_cast<QMessageBox *>(w);
             box && box->button(QMessageBox::No) ? box->done(QMessageBox::No) : void(w->close());
         });
         trigger(*m, "mnuProiectImporta");
-        QVERIFY(dialog && *dialog && result && result->icon == (accepted ? QMessageBox::Information : QMessageBox::Critical));
+        QVERIFY(dialog && *dialog && result &&
+                result->icon == (accepted ? QMessageBox::Information : QMessageBox::Critical));
         const StareProiect after = m->document().stare(), want = accepted ? expected->stare : before;
         QVERIFY(after.ferestre == want.ferestre && after.obiecte == want.obiecte);
         for (const QString &s : accepted ? expected->pierderi : QStringList{"ANA.PRG", "Linia 1"})
@@ -249,12 +258,14 @@ void TestProiect::recoveryAfterAKill()
     auto question = answerNextMessageBox(QMessageBox::Yes);
     m->show();
     QTRY_VERIFY(question->seen);
-    QCOMPARE(question->text, QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+    QCOMPARE(question->text,
+             QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
     // Everything made more than two seconds before the kill is back, unsaved.
     QCOMPARE(m->proiect().fereastra(2).Titlu, QStringLiteral("Clienti"));
     QCOMPARE(m->proiect().obiect(2).TextAfisat, QStringLiteral("Text 2"));
     QVERIFY(m->proiectCurent().modificat());
-    QVERIFY(QDir(ProiectCurent::dosarRecuperare()).entryList({QStringLiteral("*.lock")}).size() == 1); // ours only
+    QVERIFY(QDir(ProiectCurent::dosarRecuperare()).entryList({QStringLiteral("*.lock")}).size() ==
+            1); // ours only
 }
 
 int main(int argc, char *argv[])

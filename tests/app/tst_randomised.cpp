@@ -5,8 +5,8 @@
 #include "app/istoric.h"
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
-#include "model/fisierproiect.h"
 #include "codegen/generator.h"
+#include "model/fisierproiect.h"
 #include "objectpalette/frmobiecte.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
@@ -16,9 +16,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -26,10 +26,10 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <optional>
@@ -43,7 +43,8 @@ namespace {
 class Responder : public QObject
 {
 public:
-    explicit Responder(QRandomGenerator &rng) : rng_(rng)
+    explicit Responder(QRandomGenerator &rng)
+        : rng_(rng)
     {
         timer_.setInterval(2);
         connect(&timer_, &QTimer::timeout, this, &Responder::poll);
@@ -67,7 +68,8 @@ private:
             return;
         const QString name = dlg->objectName();
         if (name.startsWith(QLatin1String("frmCulori"))) {
-            const QList<QWidget *> swatches = dlg->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^img")));
+            const QList<QWidget *> swatches =
+                dlg->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^img")));
             if (!swatches.isEmpty())
                 clickWidget(swatches.at(int(rng_.bounded(int(swatches.size())))));
             if (rng_.bounded(4) == 0)
@@ -76,7 +78,8 @@ private:
                 dlg->findChild<QPushButton *>(QStringLiteral("cmdModifica"))->click();
             return;
         }
-        if (name == QLatin1String("frmSay") || name == QLatin1String("frmGet") || name == QLatin1String("frmButon")) {
+        if (name == QLatin1String("frmSay") || name == QLatin1String("frmGet") ||
+            name == QLatin1String("frmButon")) {
             edit(dlg);
             auto *apply = dlg->findChild<QPushButton *>(QStringLiteral("cmdAplica"));
             if (apply && !apply->isEnabled() && rng_.bounded(5) != 0)
@@ -119,12 +122,19 @@ private:
         for (int i = int(rng_.bounded(6)); i > 0 && dlg->isVisible(); --i) {
             QAbstractButton *b = nullptr;
             switch (rng_.bounded(5)) {
-            case 0: b = any<QCheckBox>(dlg); break;
-            case 1: b = any<QRadioButton>(dlg); break;
-            case 2: b = any<QToolButton>(dlg); break;
+            case 0:
+                b = any<QCheckBox>(dlg);
+                break;
+            case 1:
+                b = any<QRadioButton>(dlg);
+                break;
+            case 2:
+                b = any<QToolButton>(dlg);
+                break;
             case 3:
-                if (QPushButton *p = any<QPushButton>(dlg);
-                    p && p->objectName() != QLatin1String("cmdAplica") && p->objectName() != QLatin1String("cmdAnuleaza"))
+                if (QPushButton *p = any<QPushButton>(dlg); p &&
+                                                            p->objectName() != QLatin1String("cmdAplica") &&
+                                                            p->objectName() != QLatin1String("cmdAnuleaza"))
                     b = p;
                 break;
             default:
@@ -158,17 +168,25 @@ QStringList whatIsShown(MdiMain &m)
     auto *obiecte = m.findChild<FrmObiecte *>();
     const int active = ferestre->fereastraActiva();
     for (QGraphicsItem *item : m.findChild<FrmTabelaDeLucru *>()->scena()->items(Qt::AscendingOrder)) {
-        QString line = item->data(0).toString() + QStringLiteral(" %1 %2,%3").arg(item->isVisible()).arg(item->pos().x()).arg(item->pos().y());
+        QString line =
+            item->data(0).toString() +
+            QStringLiteral(" %1 %2,%3").arg(item->isVisible()).arg(item->pos().x()).arg(item->pos().y());
         if (auto *r = dynamic_cast<QGraphicsRectItem *>(item))
-            line += QStringLiteral(" %1x%2 %3 %4").arg(r->rect().width()).arg(r->rect().height()).arg(r->brush().color().name(), r->pen().color().name());
+            line += QStringLiteral(" %1x%2 %3 %4")
+                        .arg(r->rect().width())
+                        .arg(r->rect().height())
+                        .arg(r->brush().color().name(), r->pen().color().name());
         if (auto *e = dynamic_cast<ElementTabela *>(item))
             line += QLatin1Char(' ') + e->caption() + QLatin1Char(' ') + e->toolTip();
         shown << (item->isVisible() ? line : item->data(0).toString());
     }
     // With no window the window palette's boxes, scheme and swatches are its working copy for the
     // next window; with no object selected the colour labels keep what the last selection left.
-    static const QRegularExpression history(QStringLiteral("^frmFerestre\\.(chk|cmbSchema|shp)|^frmObiecte\\.(lbl(Cerneala|Fundal)$|shp)"));
-    const bool widthShown = active < 1 || ferestre->findChild<QScrollBar *>(QStringLiteral("hsbLatime"))->value() == m.proiect().fereastra(active).Latime;
+    static const QRegularExpression history(
+        QStringLiteral("^frmFerestre\\.(chk|cmbSchema|shp)|^frmObiecte\\.(lbl(Cerneala|Fundal)$|shp)"));
+    const bool widthShown =
+        active < 1 || ferestre->findChild<QScrollBar *>(QStringLiteral("hsbLatime"))->value() ==
+                          m.proiect().fereastra(active).Latime;
     for (QWidget *form : {static_cast<QWidget *>(ferestre), static_cast<QWidget *>(obiecte)}) {
         const bool selection = form == ferestre ? active > 0 : obiecte->obiectSelectat() > 0;
         for (QObject *c : form->findChildren<QObject *>()) {
@@ -179,8 +197,10 @@ QStringList whatIsShown(MdiMain &m)
                 continue;
             const bool on = a ? a->isEnabled() : w->isEnabled();
             shown << name + (on ? QStringLiteral(" on") : QStringLiteral(" off"));
-            // Values only where history does not decide them (the width bar after a title widened the window).
-            if (!w || !on || name.endsWith(QLatin1String("chkMentineUmbra")) || (!widthShown && name.contains(QLatin1String("Latime"))))
+            // Values only where history does not decide them (the width bar after a title widened the
+            // window).
+            if (!w || !on || name.endsWith(QLatin1String("chkMentineUmbra")) ||
+                (!widthShown && name.contains(QLatin1String("Latime"))))
                 continue;
             QStringList values;
             if (auto *b = qobject_cast<QScrollBar *>(w))
@@ -193,10 +213,14 @@ QStringList whatIsShown(MdiMain &m)
                 values << e->text();
             else if (auto *cb = qobject_cast<QComboBox *>(w))
                 for (int i = 0; i <= cb->count(); ++i)
-                    values << (i < cb->count() ? cb->itemText(i) + QLatin1Char('/') + cb->itemData(i).toString() : QString::number(cb->currentIndex()));
+                    values << (i < cb->count()
+                                   ? cb->itemText(i) + QLatin1Char('/') + cb->itemData(i).toString()
+                                   : QString::number(cb->currentIndex()));
             else if (auto *lw = qobject_cast<QListWidget *>(w))
                 for (int i = 0; i <= lw->count(); ++i)
-                    values << (i < lw->count() ? lw->item(i)->text() + QLatin1Char('/') + lw->item(i)->data(Qt::UserRole).toString() : QString::number(lw->currentRow()));
+                    values << (i < lw->count() ? lw->item(i)->text() + QLatin1Char('/') +
+                                                     lw->item(i)->data(Qt::UserRole).toString()
+                                               : QString::number(lw->currentRow()));
             else if (w->property("color").isValid())
                 values << w->property("color").value<QColor>().name();
             shown << name + QLatin1Char('=') + values.join(QLatin1Char('|'));
@@ -250,7 +274,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent_data()
 void TestRandomised::randomActionsKeepEverythingConsistent()
 {
     QFETCH(quint32, seed);
-    const int steps = qEnvironmentVariableIsSet("SIROLANT_STEPS") ? qEnvironmentVariableIntValue("SIROLANT_STEPS") : 1200;
+    const int steps =
+        qEnvironmentVariableIsSet("SIROLANT_STEPS") ? qEnvironmentVariableIntValue("SIROLANT_STEPS") : 1200;
     TempCwd cwd;
     QRandomGenerator rng(seed);
     Setari s = quietSettings();
@@ -274,9 +299,10 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                 buttons << b;
     }
     const QList<std::pair<QWidget *, const char *>> commands{
-        {ferestre, "CREAZA"}, {ferestre, "CREAZA"}, {ferestre, "CREAZA"}, {ferestre, "STERGE"}, {ferestre, "COD"},
-        {obiecte, "SAY"},     {obiecte, "SAY"},     {obiecte, "GET"},     {obiecte, "GET"},     {obiecte, "BUTON"},
-        {obiecte, "BUTON"},   {obiecte, "PROPRIETATI"}, {obiecte, "STERGE"}};
+        {ferestre, "CREAZA"}, {ferestre, "CREAZA"}, {ferestre, "CREAZA"}, {ferestre, "STERGE"},
+        {ferestre, "COD"},    {obiecte, "SAY"},     {obiecte, "SAY"},     {obiecte, "GET"},
+        {obiecte, "GET"},     {obiecte, "BUTON"},   {obiecte, "BUTON"},   {obiecte, "PROPRIETATI"},
+        {obiecte, "STERGE"}};
     auto pick = [&](const auto &list) { return list.at(int(rng.bounded(int(list.size())))); };
     auto trigger = [&](QWidget *form, const char *key) {
         QAction *a = form->findChild<QAction *>(QString::fromLatin1(key));
@@ -306,7 +332,11 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             stack->clear(); // undo starts over from the restored design
             const QStringList now = whatIsShown(*m);
             for (int i = 0; i < std::max(now.size(), shown.size()); ++i)
-                QVERIFY2(now.value(i) == shown.value(i), qPrintable(QStringLiteral("seed %1, step %2: restored shows %3, built by hand %4").arg(seed).arg(step).arg(now.value(i), shown.value(i))));
+                QVERIFY2(now.value(i) == shown.value(i),
+                         qPrintable(QStringLiteral("seed %1, step %2: restored shows %3, built by hand %4")
+                                        .arg(seed)
+                                        .arg(step)
+                                        .arg(now.value(i), shown.value(i))));
             ++restores;
         } else if (action == 1) {
             what = rng.bounded(2) ? QStringLiteral("undo") : QStringLiteral("redo");
@@ -319,7 +349,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             const QString file = cwd.filePath(QStringLiteral("walk.sirolant"));
             QString problem;
             QVERIFY2(FisierProiect::salveaza(file, doc.stare(), &problem), qPrintable(problem));
-            QVERIFY2(FisierProiect::incarca(file, &problem), qPrintable(QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(problem)));
+            QVERIFY2(FisierProiect::incarca(file, &problem),
+                     qPrintable(QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(problem)));
             QVERIFY(m->proiectCurent().incarca(file));
             const auto again = genereazaCodProiect(p, moment);
             QVERIFY2(program.has_value() == again.has_value() && (!program || program->linii == again->linii),
@@ -346,7 +377,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                 b->click();
         } else if (action < 84) {
             what = QStringLiteral("scheme");
-            ferestre->findChild<QComboBox *>(QStringLiteral("cmbSchemaCulori"))->setCurrentIndex(int(rng.bounded(10)));
+            ferestre->findChild<QComboBox *>(QStringLiteral("cmbSchemaCulori"))
+                ->setCurrentIndex(int(rng.bounded(10)));
         } else if (action < 87) {
             what = QStringLiteral("title");
             auto *title = ferestre->findChild<QLineEdit *>(QStringLiteral("txtTitluFereastra"));
@@ -354,25 +386,32 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                 title->setText(QString(int(rng.bounded(21)), QLatin1Char('a' + char(rng.bounded(26)))));
         } else if (action < 90) {
             what = QStringLiteral("colour picker");
-            QWidget *img = obiecte->findChild<QWidget *>(rng.bounded(2) ? QStringLiteral("imgCerneala") : QStringLiteral("imgFundal"));
+            QWidget *img = obiecte->findChild<QWidget *>(rng.bounded(2) ? QStringLiteral("imgCerneala")
+                                                                        : QStringLiteral("imgFundal"));
             if (img->isEnabled())
                 clickWidget(img);
         } else {
-            what = QStringLiteral("drag and key on the work table"); // anywhere: a window, its corner, an object, nothing
-            const QPoint at(int(rng.bounded(720)), int(rng.bounded(400))), to = at + QPoint(int(rng.bounded(-90, 90)), int(rng.bounded(-60, 60)));
+            what = QStringLiteral(
+                "drag and key on the work table"); // anywhere: a window, its corner, an object, nothing
+            const QPoint at(int(rng.bounded(720)), int(rng.bounded(400))),
+                to = at + QPoint(int(rng.bounded(-90, 90)), int(rng.bounded(-60, 60)));
             QTest::mousePress(tabela->vedere()->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseMove(tabela->vedere()->viewport(), to);
             QTest::mouseRelease(tabela->vedere()->viewport(), Qt::LeftButton, {}, to);
-            QTest::keyClick(tabela->vedere(), Qt::Key(rng.bounded(2) ? Qt::Key_Left + rng.bounded(4) : Qt::Key_Escape + rng.bounded(3)), rng.bounded(3) ? Qt::NoModifier : Qt::ShiftModifier);
+            QTest::keyClick(
+                tabela->vedere(),
+                Qt::Key(rng.bounded(2) ? Qt::Key_Left + rng.bounded(4) : Qt::Key_Escape + rng.bounded(3)),
+                rng.bounded(3) ? Qt::NoModifier : Qt::ShiftModifier);
         }
 
         gesture.reset();
         const QString where = QStringLiteral("seed %1, step %2 (%3)").arg(seed).arg(step).arg(what);
         // One report per gesture, naming exactly the names that changed; a restore reports nothing.
-        const bool quiet = what == QLatin1String("restore") || what == QLatin1String("undo") || what == QLatin1String("redo")
-            || what == QLatin1String("save and open");
+        const bool quiet = what == QLatin1String("restore") || what == QLatin1String("undo") ||
+                           what == QLatin1String("redo") || what == QLatin1String("save and open");
         const QString expected = quiet ? QString() : changedSlots(before, p);
-        QVERIFY2(reports.size() == (expected.isEmpty() ? 0 : 1), qPrintable(where + QStringLiteral(" reports ") + QString::number(reports.size())));
+        QVERIFY2(reports.size() == (expected.isEmpty() ? 0 : 1),
+                 qPrintable(where + QStringLiteral(" reports ") + QString::number(reports.size())));
         if (!expected.isEmpty()) {
             const auto s = reports.at(0).at(0).value<Schimbare>();
             QStringList names;
@@ -380,8 +419,12 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                 names << QStringLiteral("F%1").arg(n);
             for (int n : s.obiecte)
                 names << QStringLiteral("O%1").arg(n);
-            QVERIFY2(names.join(QLatin1Char(' ')) == expected, qPrintable(where + QStringLiteral(": reported ") + names.join(QLatin1Char(' ')) + QStringLiteral(", changed ") + expected));
-            QVERIFY2(s.dupa.ferestre == p.Ferestre && s.dupa.obiecte == p.Obiecte && s.inainte.obiecte == before.Obiecte, qPrintable(where));
+            QVERIFY2(names.join(QLatin1Char(' ')) == expected,
+                     qPrintable(where + QStringLiteral(": reported ") + names.join(QLatin1Char(' ')) +
+                                QStringLiteral(", changed ") + expected));
+            QVERIFY2(s.dupa.ferestre == p.Ferestre && s.dupa.obiecte == p.Obiecte &&
+                         s.inainte.obiecte == before.Obiecte,
+                     qPrintable(where));
         }
         if (stack->count() == 0)
             start = final = {doc.stare(), whatIsShown(*m)};
@@ -399,7 +442,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         const auto program = genereazaCodProiect(p);
         for (int n = 1; n <= NumarFerestre; ++n) {
             const Fereastra &f = p.fereastra(n);
-            auto *bg = dynamic_cast<QGraphicsRectItem *>(tabela->element(QStringLiteral("lblWindow%1").arg(n)));
+            auto *bg =
+                dynamic_cast<QGraphicsRectItem *>(tabela->element(QStringLiteral("lblWindow%1").arg(n)));
             const bool inUse = p.fereastraFolosita(n);
             QVERIFY2(bg->isVisible() == inUse, qPrintable(where));
             QVERIFY2(cmbFereastra->findData(n) >= 0 == inUse, qPrintable(where));
@@ -415,10 +459,12 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                                        .arg(f.Verticala + f.Inaltime - 1)
                                        .arg(f.Orizontala + f.Latime - 1)
                                        .arg(f.SchemaCulori);
-            QVERIFY2(program && program->linii.filter(define).size() == 1, qPrintable(where + QLatin1Char(' ') + define));
+            QVERIFY2(program && program->linii.filter(define).size() == 1,
+                     qPrintable(where + QLatin1Char(' ') + define));
         }
         QVERIFY2(cmbFereastra->count() == used, qPrintable(where));
-        QVERIFY2(!program || program->linii.filter(QStringLiteral("DEFINE WINDOW")).size() == used, qPrintable(where));
+        QVERIFY2(!program || program->linii.filter(QStringLiteral("DEFINE WINDOW")).size() == used,
+                 qPrintable(where));
 
         // Objects: drawn exactly when in use, where their window puts them;
         // the active window's objects listed once each.
@@ -427,7 +473,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             listed.insert(lstObiecte->item(i)->data(Qt::UserRole).toInt());
         for (int k = 1; k <= NumarObiecte; ++k) {
             const Obiect &o = p.obiect(k);
-            auto *label = dynamic_cast<ElementTabela *>(tabela->element(QStringLiteral("lblObiect%1").arg(k)));
+            auto *label =
+                dynamic_cast<ElementTabela *>(tabela->element(QStringLiteral("lblObiect%1").arg(k)));
             const bool inUse = p.obiectFolosit(k);
             QVERIFY2(label->isVisible() == inUse, qPrintable(where + QStringLiteral(" object %1").arg(k)));
             QVERIFY2(int(listed.count(k)) == (inUse && o.Fereastra == active ? 1 : 0),
@@ -436,9 +483,11 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
                 continue;
             QVERIFY2(p.fereastraFolosita(o.Fereastra), qPrintable(where));
             const Fereastra &f = p.fereastra(o.Fereastra);
-            QVERIFY2(label->pos() == QPointF(135.0 * (f.Orizontala + o.Coloana + 1), 240.0 * (f.Verticala + o.Rand + 1)),
+            QVERIFY2(label->pos() ==
+                         QPointF(135.0 * (f.Orizontala + o.Coloana + 1), 240.0 * (f.Verticala + o.Rand + 1)),
                      qPrintable(where + QStringLiteral(" placed %1").arg(k)));
-            QVERIFY2(label->caption() == o.TextAfisat, qPrintable(where + QStringLiteral(" caption %1").arg(k)));
+            QVERIFY2(label->caption() == o.TextAfisat,
+                     qPrintable(where + QStringLiteral(" caption %1").arg(k)));
         }
         QVERIFY2(int(listed.size()) == lstObiecte->count(), qPrintable(where));
 
@@ -448,8 +497,9 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         };
         if (active > 0) {
             const Fereastra &f = p.fereastra(active);
-            QVERIFY2(shows(ferestre, "hsbOrizontala", f.Orizontala) && shows(ferestre, "hsbVerticala", f.Verticala)
-                         && shows(ferestre, "hsbInaltime", f.Inaltime),
+            QVERIFY2(shows(ferestre, "hsbOrizontala", f.Orizontala) &&
+                         shows(ferestre, "hsbVerticala", f.Verticala) &&
+                         shows(ferestre, "hsbInaltime", f.Inaltime),
                      qPrintable(where + QStringLiteral(" window bars")));
         }
         if (QListWidgetItem *item = lstObiecte->currentItem()) {
@@ -469,11 +519,16 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     for (const auto &[target, undo] : {std::pair{&start, true}, std::pair{&final, false}}) {
         while (undo ? stack->canUndo() : stack->canRedo())
             undo ? stack->undo() : stack->redo();
-        QVERIFY2(p.Ferestre == target->first.ferestre && p.Obiecte == target->first.obiecte, qPrintable(QStringLiteral("seed %1: undo %2").arg(seed).arg(undo)));
+        QVERIFY2(p.Ferestre == target->first.ferestre && p.Obiecte == target->first.obiecte,
+                 qPrintable(QStringLiteral("seed %1: undo %2").arg(seed).arg(undo)));
         QCOMPARE(whatIsShown(*m), target->second);
     }
     QVERIFY2(mostWindows >= 3 && mostObjects >= 10 && restores >= 5,
-             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores").arg(seed).arg(mostWindows).arg(mostObjects).arg(restores)));
+             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores")
+                            .arg(seed)
+                            .arg(mostWindows)
+                            .arg(mostObjects)
+                            .arg(restores)));
 }
 
 QTEST_MAIN(TestRandomised)

@@ -28,8 +28,9 @@ Proiect proiect(const StareProiect &s, const Varianta &v)
 QByteArray program(const StareProiect &s, const Varianta &v)
 {
     const MomentGenerare moment{QDateTime(QDate(2026, 12, 7), QTime(8, 30, 15)), QLocale(QLocale::Romanian)};
-    const QStringList linii = v.fereastra ? genereazaCodFereastra(proiect(s, v), v.fereastra, v.start, moment).linii
-                                          : genereazaCodProiect(proiect(s, v), moment).value_or(ProgramGenerat()).linii;
+    const QStringList linii =
+        v.fereastra ? genereazaCodFereastra(proiect(s, v), v.fereastra, v.start, moment).linii
+                    : genereazaCodProiect(proiect(s, v), moment).value_or(ProgramGenerat()).linii;
     QByteArray date;
     for (const QString &l : linii)
         date += Cp1250::encode(l).value_or("?") + (v.crlf ? "\r\n" : "\n");
@@ -50,9 +51,17 @@ QString cp1250(QString s)
 // A small program of every kind of object, as lines to damage.
 QStringList baza()
 {
-    return {"SET ECHO OFF", "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE 'Date' SHADOW",
-            "ACTIVATE WINDOW FER2", "suma=0", "* pret", "@ 0,0 SAY 'Pret:' COLOR W+/B", "@ 1,0 GET suma PICTURE '999'",
-            "opt=0", "@ 2,0 GET opt FUNCTION '*H Da;Nu' SIZE 1,10 COLOR 8/W", "READ", "DEACTIVATE WINDOW FER2"};
+    return {"SET ECHO OFF",
+            "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE 'Date' SHADOW",
+            "ACTIVATE WINDOW FER2",
+            "suma=0",
+            "* pret",
+            "@ 0,0 SAY 'Pret:' COLOR W+/B",
+            "@ 1,0 GET suma PICTURE '999'",
+            "opt=0",
+            "@ 2,0 GET opt FUNCTION '*H Da;Nu' SIZE 1,10 COLOR 8/W",
+            "READ",
+            "DEACTIVATE WINDOW FER2"};
 }
 
 } // namespace
@@ -66,12 +75,17 @@ private slots:
     void programsComeBackWhole()
     {
         // Two @GETs of one name: the initialisation goes to the one whose PICTURE has its length.
-        const QStringList doua = {"DEFINE WINDOW FER1 FROM 0,0 TO 9,29 COLOR SCHEME 1", "ACTIVATE WINDOW FER1",
-                                  "v = SPACE(4)", "@ 0,0 GET v PICTURE '99'", "@ 1,0 GET v PICTURE 'NNNN'", "READ",
+        const QStringList doua = {"DEFINE WINDOW FER1 FROM 0,0 TO 9,29 COLOR SCHEME 1",
+                                  "ACTIVATE WINDOW FER1",
+                                  "v = SPACE(4)",
+                                  "@ 0,0 GET v PICTURE '99'",
+                                  "@ 1,0 GET v PICTURE 'NNNN'",
+                                  "READ",
                                   "DEACTIVATE WINDOW FER1"};
         const auto d = citeste(program(doua), nullptr);
         QVERIFY(d && !isSet(d->stare.obiecte[1].Variabila) && isSet(d->stare.obiecte[2].Variabila));
-        QCOMPARE(program(d->stare, {false, false, false}).split('\n').mid(17, 5), program(doua).split('\n').mid(2));
+        QCOMPARE(program(d->stare, {false, false, false}).split('\n').mid(17, 5),
+                 program(doua).split('\n').mid(2));
         QRandomGenerator r(16);
         for (int i = 0; i < 300; ++i) {
             const StareProiect s = proiectAleator(r, true);
@@ -82,7 +96,8 @@ private slots:
                 continue;
             Varianta v{bool(r.bounded(2)), bool(r.bounded(2)), bool(r.bounded(2))};
             if (r.bounded(3) == 0)
-                std::tie(v.fereastra, v.start) = std::tuple{ferestre[r.bounded(int(ferestre.size()))], bool(r.bounded(2))};
+                std::tie(v.fereastra, v.start) =
+                    std::tuple{ferestre[r.bounded(int(ferestre.size()))], bool(r.bounded(2))};
             const QByteArray p1 = program(s, v);
             QString problema;
             const auto a = citeste(p1, &problema);
@@ -97,8 +112,10 @@ private slots:
             for (int n = 1; n <= NumarFerestre; ++n) {
                 const Fereastra &f = a->stare.ferestre[n], &g = s.ferestre[n];
                 QCOMPARE(isSet(f.Libera), isSet(g.Libera) || (v.fereastra && v.fereastra != n));
-                QVERIFY(isSet(f.Libera) || std::tie(f.Orizontala, f.Verticala, f.Latime, f.Inaltime, f.Titlu, f.Umbra, f.CuloareFundal)
-                        == std::tuple(g.Orizontala, g.Verticala, g.Latime, g.Inaltime, cp1250(g.Titlu), g.Umbra, g.CuloareFundal));
+                QVERIFY(isSet(f.Libera) || std::tie(f.Orizontala, f.Verticala, f.Latime, f.Inaltime, f.Titlu,
+                                                    f.Umbra, f.CuloareFundal) ==
+                                               std::tuple(g.Orizontala, g.Verticala, g.Latime, g.Inaltime,
+                                                          cp1250(g.Titlu), g.Umbra, g.CuloareFundal));
                 for (int j = 1; j <= NumarObiecte && !isSet(f.Libera); ++j)
                     !isSet(s.obiecte[j].Liber) && s.obiecte[j].Fereastra == n ? obiecte.append(j) : void();
             }
@@ -108,10 +125,13 @@ private slots:
                 if (k > obiecte.size())
                     continue;
                 const Obiect &o = s.obiecte[obiecte[k - 1]];
-                QVERIFY(std::tie(c.Tip, c.Fereastra, c.Rand, c.Coloana, c.Nume) == std::tuple(o.Tip, o.Fereastra, o.Rand, o.Coloana, cp1250(o.Nume)));
+                QVERIFY(std::tie(c.Tip, c.Fereastra, c.Rand, c.Coloana, c.Nume) ==
+                        std::tuple(o.Tip, o.Fereastra, o.Rand, o.Coloana, cp1250(o.Nume)));
                 QCOMPARE(c.Comentariu, v.comentarii ? cp1250(o.Comentariu) : "");
-                const bool unic = std::count_if(obiecte.begin(), obiecte.end(), [&](int j) { return s.obiecte[j].Nume == o.Nume; }) == 1;
-                QVERIFY(o.Tip != "GET" || !unic || (c.Variabila == o.Variabila && (!isSet(o.Variabila) || c.TipDate == o.TipDate)));
+                const bool unic = std::count_if(obiecte.begin(), obiecte.end(),
+                                                [&](int j) { return s.obiecte[j].Nume == o.Nume; }) == 1;
+                QVERIFY(o.Tip != "GET" || !unic ||
+                        (c.Variabila == o.Variabila && (!isSet(o.Variabila) || c.TipDate == o.TipDate)));
             }
             QCOMPARE(a->stare.liniiFerestre.size(), v.fereastra ? 1 : ferestre.size());
         }
@@ -133,25 +153,35 @@ private slots:
         for (int i = 0; i < 61; ++i)
             multe << "@ 0,0 SAY 'x'";
         QTest::newRow("unknown line") << cu(4, "BROWSE") << "Linia 5: linia nu este una";
-        QTest::newRow("off the screen") << cu(1, "DEFINE WINDOW FER2 FROM 15,2 TO 25,31 COLOR SCHEME 1") << "Linia 2: fereastra iese din ecran";
+        QTest::newRow("off the screen") << cu(1, "DEFINE WINDOW FER2 FROM 15,2 TO 25,31 COLOR SCHEME 1")
+                                        << "Linia 2: fereastra iese din ecran";
         QTest::newRow("name") << cu(6, "@ 1,0 GET 1suma") << "Linia 7: numele";
-        QTest::newRow("sixth window") << cu(1, "DEFINE WINDOW FER6 FROM 1,2 TO 10,31 COLOR SCHEME 1") << "Linia 2: ferestrele se numesc FER1";
+        QTest::newRow("sixth window") << cu(1, "DEFINE WINDOW FER6 FROM 1,2 TO 10,31 COLOR SCHEME 1")
+                                      << "Linia 2: ferestrele se numesc FER1";
         QTest::newRow("61 objects") << multe << "Linia 64: programul are mai mult de 60 de obiecte";
-        QTest::newRow("before ACTIVATE") << cu(2, "@ 0,0 SAY 'x'", 0) << "Linia 3: obiect inaintea liniei ACTIVATE";
+        QTest::newRow("before ACTIVATE")
+            << cu(2, "@ 0,0 SAY 'x'", 0) << "Linia 3: obiect inaintea liniei ACTIVATE";
         QTest::newRow("outside windows") << QStringList{"@ 0,0 SAY 'x'"} << "Linia 1: obiect in afara";
         QTest::newRow("no READ") << fara(9) << "Linia 10: lipseste READ";
-        QTest::newRow("no DEACTIVATE") << fara(10) << "Dupa linia 10 (sfarsitul fisierului): lipseste linia DEACTIVATE WINDOW FER2";
+        QTest::newRow("no DEACTIVATE")
+            << fara(10) << "Dupa linia 10 (sfarsitul fisierului): lipseste linia DEACTIVATE WINDOW FER2";
         QTest::newRow("orphan init") << fara(6) << "Linia 4: variabila suma este initializata";
         QTest::newRow("colour") << cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/X") << "Linia 6: codul de culoare \"X\"";
-        QTest::newRow("background") << cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/W+") << "Linia 6: culoarea de fundal";
+        QTest::newRow("background") << cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/W+")
+                                    << "Linia 6: culoarea de fundal";
         QTest::newRow("PICTURE") << cu(6, "@ 1,0 GET suma PICTURE '99N'") << "Linia 7: PICTURE '99N'";
         QTest::newRow("FUNCTION") << cu(6, "@ 1,0 GET suma FUNCTION 'KB'") << "Linia 7: FUNCTION 'KB'";
         QTest::newRow("number") << cu(3, "suma=1x") << "Linia 4: valoarea";
         QTest::newRow("bar without =0") << fara(7) << "Linia 8: bara de butoane";
-        QTest::newRow("title") << cu(1, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE '123456789012345678901'") << "Linia 2: titlul";
-        QTest::newRow("twice") << cu(10, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1", 0) << "Linia 11: fereastra FER2 este definita a doua oara";
-        QTest::newRow("no window") << QStringList{"SET ECHO OFF"} << "Dupa linia 1 (sfarsitul fisierului): programul nu defineste";
-        QTest::newRow("byte") << cu(5, QString("@ 0,0 SAY 'P") + QChar(0x81) + "'") << "Linia 6: linia are un octet";
+        QTest::newRow("title")
+            << cu(1, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE '123456789012345678901'")
+            << "Linia 2: titlul";
+        QTest::newRow("twice") << cu(10, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1", 0)
+                               << "Linia 11: fereastra FER2 este definita a doua oara";
+        QTest::newRow("no window") << QStringList{"SET ECHO OFF"}
+                                   << "Dupa linia 1 (sfarsitul fisierului): programul nu defineste";
+        QTest::newRow("byte") << cu(5, QString("@ 0,0 SAY 'P") + QChar(0x81) + "'")
+                              << "Linia 6: linia are un octet";
         QTest::newRow("big") << QStringList(QString(CititorProgram::MarimeMaxima + 1, ' ')) << "1 MiB";
     }
     void refusedPrograms()
@@ -164,25 +194,33 @@ private slots:
         QVERIFY2(problema.contains(motiv), qPrintable(problema));
     }
 
-    // Damaged programs never crash the reader; what it accepts is a design that generates a program it reads the same.
+    // Damaged programs never crash the reader; what it accepts is a design that generates a program it reads
+    // the same.
     void damagedPrograms()
     {
         QRandomGenerator r(1616);
-        const QByteArray piese[] = {"@ ", "SAY ", "GET ", "'", "\"", "[", "]", "+", ",", "=", "0", "99", "\n", "\r\n", "* ",
-                                    "READ\n", "FER1", "FER9", "COLOR ", "W+/B", "PICTURE 'NN'", "\x81", "\xff", "=0\n"};
+        const QByteArray piese[] = {"@ ",   "SAY ",   "GET ", "'",    "\"",     "[",    "]",
+                                    "+",    ",",      "=",    "0",    "99",     "\n",   "\r\n",
+                                    "* ",   "READ\n", "FER1", "FER9", "COLOR ", "W+/B", "PICTURE 'NN'",
+                                    "\x81", "\xff",   "=0\n"};
         for (int i = 0; i < qEnvironmentVariableIntValue("SIROLANT_FUZZ") + 400; ++i) {
             StareProiect s = proiectAleator(r, true);
             QByteArray d = program(s, {bool(r.bounded(2))});
             for (int t = r.bounded(1, 4); t > 0; --t)
-                d.replace(r.bounded(int(d.size()) + 1), r.bounded(6), piese[r.bounded(int(std::size(piese)))]);
+                d.replace(r.bounded(int(d.size()) + 1), r.bounded(6),
+                          piese[r.bounded(int(std::size(piese)))]);
             QString problema;
             const auto a = citeste(d, &problema);
             if (!a) {
-                QVERIFY2(QRegularExpression("^(Linia \\d+: |Dupa linia \\d+ |Fisierul este gol)").match(problema).hasMatch(), qPrintable(problema));
+                QVERIFY2(QRegularExpression("^(Linia \\d+: |Dupa linia \\d+ |Fisierul este gol)")
+                             .match(problema)
+                             .hasMatch(),
+                         qPrintable(problema));
                 continue;
             }
             const auto b = citeste(program(a->stare, {}), &problema);
-            QVERIFY2(b && b->stare.obiecte == a->stare.obiecte && b->stare.ferestre == a->stare.ferestre, qPrintable(problema));
+            QVERIFY2(b && b->stare.obiecte == a->stare.obiecte && b->stare.ferestre == a->stare.ferestre,
+                     qPrintable(problema));
         }
     }
 };

@@ -79,7 +79,8 @@ void TestGenerator::headerAndStartingCode()
     GeneratorCod(p, lines, fixedMoment()).AntetCod();
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], QStringLiteral("****   COD GENERAT CU:   < Sirolant > v.1.0.0   ****"));
-    QVERIFY(lines[1].startsWith(QStringLiteral("****   AUTOR:   ")) && lines[2].endsWith(QStringLiteral("   ****")));
+    QVERIFY(lines[1].startsWith(QStringLiteral("****   AUTOR:   ")) &&
+            lines[2].endsWith(QStringLiteral("   ****")));
     QCOMPARE(lines[3], QString());
 
     p.setari.InsereazaDataOra = FlagTrue;
@@ -91,21 +92,22 @@ void TestGenerator::headerAndStartingCode()
     QCOMPARE(lines[4], QStringLiteral("****   DATA: ") + date + QStringLiteral(" - ORA: 09:05:04   ****"));
     // The time keeps its seconds and never carries a time zone.
     const QString usTime = formatOraGenerare(m.acum, QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY2(usTime.contains(QStringLiteral("9:05:04")) && !usTime.contains(QStringLiteral("UTC")), qPrintable(usTime));
+    QVERIFY2(usTime.contains(QStringLiteral("9:05:04")) && !usTime.contains(QStringLiteral("UTC")),
+             qPrintable(usTime));
 
     lines.clear();
     GeneratorCod(p, lines).CodDeInceput();
-    QCOMPARE(lines, (QStringList{"SET ECHO OFF", "CLOSE ALL", "CLEAR ALL", "CLEAR", "SET HEADING ON",
-                                 "SET TALK OFF", "SET CENTURY ON", "SET DATE TO DMY", "SET ECHO OFF",
-                                 "SET ESCAPE OFF", ""}));
+    QCOMPARE(lines,
+             (QStringList{"SET ECHO OFF", "CLOSE ALL", "CLEAR ALL", "CLEAR", "SET HEADING ON", "SET TALK OFF",
+                          "SET CENTURY ON", "SET DATE TO DMY", "SET ECHO OFF", "SET ESCAPE OFF", ""}));
 }
 
 void TestGenerator::defineWindowLine()
 {
     Proiect p;
     addWindow(p, 1, 2, 10, 30, 10, 5, QStringLiteral("Clienti"), true);
-    addWindow(p, 2, 0, 0, 80, 25, 10);                         // no title: no TITLE clause
-    addWindow(p, 3, 24, 79, 1, 1, 1, QStringLiteral("   "));   // a blank title still gets one
+    addWindow(p, 2, 0, 0, 80, 25, 10);                       // no title: no TITLE clause
+    addWindow(p, 3, 24, 79, 1, 1, 1, QStringLiteral("   ")); // a blank title still gets one
     addWindow(p, 4, 0, 0, 40, 10, 1, QStringLiteral("Client's"));
     QStringList lines;
     GeneratorCod gen(p, lines);
@@ -173,11 +175,16 @@ void TestGenerator::initialisationLines()
         const char *value;
         bool variable;
     } gets[] = {
-        {"T", "nume", 10, "abc", true},        {"T", "gol", 10, "", true},
-        {"T", "lung", 8, "abcdefghij", true},  {"N", "suma", 5, "0", true},
-        {"L", "activ", 1, "T", true},          {"N", "fara", 5, "", true},
-        {"D", "zi", 10, "", true},             {"T", "CLIENTI.NUME", 10, "x", false}, // a table field
-        {"X", "altul", 3, "1", true},          {"T", "ap", 10, "Client's", true},
+        {"T", "nume", 10, "abc", true},
+        {"T", "gol", 10, "", true},
+        {"T", "lung", 8, "abcdefghij", true},
+        {"N", "suma", 5, "0", true},
+        {"L", "activ", 1, "T", true},
+        {"N", "fara", 5, "", true},
+        {"D", "zi", 10, "", true},
+        {"T", "CLIENTI.NUME", 10, "x", false}, // a table field
+        {"X", "altul", 3, "1", true},
+        {"T", "ap", 10, "Client's", true},
     };
     int slot = 0;
     for (const auto &g : gets) {
@@ -191,8 +198,9 @@ void TestGenerator::initialisationLines()
     QStringList lines;
     GeneratorCod gen(p, lines);
     gen.LiniiInitializare(gen.obiecteleFerestrei(1));
-    QCOMPARE(lines, (QStringList{"nume = SPACE(7) + 'abc'", "gol = SPACE(10)", "lung = SPACE(-2) + 'abcdefghij'",
-                                 "suma=0", "activ=.T.", "fara=", "zi={}", "ap = SPACE(2) + \"Client's\""}));
+    QCOMPARE(lines,
+             (QStringList{"nume = SPACE(7) + 'abc'", "gol = SPACE(10)", "lung = SPACE(-2) + 'abcdefghij'",
+                          "suma=0", "activ=.T.", "fara=", "zi={}", "ap = SPACE(2) + \"Client's\""}));
 }
 
 // One object in window 1 per row: what its block holds after DEFINE and ACTIVATE.
@@ -204,38 +212,90 @@ void TestGenerator::objectLineForms()
         Setup setup;
         QStringList body;
     } rows[] = {
-        {"SAY", "Nume client", [](Obiect &o, Setari &) { o.CuloareCerneala = Culori::White; o.CuloareFundal = Culori::Blue; },
+        {"SAY",
+         "Nume client",
+         [](Obiect &o, Setari &) {
+             o.CuloareCerneala = Culori::White;
+             o.CuloareFundal = Culori::Blue;
+         },
          {"@ 2,5 SAY 'Nume client' COLOR W+/B"}},
-        {"SAY", "total", [](Obiect &o, Setari &) { o.Variabila = FlagTrue; o.CulorileFerestrei = FlagTrue; },
+        {"SAY",
+         "total",
+         [](Obiect &o, Setari &) {
+             o.Variabila = FlagTrue;
+             o.CulorileFerestrei = FlagTrue;
+         },
          {"@ 2,5 SAY total"}},
-        {"SAY", "x", [](Obiect &o, Setari &) { o.CuloareCerneala = 0x0000FF; o.CuloareFundal = Culori::LightGray; },
+        {"SAY",
+         "x",
+         [](Obiect &o, Setari &) {
+             o.CuloareCerneala = 0x0000FF;
+             o.CuloareFundal = Culori::LightGray;
+         },
          {"@ 2,5 SAY 'x' COLOR /W"}}, // not a palette colour: empty code
         {"SAY", "", [](Obiect &o, Setari &) { o.CulorileFerestrei = FlagTrue; }, {"@ 2,5 SAY ''"}},
-        {"SAY", "a", [](Obiect &o, Setari &s) { o.CulorileFerestrei = FlagTrue; s.IncludeComentariile = FlagTrue;
-                                                 o.Comentariu = QStringLiteral("prima\nadoua\r\na treia\rultima"); },
+        {"SAY",
+         "a",
+         [](Obiect &o, Setari &s) {
+             o.CulorileFerestrei = FlagTrue;
+             s.IncludeComentariile = FlagTrue;
+             o.Comentariu = QStringLiteral("prima\nadoua\r\na treia\rultima");
+         },
          {"* prima", "* adoua", "* a treia", "* ultima", "@ 2,5 SAY 'a'"}},
-        {"SAY", "a", [](Obiect &o, Setari &) { o.CulorileFerestrei = FlagTrue; o.Comentariu = QStringLiteral("c"); },
+        {"SAY",
+         "a",
+         [](Obiect &o, Setari &) {
+             o.CulorileFerestrei = FlagTrue;
+             o.Comentariu = QStringLiteral("c");
+         },
          {"@ 2,5 SAY 'a'"}}, // comments off
-        {"GET", "nume", [](Obiect &o, Setari &) { o.FunctionMajuscule = o.FunctionK = o.PictureN = FlagTrue;
-                                                  o.Lungime = 6; o.CuloareCerneala = Culori::White; },
+        {"GET",
+         "nume",
+         [](Obiect &o, Setari &) {
+             o.FunctionMajuscule = o.FunctionK = o.PictureN = FlagTrue;
+             o.Lungime = 6;
+             o.CuloareCerneala = Culori::White;
+         },
          {"@ 2,5 GET nume FUNCTION 'K!' PICTURE 'NNNNNN'", "READ"}}, // never a COLOR clause on a GET
-        {"GET", "toate", [](Obiect &o, Setari &) {
-             for (Flag *f : {&o.FunctionB, &o.FunctionI, &o.FunctionJ, &o.FunctionK, &o.FunctionA, &o.FunctionT,
-                             &o.FunctionMajuscule, &o.FunctionL, &o.FunctionZ, &o.FunctionStiintific,
-                             &o.FunctionMoneda, &o.FunctionD})
-                 *f = FlagTrue; },
+        {"GET",
+         "toate",
+         [](Obiect &o, Setari &) {
+             for (Flag *f : {&o.FunctionB, &o.FunctionI, &o.FunctionJ, &o.FunctionK, &o.FunctionA,
+                             &o.FunctionT, &o.FunctionMajuscule, &o.FunctionL, &o.FunctionZ,
+                             &o.FunctionStiintific, &o.FunctionMoneda, &o.FunctionD})
+                 *f = FlagTrue;
+         },
          {"@ 2,5 GET toate FUNCTION 'BIJKAT!LZ^$D'", "READ"}},
-        {"GET", "CLIENTI.COD", [](Obiect &o, Setari &) { o.PictureN = o.Picture9 = FlagTrue; o.Lungime = 3; },
+        {"GET",
+         "CLIENTI.COD",
+         [](Obiect &o, Setari &) {
+             o.PictureN = o.Picture9 = FlagTrue;
+             o.Lungime = 3;
+         },
          {"@ 2,5 GET CLIENTI.COD PICTURE 'NNN999'", "READ"}},
-        {"GET", "z", [](Obiect &o, Setari &) { o.PictureY = o.PictureDiez = FlagTrue; o.Lungime = 0; },
+        {"GET",
+         "z",
+         [](Obiect &o, Setari &) {
+             o.PictureY = o.PictureDiez = FlagTrue;
+             o.Lungime = 0;
+         },
          {"@ 2,5 GET z PICTURE ''", "READ"}}, // empty template, clause kept
         {"GET", "f", [](Obiect &o, Setari &) { o.FunctionB = 1; }, {"@ 2,5 GET f", "READ"}}, // 1 is not set
-        {"BUTON", "opt", [](Obiect &o, Setari &s) { o.Valoare = QStringLiteral("Da;Nu"); o.Lungime = 25;
-                                                    o.CuloareCerneala = Culori::Black; o.CuloareFundal = Culori::LightGray;
-                                                    o.CulorileFerestrei = FlagTrue; s.IncludeComentariile = FlagTrue;
-                                                    o.Comentariu = QStringLiteral("alegere"); },
+        {"BUTON",
+         "opt",
+         [](Obiect &o, Setari &s) {
+             o.Valoare = QStringLiteral("Da;Nu");
+             o.Lungime = 25;
+             o.CuloareCerneala = Culori::Black;
+             o.CuloareFundal = Culori::LightGray;
+             o.CulorileFerestrei = FlagTrue;
+             s.IncludeComentariile = FlagTrue;
+             o.Comentariu = QStringLiteral("alegere");
+         },
          {"* alegere", "opt=0", "@ 2,5 GET opt FUNCTION '*H Da;Nu' SIZE 1,10 COLOR 8/W", "READ"}},
-        {"BUTON", "opt", [](Obiect &o, Setari &) { o.Valoare = QStringLiteral("Don't;Stop"); },
+        {"BUTON",
+         "opt",
+         [](Obiect &o, Setari &) { o.Valoare = QStringLiteral("Don't;Stop"); },
          {"opt=0", "@ 2,5 GET opt FUNCTION \"*H Don't;Stop\" SIZE 1,10 COLOR 8/8", "READ"}},
         {"OTHER", "o", [](Obiect &, Setari &) {}, {}},
     };

@@ -7,8 +7,9 @@
 namespace {
 
 // Window FER1 at row 2, column 10, 30 x 10, scheme 5 (white border on magenta).
-const QString kFereastra = QStringLiteral("DEFINE WINDOW FER1 FROM 2,10 TO 11,39 COLOR SCHEME 5 TITLE 'Clienti' "
-                                          "SHADOW\nACTIVATE WINDOW FER1\n");
+const QString kFereastra =
+    QStringLiteral("DEFINE WINDOW FER1 FROM 2,10 TO 11,39 COLOR SCHEME 5 TITLE 'Clienti' "
+                   "SHADOW\nACTIVATE WINDOW FER1\n");
 
 Interpretor ruleaza(const QString &program)
 {
@@ -21,9 +22,10 @@ Interpretor ruleaza(const QString &program)
 void apasa(Interpretor &i, const QString &taste)
 {
     const QString coduri = QStringLiteral("LRHEBDITSUNCXW");
-    const int speciale[] = {Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,    Qt::Key_End, Qt::Key_Backspace,
-                            Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Tab,     Qt::Key_Backtab, Qt::Key_Up,
-                            Qt::Key_Down,   Qt::Key_Return, Qt::Key_Escape,  Qt::Key_W};
+    const int speciale[] = {Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Home,   Qt::Key_End,
+                            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Tab,
+                            Qt::Key_Backtab,   Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Return,
+                            Qt::Key_Escape,    Qt::Key_W};
     for (int k = 0; k < taste.size(); ++k) {
         const int c = taste.at(k) == QLatin1Char('{') ? int(coduri.indexOf(taste.at(k + 1))) : -1;
         if (c >= 0)
@@ -65,21 +67,24 @@ void TestInterpretor::formeDeLinii_data()
     QTest::addColumn<int>("fundal");
     const QString f = kFereastra;
     QTest::newRow("no shadow left of it") << f << QPoint(11, 12) << " " << -1 << Culori::Black;
-    QTest::newRow("title joined") << "DEFINE WINDOW FER2 FROM 0,0 TO 4,19 COLOR SCHEME 1 TITLE \"it's\"+'\"x'\n"
-                                     "ACTIVATE WINDOW FER2"
-                                  << QPoint(7, 0) << "it's\"x" << -1 << -1;
+    QTest::newRow("title joined")
+        << "DEFINE WINDOW FER2 FROM 0,0 TO 4,19 COLOR SCHEME 1 TITLE \"it's\"+'\"x'\n"
+           "ACTIVATE WINDOW FER2"
+        << QPoint(7, 0) << "it's\"x" << -1 << -1;
     QTest::newRow("say after get") << f + "x=SPACE(3)\n@ 0,0 GET x\n@ 1,0 SAY 'a'" << QPoint(11, 4) << "a"
                                    << Culori::White << Culori::Magenta;
-    QTest::newRow("get text") << f + "nume = SPACE(7) + 'abc'\n@ 1,1 GET nume" << QPoint(12, 4) << "       abc"
-                              << Culori::White << Culori::Black;
-    QTest::newRow("get picture width") << f + "x = SPACE(9)\n@ 1,1 GET x PICTURE 'NNN'" << QPoint(12, 4) << "   "
-                                       << -1 << Culori::Black;
-    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1" << QPoint(10, 2) << "  " << -1 << Culori::Black;
+    QTest::newRow("get text") << f + "nume = SPACE(7) + 'abc'\n@ 1,1 GET nume" << QPoint(12, 4)
+                              << "       abc" << Culori::White << Culori::Black;
+    QTest::newRow("get picture width")
+        << f + "x = SPACE(9)\n@ 1,1 GET x PICTURE 'NNN'" << QPoint(12, 4) << "   " << -1 << Culori::Black;
+    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1" << QPoint(10, 2) << "  " << -1
+                                << Culori::Black;
     QTest::newRow("later window covers") << f + "DEFINE WINDOW FER2 FROM 0,0 TO 4,11 COLOR SCHEME 7\n"
                                                 "ACTIVATE WINDOW FER2"
                                          << QPoint(10, 2) << " │" << Culori::Yellow << Culori::Red;
     QTest::newRow("shadow falls on window") << "DEFINE WINDOW FER2 FROM 12,20 TO 16,35 COLOR SCHEME 7\n"
-                                               "ACTIVATE WINDOW FER2\n" + f
+                                               "ACTIVATE WINDOW FER2\n" +
+                                                   f
                                             << QPoint(20, 12) << "┌─" << -1 << 0x404040;
 }
 
@@ -102,12 +107,30 @@ void TestInterpretor::formeDeLinii()
 void TestInterpretor::erori_data()
 {
     QTest::addColumn<QString>("linie");
-    for (const char *l : {"FOO BAR", "ACTIVATE WINDOW FER9", "@ 1,1 SAY 'abc", "@ 1,1 SAY 'x' COLOR Q/B",
-                          "@ 1,1 SAY 'x' COLOR W+", "x=", "x = SPACE(3", "x={1}", "x=.Q.", "SET DATE TO MARTE",
-                          "SET TALK MAYBE", "SET COLOR TO W", "CLOSE DATABASES", "READ NOW", "@ 1,1 GET",
-                          "@ 1 SAY 'x'", "@ 1,1 SHOW x", "@ 1,1 GET x WHEN .T.", "DEFINE WINDOW W FROM 5,5 TO 2,2",
-                          "DEFINE WINDOW W FROM 0,0 TO 30,90", "DEFINE WINDOW W FROM 0,0 TO 4,4 BORDER",
-                          "DEFINE MENU M", "DEACTIVATE WINDOW", "ACTIVATE SCREEN"})
+    for (const char *l : {"FOO BAR",
+                          "ACTIVATE WINDOW FER9",
+                          "@ 1,1 SAY 'abc",
+                          "@ 1,1 SAY 'x' COLOR Q/B",
+                          "@ 1,1 SAY 'x' COLOR W+",
+                          "x=",
+                          "x = SPACE(3",
+                          "x={1}",
+                          "x=.Q.",
+                          "SET DATE TO MARTE",
+                          "SET TALK MAYBE",
+                          "SET COLOR TO W",
+                          "CLOSE DATABASES",
+                          "READ NOW",
+                          "@ 1,1 GET",
+                          "@ 1 SAY 'x'",
+                          "@ 1,1 SHOW x",
+                          "@ 1,1 GET x WHEN .T.",
+                          "DEFINE WINDOW W FROM 5,5 TO 2,2",
+                          "DEFINE WINDOW W FROM 0,0 TO 30,90",
+                          "DEFINE WINDOW W FROM 0,0 TO 4,4 BORDER",
+                          "DEFINE MENU M",
+                          "DEACTIVATE WINDOW",
+                          "ACTIVATE SCREEN"})
         QTest::newRow(l) << QString::fromUtf8(l);
 }
 
@@ -123,27 +146,80 @@ void TestInterpretor::coduri_data()
 {
     QTest::addColumn<QString>("program"); // the variable is x, its field at the screen's 0,0
     QTest::addColumn<QString>("taste");
-    QTest::addColumn<QString>("afisat"); // the field once READ is over; empty: not checked
+    QTest::addColumn<QString>("afisat");  // the field once READ is over; empty: not checked
     QTest::addColumn<QString>("valoare"); // after the keys and Ctrl+W
-    QTest::newRow("9") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '9999'" << "a1-b+" << "" << "\"1-+ \"";
-    QTest::newRow("#") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '####'" << "1 x-2" << "" << "\"1 -2\"";
-    QTest::newRow("N") << "x=SPACE(3)\n@ 0,0 GET x PICTURE 'NNN'" << "a_ 1" << "" << "\"a1 \"";
-    QTest::newRow("Y") << "x=.F.\n@ 0,0 GET x PICTURE 'Y'" << "qy" << "Y" << ".T.";
-    QTest::newRow("!") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION '!'" << "a1b" << "" << "\"A1B\"";
-    QTest::newRow("A") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION 'A'" << "a1 b" << "" << "\"ab \"";
-    QTest::newRow("K") << "x=SPACE(0) + 'abc'\n@ 0,0 GET x FUNCTION 'K'" << "z" << "z  " << "\"z  \"";
-    QTest::newRow("Z") << "x=0\n@ 0,0 GET x FUNCTION 'Z'" << "" << "          " << "0";
-    QTest::newRow("B") << "x=5\n@ 0,0 GET x FUNCTION 'B'" << "" << "5         " << "5";
-    QTest::newRow("$") << "x=5\n@ 0,0 GET x FUNCTION '$'" << "" << "        $5" << "5";
-    QTest::newRow("^") << "x=1500\n@ 0,0 GET x FUNCTION '^'" << "" << " 1.500E+03" << "1500";
-    QTest::newRow("T") << "x=SPACE(2) + 'ab'\n@ 0,0 GET x FUNCTION 'T'" << "" << "ab  " << "\"  ab\"";
-    QTest::newRow("D dmy") << "SET CENTURY ON\nSET DATE TO DMY\nx={}\n@ 0,0 GET x FUNCTION 'D'" << "31x122024"
-                           << "31/12/2024" << "31/12/2024";
-    QTest::newRow("insert") << "x=SPACE(0) + 'abc '\n@ 0,0 GET x" << "{I}{R}z" << "" << "\"azbc\"";
-    QTest::newRow("never past width") << "x=SPACE(2)\n@ 0,0 GET x" << "abc" << "" << "\"ab\"";
-    QTest::newRow("backspace") << "x=SPACE(0) + 'abcd  '\n@ 0,0 GET x" << "{E}{B}{B}" << "" << "\"ab    \"";
-    QTest::newRow("delete") << "x=SPACE(0) + 'abcd'\n@ 0,0 GET x" << "{R}{D}" << "" << "\"acd \"";
-    QTest::newRow("home end") << "x=SPACE(0) + 'ab  '\n@ 0,0 GET x" << "{E}z{H}y" << "" << "\"ybz \"";
+    QTest::newRow("9") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '9999'"
+                       << "a1-b+"
+                       << ""
+                       << "\"1-+ \"";
+    QTest::newRow("#") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '####'"
+                       << "1 x-2"
+                       << ""
+                       << "\"1 -2\"";
+    QTest::newRow("N") << "x=SPACE(3)\n@ 0,0 GET x PICTURE 'NNN'"
+                       << "a_ 1"
+                       << ""
+                       << "\"a1 \"";
+    QTest::newRow("Y") << "x=.F.\n@ 0,0 GET x PICTURE 'Y'"
+                       << "qy"
+                       << "Y"
+                       << ".T.";
+    QTest::newRow("!") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION '!'"
+                       << "a1b"
+                       << ""
+                       << "\"A1B\"";
+    QTest::newRow("A") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION 'A'"
+                       << "a1 b"
+                       << ""
+                       << "\"ab \"";
+    QTest::newRow("K") << "x=SPACE(0) + 'abc'\n@ 0,0 GET x FUNCTION 'K'"
+                       << "z"
+                       << "z  "
+                       << "\"z  \"";
+    QTest::newRow("Z") << "x=0\n@ 0,0 GET x FUNCTION 'Z'"
+                       << ""
+                       << "          "
+                       << "0";
+    QTest::newRow("B") << "x=5\n@ 0,0 GET x FUNCTION 'B'"
+                       << ""
+                       << "5         "
+                       << "5";
+    QTest::newRow("$") << "x=5\n@ 0,0 GET x FUNCTION '$'"
+                       << ""
+                       << "        $5"
+                       << "5";
+    QTest::newRow("^") << "x=1500\n@ 0,0 GET x FUNCTION '^'"
+                       << ""
+                       << " 1.500E+03"
+                       << "1500";
+    QTest::newRow("T") << "x=SPACE(2) + 'ab'\n@ 0,0 GET x FUNCTION 'T'"
+                       << ""
+                       << "ab  "
+                       << "\"  ab\"";
+    QTest::newRow("D dmy") << "SET CENTURY ON\nSET DATE TO DMY\nx={}\n@ 0,0 GET x FUNCTION 'D'"
+                           << "31x122024"
+                           << "31/12/2024"
+                           << "31/12/2024";
+    QTest::newRow("insert") << "x=SPACE(0) + 'abc '\n@ 0,0 GET x"
+                            << "{I}{R}z"
+                            << ""
+                            << "\"azbc\"";
+    QTest::newRow("never past width") << "x=SPACE(2)\n@ 0,0 GET x"
+                                      << "abc"
+                                      << ""
+                                      << "\"ab\"";
+    QTest::newRow("backspace") << "x=SPACE(0) + 'abcd  '\n@ 0,0 GET x"
+                               << "{E}{B}{B}"
+                               << ""
+                               << "\"ab    \"";
+    QTest::newRow("delete") << "x=SPACE(0) + 'abcd'\n@ 0,0 GET x"
+                            << "{R}{D}"
+                            << ""
+                            << "\"acd \"";
+    QTest::newRow("home end") << "x=SPACE(0) + 'ab  '\n@ 0,0 GET x"
+                              << "{E}z{H}y"
+                              << ""
+                              << "\"ybz \"";
 }
 
 void TestInterpretor::coduri()
@@ -181,9 +257,10 @@ void TestInterpretor::navigare()
     QFETCH(QString, taste);
     QFETCH(QPoint, cursor);
     QFETCH(int, ales);
-    Interpretor i = ruleaza("CLEAR\nopt=0\n@ 0,0 GET opt FUNCTION '*H Da;Nu;\\<Poate' SIZE 1,10 COLOR W+/B\n"
-                            "a=SPACE(3)\n@ 1,0 GET a\nb=SPACE(3)\n@ 2,0 GET b\nc=SPACE(3)\n@ 3,0 GET c\nREAD\n"
-                            "@ 5,0 SAY 'gata'");
+    Interpretor i =
+        ruleaza("CLEAR\nopt=0\n@ 0,0 GET opt FUNCTION '*H Da;Nu;\\<Poate' SIZE 1,10 COLOR W+/B\n"
+                "a=SPACE(3)\n@ 1,0 GET a\nb=SPACE(3)\n@ 2,0 GET b\nc=SPACE(3)\n@ 3,0 GET c\nREAD\n"
+                "@ 5,0 SAY 'gata'");
     QCOMPARE(celule(i, 0, 0, 32), QStringLiteral("<      Da> <      Nu> <   Poate>"));
     apasa(i, taste);
     QCOMPARE(i.cursor(), cursor);

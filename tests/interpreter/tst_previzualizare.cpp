@@ -22,12 +22,13 @@ namespace {
 struct Asteptat {
     std::optional<QChar> c;
     std::optional<QRgb> cerneala, fundal;
-    int eticheta = 0;   // the title or object label painted last here
+    int eticheta = 0; // the title or object label painted last here
 };
 
 QString aleator(QRandomGenerator &rng, const char *alfabet, int n)
 {
-    return n > 0 ? QLatin1Char(alfabet[rng.bounded(int(strlen(alfabet)))]) + aleator(rng, alfabet, n - 1) : QString();
+    return n > 0 ? QLatin1Char(alfabet[rng.bounded(int(strlen(alfabet)))]) + aleator(rng, alfabet, n - 1)
+                 : QString();
 }
 
 void umpleAleator(Proiect &p, QRandomGenerator &rng)
@@ -36,12 +37,13 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
     for (int n = 1; n <= NumarFerestre; ++n) {
         Fereastra &f = p.fereastra(n);
         std::tie(f.Libera, f.Umbra, f.SchemaCulori, f.Latime, f.Inaltime) =
-            std::tuple(toFlag(rng.bounded(4) == 0), toFlag(rng.bounded(2)), rng.bounded(1, 11), rng.bounded(14, 45),
-                       rng.bounded(4, 14));
+            std::tuple(toFlag(rng.bounded(4) == 0), toFlag(rng.bounded(2)), rng.bounded(1, 11),
+                       rng.bounded(14, 45), rng.bounded(4, 14));
         f.Orizontala = quint8(rng.bounded(81 - f.Latime));
         f.Verticala = quint8(rng.bounded(26 - f.Inaltime));
         const ColoriSchema s = *CuloriSchema(f.SchemaCulori);
-        std::tie(f.CuloareFundal, f.CuloareCerneala, f.CuloareChenar) = std::tie(s.fundal, s.cerneala, s.chenar);
+        std::tie(f.CuloareFundal, f.CuloareCerneala, f.CuloareChenar) =
+            std::tie(s.fundal, s.cerneala, s.chenar);
         f.Titlu = aleator(rng, "ab XZ'\"[]", int(rng.bounded(13)));
         // One object a row: a field that READ shows again would cover what overlaps it.
         for (int k = qMin(int(rng.bounded(7)), f.Inaltime - 2); k > 0 && slot <= NumarObiecte; --k, ++slot) {
@@ -87,10 +89,21 @@ bool mutat(QStringList p, QRandomGenerator &rng)
     }
     Interpretor i;
     i.porneste(p);
-    const int taste[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_End, Qt::Key_Backspace,
-                         Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return, 0, 0, 0, 0};
+    const int taste[] = {Qt::Key_Tab,
+                         Qt::Key_Backtab,
+                         Qt::Key_Left,
+                         Qt::Key_End,
+                         Qt::Key_Backspace,
+                         Qt::Key_Delete,
+                         Qt::Key_Insert,
+                         Qt::Key_Return,
+                         0,
+                         0,
+                         0,
+                         0};
     for (int k = 0; k < 200 && i.stare() == Interpretor::Stare::Citire; ++k)
-        i.tasta(k >= 150 ? int(Qt::Key_Escape) : taste[rng.bounded(12)], {}, QString(bucati.at(rng.bounded(26))));
+        i.tasta(k >= 150 ? int(Qt::Key_Escape) : taste[rng.bounded(12)], {},
+                QString(bucati.at(rng.bounded(26))));
     return i.stare() == Interpretor::Stare::Terminat || i.eroare().contains(QStringLiteral("linia "));
 }
 
@@ -113,9 +126,9 @@ QHash<QPoint, Asteptat> tabela(FrmTabelaDeLucru &t, const Proiect &p, int n)
             for (int x = w.left(); x <= w.right(); ++x) {
                 const bool margine =
                     e == fundal && (x == w.left() || x == w.right() || y == w.top() || y == w.bottom());
-                a[QPoint(x, y)] = Asteptat{margine ? std::nullopt : std::optional<QChar>(QLatin1Char(' ')),
-                                           margine ? std::optional<QRgb>(chenar) : std::nullopt,
-                                           e->brush().color().rgb()};
+                a[QPoint(x, y)] =
+                    Asteptat{margine ? std::nullopt : std::optional<QChar>(QLatin1Char(' ')),
+                             margine ? std::optional<QRgb>(chenar) : std::nullopt, e->brush().color().rgb()};
             }
         }
     }
@@ -127,8 +140,8 @@ QHash<QPoint, Asteptat> tabela(FrmTabelaDeLucru &t, const Proiect &p, int n)
     for (int k = 0; k < etichete.size(); ++k) {
         ElementTabela *e = etichete.at(k);
         for (int i = 0; e->isVisible() && i < e->caption().size(); ++i)
-            a[celule(e).topLeft() + QPoint(i, 0)] = Asteptat{e->caption().at(i), e->culoareText().rgb(),
-                                                             e->brush().color().rgb(), k + 1};
+            a[celule(e).topLeft() + QPoint(i, 0)] =
+                Asteptat{e->caption().at(i), e->culoareText().rgb(), e->brush().color().rgb(), k + 1};
     }
     return a;
 }
@@ -185,12 +198,14 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
                 auto aceeasi = [](std::optional<QRgb> a, Culoare b) {
                     return !a || QColor(rgbFromCuloare(b)).rgb() == *a;
                 };
-                QVERIFY2((it->c ? c.c == *it->c : QStringLiteral("┌┐└┘─│").contains(c.c))
-                             && (alCampului
-                                 || (aceeasi(it->fundal, c.fundal)
-                                     && (c.c == QLatin1Char(' ') || aceeasi(it->cerneala, c.cerneala)))),
+                QVERIFY2((it->c ? c.c == *it->c : QStringLiteral("┌┐└┘─│").contains(c.c)) &&
+                             (alCampului || (aceeasi(it->fundal, c.fundal) &&
+                                             (c.c == QLatin1Char(' ') || aceeasi(it->cerneala, c.cerneala)))),
                          qPrintable(QStringLiteral("seed %1, window %2, cell %3,%4")
-                                        .arg(seed).arg(n).arg(it.key().x()).arg(it.key().y())));
+                                        .arg(seed)
+                                        .arg(n)
+                                        .arg(it.key().x())
+                                        .arg(it.key().y())));
                 ++comparate;
             }
         }
@@ -250,8 +265,10 @@ void TestPrevizualizare::eroareaInLocDeEcran()
     FrmPrevizualizare d({QStringLiteral("CLEAR"), QStringLiteral("ACTIVATE WINDOW FER3")});
     d.show();
     QVERIFY(find<QLabel>(&d, "lblEroare")->isVisible() && !find<QWidget>(&d, "ecran")->isVisible());
-    QVERIFY(find<QLabel>(&d, "lblEroare")->text().contains(QStringLiteral("linia 2: fereastra nu exista\n"
-                                                                          "ACTIVATE WINDOW FER3")));
+    QVERIFY(find<QLabel>(&d, "lblEroare")
+                ->text()
+                .contains(QStringLiteral("linia 2: fereastra nu exista\n"
+                                         "ACTIVATE WINDOW FER3")));
 }
 
 QTEST_MAIN(TestPrevizualizare)

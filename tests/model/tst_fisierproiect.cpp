@@ -36,17 +36,22 @@ private slots:
         QRandomGenerator r(11);
         const auto program = [](const StareProiect &stare) {
             Proiect p;
-            std::tie(p.Ferestre, p.Obiecte, p.setari.IncludeComentariile) = std::tuple{stare.ferestre, stare.obiecte, -1};
-            return genereazaCodProiect(p).value_or(ProgramGenerat()).linii; // no date line: the moment does not matter
+            std::tie(p.Ferestre, p.Obiecte, p.setari.IncludeComentariile) =
+                std::tuple{stare.ferestre, stare.obiecte, -1};
+            return genereazaCodProiect(p)
+                .value_or(ProgramGenerat())
+                .linii; // no date line: the moment does not matter
         };
         for (int i = 0; i < 200; ++i) {
             const StareProiect s = proiectAleator(r);
             const StareProiect c = citeste(scrie(s), nullptr).value_or(StareProiect());
-            QVERIFY(c.ferestre == s.ferestre && c.obiecte == s.obiecte && c.liniiFerestre == s.liniiFerestre
-                    && std::tie(c.fereastraActiva, c.ordineObiecte, c.obiectSelectat)
-                           == std::tie(s.fereastraActiva, s.ordineObiecte, s.obiectSelectat));
+            QVERIFY(c.ferestre == s.ferestre && c.obiecte == s.obiecte &&
+                    c.liniiFerestre == s.liniiFerestre &&
+                    std::tie(c.fereastraActiva, c.ordineObiecte, c.obiectSelectat) ==
+                        std::tie(s.fereastraActiva, s.ordineObiecte, s.obiectSelectat));
             QCOMPARE(program(c), program(s));
-            // Damaged files are refused with a problem; what is accepted comes back the same when written again.
+            // Damaged files are refused with a problem; what is accepted comes back the same when written
+            // again.
             for (int j = 0; j < 30; ++j) {
                 QByteArray d = j % 3 ? scrie(stareDeBaza()) : scrie(s), bucata;
                 const int loc = j % 5 ? r.bounded(int(d.size())) : 0;
@@ -55,12 +60,15 @@ private slots:
                 d.replace(loc, j % 2 ? r.bounded(4) : d.size(), bucata + (j % 7 ? "" : scrie(s).mid(loc)));
                 QString problema;
                 const auto a = citeste(d, &problema), b = a ? citeste(scrie(*a), &problema) : a;
-                QVERIFY2(a ? b && b->ferestre == a->ferestre && b->obiecte == a->obiecte : !problema.isEmpty(), d.data());
+                QVERIFY2(a ? b && b->ferestre == a->ferestre && b->obiecte == a->obiecte
+                           : !problema.isEmpty(),
+                         d.data());
             }
         }
     }
 
-    // Each row changes one field of a valid file (no field: gives the bytes); the problem must name the field.
+    // Each row changes one field of a valid file (no field: gives the bytes); the problem must name the
+    // field.
     void refusedFiles()
     {
         const QString x78(78, 'x'), x77 = x78.left(77), x12 = x78.left(12), x11 = x78.left(11);
@@ -70,24 +78,45 @@ private slots:
             QJsonArray refuzate, primite;
             const char *problema = nullptr; // by default the field at cale
         } campuri[] = {
-            {"", {"{\"format\": 1}}"}, {}, "Eroare de sintaxa JSON la pozitia 13:"}, {"format", {"sirolant", 1}, {}},
-            {"", {QString(MarimeMaxima + 1, ' ')}, {QString(scrie(stareDeBaza())).leftJustified(MarimeMaxima)}, "MiB"},
-            {"versiune", {2}, {}, "versiune: proiectul a fost creat de o versiune mai noua"}, {"versiune", {0, "1", {}}, {1}},
-            {"ferestre/1/slot", {6, 0, 2}, {}}, {"obiecte/1/slot", {61, 1}, {}}, {"ferestre", {{}}, {}},
-            {"ferestre/0/Latime", {4, 80, 30.5, "30"}, {5, 79}}, {"ferestre/0/Inaltime", {2, 25}, {3, 24}},
-            {"ferestre/0/Orizontala", {-1, 80}, {79}}, {"ferestre/0/SchemaCulori", {0, 11}, {10}},
-            {"ferestre/0/Umbra", {1, "true", {}}, {false}}, {"ferestre/0/CuloareFundal", {"LightBlue", "Pink", 0}, {"LightGray"}},
-            {"ferestre/0/Titlu", {x78.left(21), "a\tb", "a\nb", {}}, {x78.left(20)}}, {"obiecte/0/Tip", {"say"}, {}},
-            {"obiecte/0/Fereastra", {3, 6}, {}}, {"obiecte/0/Coloana", {80}, {79}}, {"obiecte/6/Valoare", {"1"}, {""}},
-            {"obiecte/0/CuloareFundal", {"White"}, {"Yellow"}}, {"obiecte/0/CuloareCerneala", {"Orange"}, {"LightBlue"}},
-            {"obiecte/0/Nume", {"", x78, "a\nb"}, {x77, "a;b c"}}, {"obiecte/3/Nume", {"a b", x12}, {x11}},
+            {"", {"{\"format\": 1}}"}, {}, "Eroare de sintaxa JSON la pozitia 13:"},
+            {"format", {"sirolant", 1}, {}},
+            {"",
+             {QString(MarimeMaxima + 1, ' ')},
+             {QString(scrie(stareDeBaza())).leftJustified(MarimeMaxima)},
+             "MiB"},
+            {"versiune", {2}, {}, "versiune: proiectul a fost creat de o versiune mai noua"},
+            {"versiune", {0, "1", {}}, {1}},
+            {"ferestre/1/slot", {6, 0, 2}, {}},
+            {"obiecte/1/slot", {61, 1}, {}},
+            {"ferestre", {{}}, {}},
+            {"ferestre/0/Latime", {4, 80, 30.5, "30"}, {5, 79}},
+            {"ferestre/0/Inaltime", {2, 25}, {3, 24}},
+            {"ferestre/0/Orizontala", {-1, 80}, {79}},
+            {"ferestre/0/SchemaCulori", {0, 11}, {10}},
+            {"ferestre/0/Umbra", {1, "true", {}}, {false}},
+            {"ferestre/0/CuloareFundal", {"LightBlue", "Pink", 0}, {"LightGray"}},
+            {"ferestre/0/Titlu", {x78.left(21), "a\tb", "a\nb", {}}, {x78.left(20)}},
+            {"obiecte/0/Tip", {"say"}, {}},
+            {"obiecte/0/Fereastra", {3, 6}, {}},
+            {"obiecte/0/Coloana", {80}, {79}},
+            {"obiecte/6/Valoare", {"1"}, {""}},
+            {"obiecte/0/CuloareFundal", {"White"}, {"Yellow"}},
+            {"obiecte/0/CuloareCerneala", {"Orange"}, {"LightBlue"}},
+            {"obiecte/0/Nume", {"", x78, "a\nb"}, {x77, "a;b c"}},
+            {"obiecte/3/Nume", {"a b", x12}, {x11}},
             {"obiecte/0/Comentariu", {QString(151, 'x'), "a\u0007b", "a\tb"}, {QString(150, '\n'), "a\r\nb"}},
-            {"obiecte/1/Nume", {"", "1abc", "a b", x12}, {x11, "_a1"}}, {"obiecte/1/TipDate", {"X", ""}, {"T"}},
-            {"obiecte/1/Lungime", {0, 78}, {1, 77}}, {"obiecte/1/Valoare", {"12a", "-", "1."}, {"0", "-12.05"}},
-            {"obiecte/4/Valoare", {"X", "t"}, {"F"}}, {"obiecte/2/Lungime", {2, 78}, {3, 77}},
-            {"obiecte/2/InaltimeButon", {0, 4}, {1, 3}}, {"obiecte/2/Nume", {"x-y", ""}, {x78.left(40)}},
-            {"obiecte/2/Valoare", {"Da;;Nu", "", "Da;" + x78}, {x77}}, {"fereastraActiva", {3, -1, 0}, {}},
-            {"ordineFerestre", {L{4}, L{4, 2, 2}, L{4, 3}, 4}, {L{2, 4}}}, {"obiectSelectat", {4, 0, 61}, {-1, 5}},
+            {"obiecte/1/Nume", {"", "1abc", "a b", x12}, {x11, "_a1"}},
+            {"obiecte/1/TipDate", {"X", ""}, {"T"}},
+            {"obiecte/1/Lungime", {0, 78}, {1, 77}},
+            {"obiecte/1/Valoare", {"12a", "-", "1."}, {"0", "-12.05"}},
+            {"obiecte/4/Valoare", {"X", "t"}, {"F"}},
+            {"obiecte/2/Lungime", {2, 78}, {3, 77}},
+            {"obiecte/2/InaltimeButon", {0, 4}, {1, 3}},
+            {"obiecte/2/Nume", {"x-y", ""}, {x78.left(40)}},
+            {"obiecte/2/Valoare", {"Da;;Nu", "", "Da;" + x78}, {x77}},
+            {"fereastraActiva", {3, -1, 0}, {}},
+            {"ordineFerestre", {L{4}, L{4, 2, 2}, L{4, 3}, 4}, {L{2, 4}}},
+            {"obiectSelectat", {4, 0, 61}, {-1, 5}},
             {"ordineObiecte", {L{3, 1, 2, 5, 6}, L{3, 1, 2, 5, 6, 7, 4}}, {L{7, 6, 5, 2, 1, 3}}},
         };
         for (const auto &c : campuri)
@@ -95,9 +124,12 @@ private slots:
                 for (const QJsonValue &v : *valori) {
                     QString problema;
                     const bool citit = bool(citeste(editat(c.cale, v), &problema));
-                    const QString camp = c.problema ? c.problema : QString(c.cale).replace(QRegularExpression("/(\\d+)/"), "[\\1].");
+                    const QString camp =
+                        c.problema ? c.problema
+                                   : QString(c.cale).replace(QRegularExpression("/(\\d+)/"), "[\\1].");
                     QVERIFY2(valori == &c.primite ? citit : !citit && problema.contains(camp),
-                             qPrintable(QString(c.cale) + " = " + v.toVariant().toString().left(80) + ": " + problema));
+                             qPrintable(QString(c.cale) + " = " + v.toVariant().toString().left(80) + ": " +
+                                        problema));
                 }
     }
 
@@ -105,12 +137,15 @@ private slots:
     {
         QTemporaryDir dir;
         QString problema, cale = dir.filePath("p.sirolant");
-        QVERIFY(!salveaza(dir.filePath("lipsa/p.sirolant"), stareDeBaza(), &problema) && QDir(dir.path()).isEmpty());
+        QVERIFY(!salveaza(dir.filePath("lipsa/p.sirolant"), stareDeBaza(), &problema) &&
+                QDir(dir.path()).isEmpty());
         QVERIFY2(problema.contains(QDir::toNativeSeparators(dir.filePath("lipsa"))), qPrintable(problema));
         QVERIFY(salveaza(cale, stareDeBaza(), &problema) && salveaza(cale, stareDeBaza(), &problema));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"p.sirolant"}); // no temporary file left
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{"p.sirolant"}); // no temporary file left
         QVERIFY(incarca(cale, &problema).value_or(StareProiect()).obiecte == stareDeBaza().obiecte);
-        QVERIFY(QFile::resize(cale, MarimeMaxima + 1) && !incarca(cale, &problema) && problema.contains("1 MiB"));
+        QVERIFY(QFile::resize(cale, MarimeMaxima + 1) && !incarca(cale, &problema) &&
+                problema.contains("1 MiB"));
     }
 };
 

@@ -32,11 +32,13 @@ void TestModel::resetPutsEverySlotInItsInitialState()
     p.ResetObiecte();
     for (int n = 1; n <= NumarFerestre; ++n) {
         const Fereastra &f = p.fereastra(n);
-        QVERIFY(f.Libera == FlagTrue && f.Umbra == FlagFalse && f.SchemaCulori == 0 && f.Titlu == QStringLiteral("FER %1").arg(n));
+        QVERIFY(f.Libera == FlagTrue && f.Umbra == FlagFalse && f.SchemaCulori == 0 &&
+                f.Titlu == QStringLiteral("FER %1").arg(n));
         QVERIFY(f.Inaltime == 10 && f.Latime == 20 && f.Orizontala == 0 && f.Verticala == 1);
     }
     for (int n = 1; n <= NumarObiecte; ++n)
-        QVERIFY(p.obiect(n).Liber == FlagTrue && p.obiect(n).FunctionD == FlagFalse && p.obiect(n).Nume.isEmpty());
+        QVERIFY(p.obiect(n).Liber == FlagTrue && p.obiect(n).FunctionD == FlagFalse &&
+                p.obiect(n).Nume.isEmpty());
     QVERIFY(!p.existaFerestre());
 }
 
@@ -74,9 +76,8 @@ void TestModel::colourCodesAndSchemes()
 {
     // The pickers show the palette in this order.
     const std::pair<Culoare, const char *> codes[] = {
-        {0, "8"},         {12582912, "B"}, {49152, "G"},    {12632064, "3"},
-        {192, "R"},       {12583104, "5"}, {65535, "6"},    {14737632, "W"},
-        {16744576, "B+"}, {65280, "G+"},   {8421631, "R+"}, {16777215, "W+"},
+        {0, "8"},     {12582912, "B"}, {49152, "G"},     {12632064, "3"}, {192, "R"},      {12583104, "5"},
+        {65535, "6"}, {14737632, "W"}, {16744576, "B+"}, {65280, "G+"},   {8421631, "R+"}, {16777215, "W+"},
     };
     QCOMPARE(int(culoriPaleta().size()), 12);
     for (std::size_t i = 0; i < std::size(codes); ++i) {
@@ -88,10 +89,9 @@ void TestModel::colourCodesAndSchemes()
 
     using namespace Culori;
     const ColoriSchema schemes[] = {
-        {Blue, White, Yellow},    {LightGray, Cyan, Black}, {LightGray, Cyan, Cyan},
-        {LightGray, Cyan, Black}, {Magenta, White, White},  {Cyan, LightGray, White},
-        {Red, Yellow, Yellow},    {Cyan, White, Yellow},    {Cyan, LightGray, Blue},
-        {Cyan, White, Yellow},
+        {Blue, White, Yellow},   {LightGray, Cyan, Black}, {LightGray, Cyan, Cyan}, {LightGray, Cyan, Black},
+        {Magenta, White, White}, {Cyan, LightGray, White}, {Red, Yellow, Yellow},   {Cyan, White, Yellow},
+        {Cyan, LightGray, Blue}, {Cyan, White, Yellow},
     };
     for (int s = 1; s <= 10; ++s) {
         const auto c = CuloriSchema(s);
@@ -104,10 +104,9 @@ void TestModel::colourCodesAndSchemes()
 
 void TestModel::roundingTakesHalvesToEven()
 {
-    const std::pair<double, int> cases[] = {{2.5, 2},      {3.5, 4},       {-2.5, -2},  {-3.5, -4},
-                                            {0.5, 0},      {10.5, 10},     {11.5, 12},  {2.4999, 2},
-                                            {2.5001, 3},   {1012.5, 1012}, {7.0, 7},    {1e12, INT_MAX},
-                                            {std::nan(""), 0}};
+    const std::pair<double, int> cases[] = {
+        {2.5, 2},    {3.5, 4},    {-2.5, -2},     {-3.5, -4}, {0.5, 0},        {10.5, 10},       {11.5, 12},
+        {2.4999, 2}, {2.5001, 3}, {1012.5, 1012}, {7.0, 7},   {1e12, INT_MAX}, {std::nan(""), 0}};
     for (const auto &[x, r] : cases)
         QCOMPARE(roundHalfEven(x), r);
 }
@@ -119,11 +118,14 @@ void TestModel::boxFilters_data()
     QTest::addColumn<bool>("emptyBox");
     QTest::addColumn<QString>("kept");
     using F = Reguli::Filtru;
-    QTest::newRow("name from empty") << int(F::Nume) << QStringLiteral("9a_B7 [ș.x") << true << QStringLiteral("a_B7x");
+    QTest::newRow("name from empty") << int(F::Nume) << QStringLiteral("9a_B7 [ș.x") << true
+                                     << QStringLiteral("a_B7x");
     QTest::newRow("name appended") << int(F::Nume) << QStringLiteral("9z") << false << QStringLiteral("9z");
     QTest::newRow("name: digits only") << int(F::Nume) << QStringLiteral("123") << true << QString();
-    QTest::newRow("prompt") << int(F::Prompt) << QStringLiteral("Da;Nu\t[x]\n") << true << QStringLiteral("DaNu[x]");
-    QTest::newRow("text") << int(F::Text) << QStringLiteral("a;b\r\nș\u2028[") << true << QStringLiteral("a;bș[");
+    QTest::newRow("prompt") << int(F::Prompt) << QStringLiteral("Da;Nu\t[x]\n") << true
+                            << QStringLiteral("DaNu[x]");
+    QTest::newRow("text") << int(F::Text) << QStringLiteral("a;b\r\nș\u2028[") << true
+                          << QStringLiteral("a;bș[");
     QTest::newRow("digits") << int(F::Cifre) << QStringLiteral("-1.5e3") << true << QStringLiteral("153");
     QTest::newRow("number") << int(F::Numar) << QStringLiteral("-1,5e3.+") << true << QStringLiteral("-153.");
 }
@@ -147,13 +149,15 @@ void TestModel::limitKeepsTheStartOfTheInsertion()
     QCOMPARE(cut->text, QStringLiteral("abcXYdef"));
     QCOMPARE(cut->cursor, 5);
     QVERIFY(!Reguli::limiteaza(QStringLiteral("abc"), QStringLiteral("abcd"), 4)); // within the limit
-    QVERIFY(!Reguli::limiteaza(QStringLiteral("abcdefghij"), QStringLiteral("abcdefghi"), 5)); // only shortens
+    QVERIFY(
+        !Reguli::limiteaza(QStringLiteral("abcdefghij"), QStringLiteral("abcdefghi"), 5));   // only shortens
     const auto full = Reguli::limiteaza(QStringLiteral("aaaa"), QStringLiteral("aaXaa"), 4); // no room at all
     QVERIFY(full && full->text == QStringLiteral("aaaa"));
     // A surrogate pair is kept or cut whole, also where the two texts share half of one.
     const auto pair = Reguli::limiteaza(QStringLiteral("ab"), QStringLiteral("a\U0001F600\U0001F600b"), 5);
     QVERIFY(pair && pair->text == QStringLiteral("a\U0001F600b"));
-    const auto half = Reguli::limiteaza(QStringLiteral("\U0001F600"), QStringLiteral("\U0001F601\U0001F600"), 2);
+    const auto half =
+        Reguli::limiteaza(QStringLiteral("\U0001F600"), QStringLiteral("\U0001F601\U0001F600"), 2);
     QVERIFY(half && half->text == QStringLiteral("\U0001F600"));
     const auto replaced = Reguli::limiteaza(QStringLiteral("a\U0001F600"), QStringLiteral("a\U0001F200"), 2);
     QVERIFY(replaced && replaced->text == QStringLiteral("a"));
@@ -163,15 +167,17 @@ void TestModel::displayedTexts()
 {
     QCOMPARE(Reguli::textAfisatGet(QStringLiteral("nume"), 7, 3), QStringLiteral("nume   "));
     QCOMPARE(Reguli::textAfisatGet(QStringLiteral("numele"), 4, 3), QStringLiteral("num"));
-    QCOMPARE(Reguli::textAfisatButon({QStringLiteral("Da"), QStringLiteral("Nu")}, 6), QStringLiteral("<  Da> <  Nu>"));
+    QCOMPARE(Reguli::textAfisatButon({QStringLiteral("Da"), QStringLiteral("Nu")}, 6),
+             QStringLiteral("<  Da> <  Nu>"));
     QCOMPARE(Reguli::textAfisatButon({QStringLiteral("Anuleaza")}, 5), QStringLiteral("<Anuleaza>"));
 }
 
 void TestModel::numericDefaultAndDateMask()
 {
     // Leading zeros and trailing decimal zeros go, "-" alone becomes "0"; the leading number counts.
-    const char *const numbers[][2] = {{"-0012.50", "-12.5"}, {"-", "0"}, {"007", "7"}, {"1.000", "1"},
-                                      {"", "0"},           {".5", "0.5"}, {"-0.0", "0"}, {"3.5-2", "3.5"}};
+    const char *const numbers[][2] = {{"-0012.50", "-12.5"}, {"-", "0"},      {"007", "7"},
+                                      {"1.000", "1"},        {"", "0"},       {".5", "0.5"},
+                                      {"-0.0", "0"},         {"3.5-2", "3.5"}};
     for (const auto &[typed, value] : numbers)
         QCOMPARE(Reguli::valoareNumerica(QLatin1String(typed)), QLatin1String(value));
     Setari s;

@@ -24,11 +24,12 @@ QByteArray readAll(const QString &path)
 Setari randomSetari(QRandomGenerator &rng)
 {
     Setari s;
-    for (Flag Setari::*f : {&Setari::CentrazaObiectulOrizontal, &Setari::FormatZLA, &Setari::AnulArePatruCifre,
-                            &Setari::MarcajTabelaLucru, &Setari::UmbraImplicit, &Setari::FerestrePatrate,
-                            &Setari::PastreazaUmbraInEcran, &Setari::SalveazaSetariSpatiuLucru,
-                            &Setari::ConfirmareaInchidere, &Setari::ConfirmareStergere, &Setari::ScrierePrescurtata,
-                            &Setari::IncludeComentariile, &Setari::InsereazaDataOra})
+    for (Flag Setari::*f :
+         {&Setari::CentrazaObiectulOrizontal, &Setari::FormatZLA, &Setari::AnulArePatruCifre,
+          &Setari::MarcajTabelaLucru, &Setari::UmbraImplicit, &Setari::FerestrePatrate,
+          &Setari::PastreazaUmbraInEcran, &Setari::SalveazaSetariSpatiuLucru, &Setari::ConfirmareaInchidere,
+          &Setari::ConfirmareStergere, &Setari::ScrierePrescurtata, &Setari::IncludeComentariile,
+          &Setari::InsereazaDataOra})
         s.*f = rng.bounded(2) ? FlagTrue : FlagFalse;
     for (Pozitie Setari::*p : {&Setari::PozitieFerestre, &Setari::PozitieObiecte, &Setari::PozitieTabela})
         s.*p = {int(rng.bounded(-32768, 32768)), int(rng.bounded(-32768, 32768))};

@@ -33,20 +33,24 @@ private slots:
         const struct {
             const char *kind, *editor, *line;
             bool windowColours; // scheme 1's white on blue, or black
-        } kinds[] = {{"SAY", "frmSay", "@SAY2 [SAY 2]", true}, {"GET", "frmGet", "@GET2 [GET 2]", false},
+        } kinds[] = {{"SAY", "frmSay", "@SAY2 [SAY 2]", true},
+                     {"GET", "frmGet", "@GET2 [GET 2]", false},
                      {"BUTON", "frmButon", "BUTON2 [BUTON 2]", true}};
         for (const auto &k : kinds) {
             Obiect seen;
             QString editor;
             QStringList lines;
             onNextModal([&](QWidget *dlg) {
-                std::tie(editor, seen, lines) = std::tuple(dlg->objectName(), d.m->proiect().obiect(2), d.lines());
+                std::tie(editor, seen, lines) =
+                    std::tuple(dlg->objectName(), d.m->proiect().obiect(2), d.lines());
                 QTest::keyClick(dlg, Qt::Key_Escape);
             });
             pressKey(*d.m, O, k.kind);
-            QVERIFY2(editor == QLatin1String(k.editor) && lines == QStringList(QLatin1String(k.line)), k.kind);
-            QVERIFY(seen.Tip == QLatin1String(k.kind) && seen.Fereastra == 2 && seen.Coloana == 0 && seen.Rand == 0 &&
-                    seen.Comentariu.isEmpty() && seen.CuloareCerneala == Culori::White && !d.m->proiect().ObiectExistent);
+            QVERIFY2(editor == QLatin1String(k.editor) && lines == QStringList(QLatin1String(k.line)),
+                     k.kind);
+            QVERIFY(seen.Tip == QLatin1String(k.kind) && seen.Fereastra == 2 && seen.Coloana == 0 &&
+                    seen.Rand == 0 && seen.Comentariu.isEmpty() && seen.CuloareCerneala == Culori::White &&
+                    !d.m->proiect().ObiectExistent);
             QVERIFY(seen.CulorileFerestrei == toFlag(k.windowColours) &&
                     seen.CuloareFundal == (k.windowColours ? Culori::Blue : Culori::Black));
         }
@@ -66,18 +70,21 @@ private slots:
                                          "@GET6 [CAMP: CLIENTI.NUME]", "@BUTON7[opt]"}));
         for (int row : {0, 4, 2, 0}) { // @SAY, button, @GET, @SAY
             d.list()->setCurrentRow(row);
-            for (const char *c : {"chkCulorileFerestrei", "imgCerneala", "imgFundal", "lblCerneala", "lblFundal"})
+            for (const char *c :
+                 {"chkCulorileFerestrei", "imgCerneala", "imgFundal", "lblCerneala", "lblFundal"})
                 QVERIFY2(d.find(O, c)->isEnabled() == (row == 0), c);
         }
         say.CuloareFundal = Culori::Green;
         d.find<QCheckBox>(O, "chkCulorileFerestrei")->click(); // takes its window's white on blue at once
-        QVERIFY(say.CuloareFundal == Culori::Blue && d.item("lblObiect3")->brush().color() == QColor(0, 0, 0xC0));
+        QVERIFY(say.CuloareFundal == Culori::Blue &&
+                d.item("lblObiect3")->brush().color() == QColor(0, 0, 0xC0));
         QCOMPARE(d.find(O, "shpObiectCuloareFundal")->property("color").value<QColor>(), QColor(0, 0, 0xC0));
 
         d.list()->setCurrentRow(4);
         auto no = answerNextMessageBox(QMessageBox::No);
         pressKey(*d.m, O, "STERGE");
-        QVERIFY(no->seen && no->icon == QMessageBox::Warning && no->title == "Sterge obiect" && !button.Liber &&
+        QVERIFY(no->seen && no->icon == QMessageBox::Warning && no->title == "Sterge obiect" &&
+                !button.Liber &&
                 no->text == QLatin1String("Sunteti sigur ca doriti sa stergeti acest obiect?"));
         d.m->proiect().setari.ConfirmareStergere = FlagFalse;
         pressKey(*d.m, O, "STERGE"); // the new last line is selected and shown
@@ -96,9 +103,11 @@ private slots:
         QTest::newRow("a column too far") << Placement{{40, 10}, 10, "hsbOrizontala 29", {1, 1}};
         QTest::newRow("last row") << Placement{{40, 10}, 10, "hsbVerticala 7", {1, 7}};
         QTest::newRow("a row too far") << Placement{{40, 10}, 10, "hsbVerticala 8", {1, 1}};
-        QTest::newRow("centred, half down to even") << Placement{{39, 10}, 5, "cmdCentrareOrizontala", {16, 1}};
+        QTest::newRow("centred, half down to even")
+            << Placement{{39, 10}, 5, "cmdCentrareOrizontala", {16, 1}};
         QTest::newRow("centred, half up to even") << Placement{{41, 10}, 5, "cmdCentrareOrizontala", {18, 1}};
-        QTest::newRow("centred vertically, half down to even") << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
+        QTest::newRow("centred vertically, half down to even")
+            << Placement{{40, 11}, 5, "cmdCentrareVerticala", {1, 4}};
         QTest::newRow("centre") << Placement{{41, 11}, 5, "cmdCentruCentru", {18, 4}};
         QTest::newRow("bottom right") << Placement{{30, 12}, 8, "cmdDreaptaJos", {20, 9}};
     }
@@ -110,7 +119,8 @@ private slots:
         d.set(0, 0, c.window.width(), c.window.height());
         const Obiect &o = d.put(1, "SAY", QString(c.length, QLatin1Char('x')), 1, 1);
         const QList<QByteArray> press = QByteArray(c.press).split(' ');
-        press.size() == 1 ? d.find<QPushButton>(O, c.press)->click() : d.find<QScrollBar>(O, press[0])->setValue(press[1].toInt());
+        press.size() == 1 ? d.find<QPushButton>(O, c.press)->click()
+                          : d.find<QScrollBar>(O, press[0])->setValue(press[1].toInt());
         QCOMPARE(QPoint(o.Coloana, o.Rand), c.place);
         QCOMPARE(QPoint(d.text(O, "lblOrizontala").toInt(), d.text(O, "lblVerticala").toInt()), c.place);
         QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1)));

@@ -15,8 +15,7 @@ std::unique_ptr<MdiMain> startMain(const Setari &s);
 Setari quietSettings();
 
 // A control of one of the main window's forms, by form and control name.
-template <typename T>
-T *control(MdiMain &m, const char *form, const char *name)
+template <typename T> T *control(MdiMain &m, const char *form, const char *name)
 {
     QObject *f = m.findChild<QObject *>(QString::fromLatin1(form));
     return f ? f->findChild<T *>(QString::fromLatin1(name)) : nullptr;

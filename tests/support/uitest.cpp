@@ -6,7 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
-TempCwd::TempCwd() : previous_(QDir::currentPath())
+TempCwd::TempCwd()
+    : previous_(QDir::currentPath())
 {
     QDir::setCurrent(dir_.path());
 }
@@ -63,7 +64,6 @@ std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button
         timeoutMs);
     return seen;
 }
-
 
 void clickWidget(QWidget *w)
 {

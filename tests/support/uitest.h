@@ -49,12 +49,10 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
 std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs = 5000);
 
 // Finds a named descendant of a form; for one that may not exist, check for nullptr.
-template <typename T>
-T *find(QObject *root, const QString &name)
+template <typename T> T *find(QObject *root, const QString &name)
 {
     return root ? root->findChild<T *>(name) : nullptr;
 }
-
 
 // Left click (press and release inside) on a widget.
 void clickWidget(QWidget *w);

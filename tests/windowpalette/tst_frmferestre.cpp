@@ -88,7 +88,8 @@ private slots:
         d.find<QScrollBar>(P, "hsbLatime")->setValue(10);
         QTest::keyClicks(d.find<QLineEdit>(P, "txtTitluFereastra"), QStringLiteral("XY"));
         QVERIFY(d.window().Latime == 12 && d.find<QScrollBar>(P, "hsbLatime")->value() == 10);
-        QGuiApplication::clipboard()->setText(QStringLiteral("\tZ\n")); // a pasted tab or line break never reaches TITLE
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("\tZ\n")); // a pasted tab or line break never reaches TITLE
         QTest::keyClick(d.find<QLineEdit>(P, "txtTitluFereastra"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d.window().Titlu, QStringLiteral("FER 1XYZ"));
         QCOMPARE(d.windows()->currentText(), QStringLiteral("F1 [FER 1]"));
@@ -117,8 +118,9 @@ private slots:
         d.put(1, "SAY", QStringLiteral("a"));
         d.find<QCheckBox>(P, "chkUmbraFereastra")->setChecked(c.shadowBoxes > 0);
         d.find<QCheckBox>(P, "chkMentineUmbra")->setChecked(c.shadowBoxes > 1);
-        QChar(c.press[0]).isDigit() ? d.find<QScrollBar>(P, "hsbOrizontala")->setValue(QByteArray(c.press).toInt())
-                                    : d.find<QPushButton>(P, c.press)->click();
+        QChar(c.press[0]).isDigit()
+            ? d.find<QScrollBar>(P, "hsbOrizontala")->setValue(QByteArray(c.press).toInt())
+            : d.find<QPushButton>(P, c.press)->click();
         QCOMPARE(d.geometry().topLeft(), c.place);
         QCOMPARE(QPoint(d.text(P, "lblOrizontala").toInt(), d.text(P, "lblVerticala").toInt()), c.place);
         QCOMPARE(d.item("lblObiect1")->pos(), twips(c.place + QPoint(1, 1))); // the object goes along

@@ -25,7 +25,8 @@ private slots:
         FrmTabelaDeLucru *t = d.table();
         QCOMPARE(t->scena()->items().size(), order.size());
         for (int i = 1; i < order.size(); ++i) // every element hidden while there is no window
-            QVERIFY2(!t->element(order[i])->isVisible() && t->element(order[i])->zValue() > t->element(order[i - 1])->zValue(),
+            QVERIFY2(!t->element(order[i])->isVisible() &&
+                         t->element(order[i])->zValue() > t->element(order[i - 1])->zValue(),
                      qPrintable(order[i]));
         auto *marker = dynamic_cast<QGraphicsPixmapItem *>(t->element(order[0]));
         QVERIFY(marker->isVisible() && marker->sceneBoundingRect() == QRectF(0, 0, 725 * 15, 403 * 15));
@@ -56,14 +57,18 @@ private slots:
         for (auto [name, rect] : {std::pair{"lblWindow1", area},
                                   {"shpFrame1", area.adjusted(67.5, 60, -67.5, -60)},
                                   {"shpShadow1", area.translated(270, 240)}})
-            QVERIFY2(d.item(name)->isVisible() && QRectF(d.item(name)->pos(), d.item(name)->rect().size()) == rect, name);
+            QVERIFY2(d.item(name)->isVisible() &&
+                         QRectF(d.item(name)->pos(), d.item(name)->rect().size()) == rect,
+                     name);
         // The title centred on the top border, half a cell off when the two lengths differ in parity.
         QCOMPARE(d.item("lblTitle1")->pos(), QPointF(area.center().x() - title.size() * 135 / 2.0, area.y()));
         QVERIFY(d.item("lblTitle1")->caption() == title &&
                 d.item("lblTitle1")->isVisible() == !title.trimmed().isEmpty());
         // Scheme 1: blue background, yellow border, the title in the border colour; the shadow dark grey.
-        QVERIFY(d.item("lblWindow1")->brush().color() == QColor(0, 0, 0xC0) && d.item("shpShadow1")->brush().color() == QColor(64, 64, 64));
-        QVERIFY(d.item("shpFrame1")->pen().color() == Qt::yellow && d.item("lblTitle1")->culoareText() == Qt::yellow);
+        QVERIFY(d.item("lblWindow1")->brush().color() == QColor(0, 0, 0xC0) &&
+                d.item("shpShadow1")->brush().color() == QColor(64, 64, 64));
+        QVERIFY(d.item("shpFrame1")->pen().color() == Qt::yellow &&
+                d.item("lblTitle1")->culoareText() == Qt::yellow);
     }
 
     void clicksOnTheWorkTable()
@@ -75,27 +80,35 @@ private slots:
         auto click = [&](QPointF twips, bool twice = false) { // through the real view
             QWidget *viewport = d.table()->vedere()->viewport();
             const QPoint at = d.table()->vedere()->mapFromScene(twips);
-            twice ? QTest::mouseDClick(viewport, Qt::LeftButton, {}, at) : QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+            twice ? QTest::mouseDClick(viewport, Qt::LeftButton, {}, at)
+                  : QTest::mousePress(viewport, Qt::LeftButton, {}, at);
             QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
         };
         d.put(3, "GET", QStringLiteral("abcde"), 1, 1).Valoare = QStringLiteral("v");
         d.table()->DeseneazaObiect(3);
         d.put(45, "SAY", QStringLiteral("zz"), 2, 7);
         ElementTabela *label = d.item("lblObiect3");
-        QVERIFY(label->toolTip() == QLatin1String("GET [abcde][v]") && label->rect().size() == QSizeF(5 * 135, 240));
+        QVERIFY(label->toolTip() == QLatin1String("GET [abcde][v]") &&
+                label->rect().size() == QSizeF(5 * 135, 240));
         d.list()->setCurrentRow(0); // object 3
-        click(d.item("lblObiect45")->sceneBoundingRect().center(), true); // on any label, centres the selected object
+        click(d.item("lblObiect45")->sceneBoundingRect().center(),
+              true);                                    // on any label, centres the selected object
         QCOMPARE(label->pos(), twips({1 + 12, 1 + 1})); // (30 - 2) / 2 - 5 / 2, in window 1
-        d.create(), d.create(); // windows 2 and 3; 3 under window 1
+        d.create(), d.create();                         // windows 2 and 3; 3 under window 1
         d.set(11, 22, 30, 10);
         d.windows()->setCurrentIndex(1);
         pressKey(*d.m, "frmFerestre", "STERGE");
-        for (QRect w : {QRect(40, 2, 30, 10), QRect(20, 0, 15, 10)}) // window 2 again, listed last; 4 over window 1
+        for (QRect w :
+             {QRect(40, 2, 30, 10), QRect(20, 0, 15, 10)}) // window 2 again, listed last; 4 over window 1
             d.create(), d.set(w.x(), w.y(), w.width(), w.height());
-        const std::pair<QPointF, int> clicks[] = { // where, and the window active after
-            {twips({45, 5}), 2}, {twips({26, 22}) + QPointF(0, 120), 3}, // a background, a title
-            {twips({71, 12}) + QPointF(0, 120), 3}, {{10500, 5850}, 3}, // window 2's shadow over nothing, the empty surface
-            {twips({29, 5}) + QPointF(67.5, 0), 3}, {twips({10, 3}), 1}}; // window 1's border over window 4's background; 1's
+        const std::pair<QPointF, int> clicks[] = {
+            // where, and the window active after
+            {twips({45, 5}), 2},
+            {twips({26, 22}) + QPointF(0, 120), 3}, // a background, a title
+            {twips({71, 12}) + QPointF(0, 120), 3},
+            {{10500, 5850}, 3}, // window 2's shadow over nothing, the empty surface
+            {twips({29, 5}) + QPointF(67.5, 0), 3},
+            {twips({10, 3}), 1}}; // window 1's border over window 4's background; 1's
         for (const auto &[at, window] : clicks) {
             click(at);
             QCOMPARE(d.windows()->currentData().toInt(), window);
@@ -107,23 +120,30 @@ private slots:
         QTest::addColumn<QString>("press"); // the window, its corner or the object
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QList<QPoint>>("offsets"); // pixels: a column is 9, a row 16
-        QTest::addColumn<QList<QRect>>("expected"); // the window, or the object's place and size; none: a click
+        QTest::addColumn<QList<QRect>>(
+            "expected"); // the window, or the object's place and size; none: a click
         const QRect w(45, 5, 30, 10);
-        const QList<QPoint> under{{QApplication::startDragDistance() - 1, 0}}, inCell{{4, 7}}; // a cell away, or not
+        const QList<QPoint> under{{QApplication::startDragDistance() - 1, 0}},
+            inCell{{4, 7}}; // a cell away, or not
         QTest::newRow("click short of the drag distance") << "window" << w << under << QList<QRect>();
-        QTest::newRow("click past the drag distance, in its cell") << "window" << w << inCell << QList<QRect>();
+        QTest::newRow("click past the drag distance, in its cell")
+            << "window" << w << inCell << QList<QRect>();
         QTest::newRow("click on an object") << "object" << w << under << QList<QRect>();
         const QList<QPoint> across{{18, 0}, {27, 0}, {36, 0}, {45, 0}, {54, 0}, {63, 0}, {72, 0}, {63, 0}};
-        QList<QRect> edge; // column + width <= 80; refused, it goes on from where it stopped: the last step is one cell back
+        QList<QRect> edge; // column + width <= 80; refused, it goes on from where it stopped: the last step
+                           // is one cell back
         for (int column : {47, 48, 49, 50, 50, 50, 50, 49})
             edge << QRect(column, 5, 30, 10);
         QTest::newRow("window past the right edge") << "window" << w << across << edge;
         // Rows drive a square window, unless the mouse went more than twice as far across.
-        QTest::newRow("square window by its corner") << "corner" << QRect(20, 2, 20, 10) << QList<QPoint>{{0, 32}, {54, 0}, {-18, 0}}
-                                                     << QList<QRect>{{20, 2, 24, 12}, {20, 2, 26, 13}, {20, 2, 18, 9}};
-        QTest::newRow("object past its window's edge") << "object" << QRect(10, 5, 30, 10) // column + length <= width - 2, row < height - 2
+        QTest::newRow("square window by its corner")
+            << "corner" << QRect(20, 2, 20, 10) << QList<QPoint>{{0, 32}, {54, 0}, {-18, 0}}
+            << QList<QRect>{{20, 2, 24, 12}, {20, 2, 26, 13}, {20, 2, 18, 9}};
+        QTest::newRow("object past its window's edge")
+            << "object" << QRect(10, 5, 30, 10) // column + length <= width - 2, row < height - 2
             << QList<QPoint>{{18, 0}, {27, 0}, {36, 0}, {36, 32}, {36, 64}, {36, 80}, {27, 80}}
-            << QList<QRect>{{22, 3, 5, 1}, {23, 3, 5, 1}, {23, 3, 5, 1}, {23, 5, 5, 1}, {23, 7, 5, 1}, {23, 7, 5, 1}, {22, 7, 5, 1}};
+            << QList<QRect>{{22, 3, 5, 1}, {23, 3, 5, 1}, {23, 3, 5, 1}, {23, 5, 5, 1},
+                            {23, 7, 5, 1}, {23, 7, 5, 1}, {22, 7, 5, 1}};
     }
 
     void drags()
@@ -142,28 +162,43 @@ private slots:
         const Fereastra &f = d.m->proiect().fereastra(1);
         const Obiect &o = d.m->proiect().obiect(4);
         const bool object = press == QLatin1String("object"), corner = press == QLatin1String("corner");
-        auto now = [&] { return object ? QRect(o.Coloana, o.Rand, 5, 1) : QRect(f.Orizontala, f.Verticala, f.Latime, f.Inaltime); };
+        auto now = [&] {
+            return object ? QRect(o.Coloana, o.Rand, 5, 1)
+                          : QRect(f.Orizontala, f.Verticala, f.Latime, f.Inaltime);
+        };
         const QRect start = now();
-        const QPoint at = d.table()->vedere()->mapFromScene(object ? d.item("lblObiect4")->sceneBoundingRect().center()
-                                                           : corner ? twips(window.bottomRight() + QPoint(1, 1)) - QPointF(30, 30)
-                                                                    : twips(window.topLeft() + QPoint(2, 3)));
+        const QPoint at = d.table()->vedere()->mapFromScene(
+            object   ? d.item("lblObiect4")->sceneBoundingRect().center()
+            : corner ? twips(window.bottomRight() + QPoint(1, 1)) - QPointF(30, 30)
+                     : twips(window.topLeft() + QPoint(2, 3)));
         QWidget *viewport = d.table()->vedere()->viewport();
         QMouseEvent hover(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
         QApplication::sendEvent(viewport, &hover);
         QCOMPARE(viewport->cursor().shape(), corner ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
-        auto undoSteps = [&] { return d.m->document().verifica(), d.m->istoric().stiva()->count(); }; // once code's changes are in
+        auto undoSteps = [&] {
+            return d.m->document().verifica(), d.m->istoric().stiva()->count();
+        }; // once code's changes are in
         const int steps = undoSteps();
         QTest::mousePress(viewport, Qt::LeftButton, {}, at);
         for (int i = 0; i < offsets.size(); ++i) {
             QTest::mouseMove(viewport, at + offsets[i]);
             const QRect r = now();
             QCOMPARE(r, expected.value(i, start));
-            QCOMPARE(d.item("lblObiect4")->pos(), twips(QPoint(f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1)));
-            QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty() ? QString() : QStringLiteral("Coloana %1, Rand %2, %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+            QCOMPARE(d.item("lblObiect4")->pos(),
+                     twips(QPoint(f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1)));
+            QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty()
+                                                             ? QString()
+                                                             : QStringLiteral("Coloana %1, Rand %2, %3 x %4")
+                                                                   .arg(r.x())
+                                                                   .arg(r.y())
+                                                                   .arg(r.width())
+                                                                   .arg(r.height()));
         }
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
-        const bool click = expected.isEmpty(); // on an object it does nothing; on a window it picks the window
-        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() && d.windows()->currentData().toInt() == (click && object ? 2 : 1));
+        const bool click =
+            expected.isEmpty(); // on an object it does nothing; on a window it picks the window
+        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() &&
+                d.windows()->currentData().toInt() == (click && object ? 2 : 1));
         QCOMPARE(undoSteps(), steps + (click ? 0 : 1)); // one drag, one step
         if (!click)
             d.m->istoric().stiva()->undo();
@@ -195,10 +230,12 @@ private slots:
         QVERIFY(d.list()->currentRow() == -1 && o.Coloana == 6 && d.geometry() == QRect(1, 0, 31, 9));
         QString editor;
         onNextModal([&](QWidget *dlg) { editor = dlg->objectName(), QTest::keyClick(dlg, Qt::Key_Escape); });
-        keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}); // round the list, in its order: 4, 9, 4
+        keys(
+            {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}); // round the list, in its order: 4, 9, 4
         auto box = answerNextMessageBox(QMessageBox::Yes);
         keys({Qt::Key_Backtab, Qt::Key_Delete}); // back round to 9
-        QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) && !isSet(d.m->proiect().obiect(4).Liber));
+        QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) &&
+                !isSet(d.m->proiect().obiect(4).Liber));
     }
 };
 
