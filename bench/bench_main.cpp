@@ -4,7 +4,6 @@
 // file, the options record, reading the program back, and the preview: running that program and a
 // keystroke in its READ. Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/sirolant_bench
-#include "app/document.h"
 #include "app/frmprevizualizare.h"
 #include "app/istoric.h"
 #include "app/mdimain.h"
@@ -12,6 +11,7 @@
 #include "codegen/generator.h"
 #include "model/cp1250.h"
 #include "model/fisierproiect.h"
+#include "model/modelproiect.h"
 #include "model/optionsfile.h"
 #include "objectpalette/frmobiecte.h"
 #include "worktable/frmtabeladelucru.h"
@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
         std::vector<qint64> undo, redo;
         for (int i = 0; i < 200; ++i) {
             {
-                Document::Gest step(m.document());
+                ModelProiect::Tranzactie step(m.model(), Modificare::MutareFereastra, 1);
                 col->setValue(i % 2 ? 10 : 20);
             }
             t.start();

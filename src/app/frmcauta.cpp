@@ -175,7 +175,7 @@ void FrmCauta::selecteaza()
     }
 
     // Stored in memory only: the file follows when the settings are saved.
-    sesiune_.proiect.setari.CaleFoxPRO = cale;
+    sesiune_.model.setari().CaleFoxPRO = cale;
     if (txtCaleFoxPRO_)
         txtCaleFoxPRO_->setText(cale);
     accept();

@@ -128,7 +128,7 @@ FrmCod::FrmCod(Sesiune &sesiune, QWidget *parent)
 
 void FrmCod::genereazaCodProiect(Sesiune &sesiune, QWidget *parent)
 {
-    const std::optional<ProgramGenerat> program = ::genereazaCodProiect(sesiune.proiect);
+    const std::optional<ProgramGenerat> program = ::genereazaCodProiect(sesiune.model.proiect());
     if (!program)
         return;
     FrmCod viewer(sesiune, parent);
@@ -144,7 +144,7 @@ void FrmCod::genereazaCodFereastra(Sesiune &sesiune, int n, QWidget *parent)
     FrmCod viewer(sesiune, parent);
     viewer.chkIncludeStartingCode_->setChecked(false);
     viewer.chkIncludeStartingCode_->setVisible(true);
-    const ProgramGenerat program = ::genereazaCodFereastra(sesiune.proiect, n, false);
+    const ProgramGenerat program = ::genereazaCodFereastra(sesiune.model.proiect(), n, false);
     viewer.setLinii(program.linii);
     raporteazaFerestreLipsa(program.ferestreLipsa, parent);
     viewer.exec();
@@ -178,7 +178,7 @@ void FrmCod::regenereaza()
     // still the window the viewer was opened for.
     const int n = sesiune_.ferestre ? sesiune_.ferestre->fereastraActiva() : -1;
     const ProgramGenerat program =
-        ::genereazaCodFereastra(sesiune_.proiect, n, chkIncludeStartingCode_->isChecked());
+        ::genereazaCodFereastra(sesiune_.model.proiect(), n, chkIncludeStartingCode_->isChecked());
     // The labels keep their values until the list is clicked or focused.
     setLinii(program.linii);
     raporteazaFerestreLipsa(program.ferestreLipsa, this);

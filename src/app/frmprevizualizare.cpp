@@ -158,7 +158,7 @@ FrmPrevizualizare::FrmPrevizualizare(const QStringList &program, QWidget *parent
 
 void FrmPrevizualizare::previzualizeazaProiectul(Sesiune &sesiune, QWidget *parent)
 {
-    const std::optional<ProgramGenerat> program = genereazaCodProiect(sesiune.proiect);
+    const std::optional<ProgramGenerat> program = genereazaCodProiect(sesiune.model.proiect());
     if (!program)
         return;
     FrmPrevizualizare dialog(program->linii, parent);
@@ -167,7 +167,7 @@ void FrmPrevizualizare::previzualizeazaProiectul(Sesiune &sesiune, QWidget *pare
 
 void FrmPrevizualizare::previzualizeazaFereastra(Sesiune &sesiune, int n, QWidget *parent)
 {
-    FrmPrevizualizare dialog(genereazaCodFereastra(sesiune.proiect, n, false).linii, parent);
+    FrmPrevizualizare dialog(genereazaCodFereastra(sesiune.model.proiect(), n, false).linii, parent);
     dialog.exec();
 }
 

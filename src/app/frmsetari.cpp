@@ -136,9 +136,9 @@ FrmSetari::FrmSetari(Sesiune &sesiune, QWidget *parent)
 
     // The loading order is the one the form has always used; nothing hangs
     // off these controls' changes, but keeping it costs nothing.
-    afiseazaOptiuni(sesiune_.proiect.setari);
-    if (!sesiune_.proiect.setari.CaleFoxPRO.isEmpty())
-        txtCaleFoxPRO_->setText(sesiune_.proiect.setari.CaleFoxPRO);
+    afiseazaOptiuni(sesiune_.model.proiect().setari);
+    if (!sesiune_.model.proiect().setari.CaleFoxPRO.isEmpty())
+        txtCaleFoxPRO_->setText(sesiune_.model.proiect().setari.CaleFoxPRO);
 
     butonImplicit(this, cmdSalveaza);
     setFixedSize(sizeHint());
@@ -316,7 +316,7 @@ void FrmSetari::salveaza()
 {
     // The positions belong to the exit command and the path to the locator:
     // neither is copied back from here.
-    Setari &s = sesiune_.proiect.setari;
+    Setari &s = sesiune_.model.setari();
     s.CentrazaObiectulOrizontal = toFlag(optCentrazaObiectulOrizontal_->isChecked());
     s.FormatZLA = toFlag(optFormatZLA_->isChecked());
     s.AnulArePatruCifre = toFlag(chkAnulArePatruCifre_->isChecked());

@@ -1,32 +1,27 @@
 #pragma once
 
-#include "model/stare.h"
-
 #include <QObject>
 
-class Document;
+class ModelProiect;
 class QUndoStack;
-struct Schimbare;
+struct PasProiect;
 
-// Undo and redo of the user's gestures. Each gesture the document reports
-// is one step; steps of the same bar on the same window or object within a
-// second, and a run of keys typed into the same box, merge into one. Undo and
-// redo put the design back quietly, so no handler rewrites what they restore.
+// Undo and redo of the design's steps. Each step the model reports is one
+// command named after what it did; a run of steps of a merging kind on the
+// same window or object, each within a second of the one before, is one.
+// Undo and redo put the design back through the model as one piece.
 class Istoric : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Istoric(Document &document, QObject *parent = nullptr);
+    explicit Istoric(ModelProiect &model, QObject *parent = nullptr);
 
     QUndoStack *stiva() const { return stiva_; }
 
-    // The step's name as the menu shows it after "Anuleaza" or "Reface".
-    static QString numePas(const QString &sursa);
-
 private:
-    void adauga(const Schimbare &s);
+    void adauga(const PasProiect &pas);
 
-    Document &document_;
+    ModelProiect &model_;
     QUndoStack *stiva_;
 };

@@ -1,6 +1,5 @@
 #include "mdimain.h"
 
-#include "app/document.h"
 #include "app/frmcod.h"
 #include "app/frmdespre.h"
 #include "app/frmprevizualizare.h"
@@ -71,12 +70,12 @@ MdiMain::MdiMain(QWidget *parent)
 
     // The load, in its order: settings, design reset, then the child windows.
     QString eroare;
-    if (!OptionsFile::read(OptionsFile::defaultFileName(), &sesiune_.proiect.setari, &eroare))
+    if (!OptionsFile::read(OptionsFile::defaultFileName(), &sesiune_.model.setari(), &eroare))
         mesajCritic(this, kTitluOptiuni, eroare);
-    sesiune_.proiect.ResetFerestre();
-    sesiune_.proiect.ResetObiecte();
+    sesiune_.model.proiectModificabil().ResetFerestre();
+    sesiune_.model.proiectModificabil().ResetObiecte();
 
-    const Setari &s = sesiune_.proiect.setari;
+    const Setari &s = sesiune_.model.setari();
     dimensiuneLaAsezare_ = frameGeometry().size();
 
     auto *tabela = new FrmTabelaDeLucru(sesiune_);
@@ -94,9 +93,17 @@ MdiMain::MdiMain(QWidget *parent)
     subObiecte_ = adaugaFormCopil(obiecte);
     aseazaFereastra(subObiecte_, s.PozitieObiecte, pozitieImplicitaObiecte());
 
-    sesiune_.document = new Document(sesiune_, this);
-    istoric_ = new Istoric(*sesiune_.document, this);
-    proiectCurent_ = new ProiectCurent(this, *sesiune_.document, *istoric_, this);
+    // A design put back whole (undo, redo, a file): the palettes show it and
+    // the work table draws again what differs.
+    connect(&sesiune_.model, &ModelProiect::restaurat, this,
+            [this](const QList<int> &ferestre, const QList<int> &obiecte) {
+                const ModelProiect &m = sesiune_.model;
+                sesiune_.ferestre->reafiseaza(m.liniiFerestre(), m.fereastraActiva());
+                sesiune_.obiecte->reafiseaza(m.ordineObiecte(), m.obiectSelectat());
+                sesiune_.tabela->redeseneaza(ferestre, obiecte);
+            });
+    istoric_ = new Istoric(sesiune_.model, this);
+    proiectCurent_ = new ProiectCurent(this, sesiune_.model, *istoric_, this);
     connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);
     creeazaMeniulEditare();
 }
@@ -117,8 +124,7 @@ MdiMain::~MdiMain()
     proiectCurent_ = nullptr;
     delete istoric_;
     istoric_ = nullptr;
-    delete sesiune_.document;
-    sesiune_.document = nullptr;
+    disconnect(&sesiune_.model, nullptr, this, nullptr);
     delete mdiArea_;
     mdiArea_ = nullptr;
     sesiune_.tabela = nullptr;
@@ -251,7 +257,7 @@ QMdiSubWindow *MdiMain::adaugaFormCopil(QWidget *form)
 
 void MdiMain::aseazaFereastra(QMdiSubWindow *sub, const Pozitie &salvata, const Pozitie &implicita)
 {
-    const Pozitie p = isSet(sesiune_.proiect.setari.SalveazaSetariSpatiuLucru) ? salvata : implicita;
+    const Pozitie p = isSet(sesiune_.model.proiect().setari.SalveazaSetariSpatiuLucru) ? salvata : implicita;
     sub->move(roundHalfEven(p.Left / double(TwipsPerPixel)), roundHalfEven(p.Top / double(TwipsPerPixel)));
     sub->show();
 }
@@ -278,7 +284,7 @@ void MdiMain::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { proiectCurent_->laPornire(fisierLaPornire_); });
     // Shown, the frame may have grown by the window manager's decorations:
     // the default positions follow the final outer size.
-    if (!isSet(sesiune_.proiect.setari.SalveazaSetariSpatiuLucru) &&
+    if (!isSet(sesiune_.model.proiect().setari.SalveazaSetariSpatiuLucru) &&
         frameGeometry().size() != dimensiuneLaAsezare_) {
         const Pozitie f = pozitieImplicitaFerestre();
         const Pozitie o = pozitieImplicitaObiecte();
@@ -353,7 +359,7 @@ void MdiMain::mnuDespreSirolant_Click()
 
 void MdiMain::mnuIesireInchideSirolant_Click()
 {
-    Setari &s = sesiune_.proiect.setari;
+    Setari &s = sesiune_.model.setari();
     if (isSet(s.SalveazaSetariSpatiuLucru)) {
         s.PozitieObiecte = pozitieTwips(subObiecte_);
         s.PozitieFerestre = pozitieTwips(subFerestre_);
@@ -371,7 +377,7 @@ void MdiMain::closeEvent(QCloseEvent *event)
     // Unsaved changes take the place of the plain confirmation.
     const bool continua = proiectCurent_->modificat()
                               ? proiectCurent_->continuaDupaModificari()
-                              : !isSet(sesiune_.proiect.setari.ConfirmareaInchidere) ||
+                              : !isSet(sesiune_.model.proiect().setari.ConfirmareaInchidere) ||
                                     intrebareDaNu(this, QMessageBox::Question, QStringLiteral("ATENTIE!"),
                                                   QStringLiteral("Esti sigur ca vrei sa inchizi Sirolant?"));
     if (!continua) {

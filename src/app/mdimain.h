@@ -24,8 +24,10 @@ public:
     ~MdiMain() override;
 
     Sesiune &sesiune() { return sesiune_; }
-    Proiect &proiect() { return sesiune_.proiect; }
-    Document &document() { return *sesiune_.document; }
+    // The records, for tests and tools that look at them or set them up
+    // directly; the forms write only through the model's operations.
+    Proiect &proiect() { return sesiune_.model.proiectModificabil(); }
+    ModelProiect &model() { return sesiune_.model; }
     Istoric &istoric() { return *istoric_; }
     ProiectCurent &proiectCurent() { return *proiectCurent_; }
 

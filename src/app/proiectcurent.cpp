@@ -1,10 +1,10 @@
 #include "proiectcurent.h"
 
-#include "app/document.h"
 #include "app/istoric.h"
 #include "app/uiutil.h"
 #include "codegen/cititorprogram.h"
 #include "model/fisierproiect.h"
+#include "model/modelproiect.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,17 +72,17 @@ QString caleBlocare(const QString &recuperare)
 
 } // namespace
 
-ProiectCurent::ProiectCurent(QWidget *fereastra, Document &document, Istoric &istoric, QObject *parent)
+ProiectCurent::ProiectCurent(QWidget *fereastra, ModelProiect &model, Istoric &istoric, QObject *parent)
     : QObject(parent)
     , fereastra_(fereastra)
-    , document_(document)
+    , model_(model)
     , istoric_(istoric)
     , amanare_(new QTimer(this))
 {
     amanare_->setSingleShot(true);
     connect(amanare_, &QTimer::timeout, this, &ProiectCurent::scrieRecuperarea);
-    connect(&document_, &Document::schimbat, this, &ProiectCurent::laSchimbare);
-    connect(&document_, &Document::restaurat, this, &ProiectCurent::laSchimbare);
+    connect(&model_, &ModelProiect::pas, this, &ProiectCurent::laSchimbare);
+    connect(&model_, &ModelProiect::restaurat, this, &ProiectCurent::laSchimbare);
     connect(istoric_.stiva(), &QUndoStack::cleanChanged, this, [this] {
         laSchimbare();
         emit stareSchimbata();
@@ -136,7 +136,7 @@ void ProiectCurent::nou()
 {
     if (!continuaDupaModificari())
         return;
-    document_.restaureaza(stareGoala());
+    model_.restaureaza(stareGoala());
     istoric_.stiva()->clear();
     stergeRecuperarea();
     seteazaFisier(QString());
@@ -201,7 +201,7 @@ bool ProiectCurent::incarca(const QString &cale)
                         .arg(QDir::toNativeSeparators(cale), problema));
         return false;
     }
-    document_.restaureaza(*stare);
+    model_.restaureaza(*stare);
     istoric_.stiva()->clear();
     stergeRecuperarea();
     seteazaFisier(QFileInfo(cale).absoluteFilePath());
@@ -213,7 +213,7 @@ bool ProiectCurent::salveaza()
     if (cale_.isEmpty())
         return salveazaCa();
     QString problema;
-    if (!FisierProiect::salveaza(cale_, document_.stare(), &problema)) {
+    if (!FisierProiect::salveaza(cale_, model_.stare(), &problema)) {
         mesajCritic(fereastra_, QStringLiteral("Salveaza proiectul"),
                     QStringLiteral("Proiectul nu a fost salvat in \"%1\":\n%2")
                         .arg(QDir::toNativeSeparators(cale_), problema));
@@ -306,7 +306,7 @@ void ProiectCurent::scrieRecuperarea()
     ultimaScriere_.start();
     QString problema;
     // Nothing to tell the user: the recovery file is only a safety net.
-    if (!FisierProiect::salveaza(fisierRecuperare_, document_.stare(), &problema))
+    if (!FisierProiect::salveaza(fisierRecuperare_, model_.stare(), &problema))
         return;
     QSaveFile cale(caleFisierCale(fisierRecuperare_));
     if (cale.open(QIODevice::WriteOnly)) {
@@ -377,7 +377,7 @@ bool ProiectCurent::deschideRecuperare(const QString &fisier)
 
 void ProiectCurent::restaureazaNesalvat(const StareProiect &stare, const QString &cale)
 {
-    document_.restaureaza(stare);
+    model_.restaureaza(stare);
     istoric_.stiva()->clear();
     cale_ = cale;
     istoric_.stiva()->resetClean();

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class Document;
+class ModelProiect;
 class Istoric;
 class QLockFile;
 class QMenu;
@@ -23,7 +23,7 @@ class ProiectCurent : public QObject
     Q_OBJECT
 
 public:
-    ProiectCurent(QWidget *fereastra, Document &document, Istoric &istoric, QObject *parent = nullptr);
+    ProiectCurent(QWidget *fereastra, ModelProiect &model, Istoric &istoric, QObject *parent = nullptr);
     ~ProiectCurent() override;
 
     QString cale() const { return cale_; }
@@ -78,7 +78,7 @@ private:
     void restaureazaNesalvat(const StareProiect &stare, const QString &cale);
 
     QWidget *fereastra_;
-    Document &document_;
+    ModelProiect &model_;
     Istoric &istoric_;
     QString cale_;
     // Recovery: this program's own file, guarded by its lock.

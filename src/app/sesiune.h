@@ -1,21 +1,24 @@
 #pragma once
 
 #include "app/interfete.h"
-#include "model/project.h"
+#include "model/modelproiect.h"
 
 class MdiMain;
-class Document;
 
 // One design session: the project model plus the three child forms, each
 // seen by the others only through its interface. Owned by the main window;
 // passed to the forms at construction. Nothing of it is global.
 struct Sesiune {
-    Proiect proiect;
+    ModelProiect model;
+    // The records, for tests and tools that set a design up directly; the
+    // forms read them through the model and change them only by its operations.
+    Proiect &proiect = model.proiectModificabil();
     MdiMain *mdiMain = nullptr;
     ITabelaDeLucru *tabela = nullptr;
     IPaletaFerestre *ferestre = nullptr;
     IPaletaObiecte *obiecte = nullptr;
-    Document *document = nullptr;
+    // The editors' mode: false while a brand-new object is being edited.
+    bool obiectExistent = false;
     // Set while the main window closes, so the child forms let themselves go.
     bool mdiSeInchide = false;
 };

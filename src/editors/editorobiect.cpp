@@ -25,34 +25,41 @@ EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString 
     setObjectName(nume);
     setWindowTitle(titlu);
     setModal(true);
-    numarLaDeschidere_ = numarObiect();
+    const int n = sesiune_.obiecte ? sesiune_.obiecte->obiectSelectat() : -1;
+    if (sesiune_.model.proiect().obiectFolosit(n))
+        numarLaDeschidere_ = n;
     laDeschidere_ = obiect();
 }
 
-int EditorObiect::numarObiect() const
+const Obiect &EditorObiect::obiect() const
 {
-    return sesiune_.obiecte ? sesiune_.obiecte->obiectSelectat() : -1;
+    return sesiune_.model.proiect().obiectFolosit(numarLaDeschidere_)
+               ? sesiune_.model.obiect(numarLaDeschidere_)
+               : gol_;
 }
 
-Obiect &EditorObiect::obiect()
+void EditorObiect::scrie(const Obiect &o)
 {
-    const int n = numarObiect();
-    if (!Proiect::numarObiectValid(n)) {
-        gol_ = Obiect{};
-        return gol_;
-    }
-    return sesiune_.proiect.obiect(n);
+    if (sesiune_.model.proiect().obiectFolosit(numarLaDeschidere_))
+        sesiune_.model.editeazaObiect(numarLaDeschidere_, o);
+    else
+        gol_ = o;
+}
+
+bool EditorObiect::obiectExistent() const
+{
+    return sesiune_.obiectExistent;
 }
 
 int EditorObiect::latimeFereastraActive() const
 {
     const int a = sesiune_.ferestre ? sesiune_.ferestre->fereastraActiva() : -1;
-    return Proiect::numarFereastraValid(a) ? sesiune_.proiect.fereastra(a).Latime : 0;
+    return Proiect::numarFereastraValid(a) ? sesiune_.model.proiect().fereastra(a).Latime : 0;
 }
 
 void EditorObiect::incheieAplicarea()
 {
-    const int n = numarObiect();
+    const int n = std::exchange(numarLaDeschidere_, -1);
     if (sesiune_.tabela)
         sesiune_.tabela->DeseneazaObiect(n);
     if (sesiune_.obiecte)
@@ -62,10 +69,10 @@ void EditorObiect::incheieAplicarea()
 
 void EditorObiect::reject()
 {
-    if (sesiune_.proiect.ObiectExistent && Proiect::numarObiectValid(numarLaDeschidere_) &&
-        numarObiect() == numarLaDeschidere_)
-        obiect() = laDeschidere_;
-    if (!sesiune_.proiect.ObiectExistent && sesiune_.obiecte)
+    if (sesiune_.obiectExistent)
+        scrie(laDeschidere_);
+    numarLaDeschidere_ = -1;
+    if (!sesiune_.obiectExistent && sesiune_.obiecte)
         sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();
 }

@@ -20,8 +20,9 @@ template <typename T> T *numit(T *w, const char *nume)
 QLabel *eticheta(const char *nume, const QString &text, QWidget *parent);
 
 // What the three property editors share: they edit the object selected in
-// the object palette's list, finding it again at every step, and a Cancel
-// of a brand-new object discards it.
+// the object palette's list when they open, writing each change through the
+// model as the user makes it; Cancel puts the record back (a brand-new object
+// is discarded). The palette holds the whole session in one step.
 class EditorObiect : public QDialog
 {
     Q_OBJECT
@@ -29,18 +30,27 @@ class EditorObiect : public QDialog
 public:
     EditorObiect(Sesiune &sesiune, const QString &nume, const QString &titlu, QWidget *parent = nullptr);
 
-    // Cancel, Esc and the close box alike: an existing object gets back the
-    // record it had at opening (the editors write through as the user edits),
-    // a brand-new object is freed and its line removed; then the editor closes.
+    // Cancel, Esc and the close box alike: an existing object keeps the record
+    // it had at opening, a brand-new object is freed and its line removed;
+    // then the editor closes.
     void reject() override;
 
 protected:
     Sesiune &sesiune() const { return sesiune_; }
-    // The selected object's number, or -1.
-    int numarObiect() const;
-    // The selected object; a scratch record when none is selected, so a
-    // handler never writes into a slot that is not the edited one.
-    Obiect &obiect();
+    // The edited object's number, or -1.
+    int numarObiect() const { return numarLaDeschidere_; }
+    // The record being edited; a scratch record when no object was selected
+    // or the editor has finished, so a late handler never writes elsewhere.
+    const Obiect &obiect() const;
+    void scrie(const Obiect &o);
+    template <typename F> void modifica(F &&schimbare)
+    {
+        Obiect o = obiect();
+        schimbare(o);
+        scrie(o);
+    }
+    // Whether the editor reopened an existing object rather than a new one.
+    bool obiectExistent() const;
     // Width of the active window, 0 when there is none.
     int latimeFereastraActive() const;
 

@@ -201,7 +201,7 @@ void FrmButon::incarca()
     s.valoare = o.Valoare;
     s.textAfisat = o.TextAfisat;
     s.inaltime = qBound(int(InaltimeMinima), int(o.InaltimeButon), int(InaltimeMaxima));
-    if (sesiune().proiect.ObiectExistent && o.Lungime >= LatimeMinima) {
+    if (obiectExistent() && o.Lungime >= LatimeMinima) {
         // An existing bar is shown as stored, even when its window has been
         // narrowed since; the arrows then only bring it down.
         s.variabila = o.Nume;
@@ -235,9 +235,10 @@ void FrmButon::afiseaza(const Stare &s)
     txtComentariu_->setPlainText(s.comentariu);
     // The bar's two fields are not rebuilt here: a width changed after the
     // prompts were added leaves the picture as it was.
-    Obiect &o = obiect();
-    o.Valoare = s.valoare;
-    o.TextAfisat = s.textAfisat;
+    modifica([&](Obiect &o) {
+        o.Valoare = s.valoare;
+        o.TextAfisat = s.textAfisat;
+    });
 }
 
 QStringList FrmButon::prompturi() const
@@ -250,10 +251,11 @@ QStringList FrmButon::prompturi() const
 
 void FrmButon::reconstruiesteBara()
 {
-    Obiect &o = obiect();
-    const QStringList p = prompturi();
-    o.Valoare = p.join(QLatin1Char(';'));
-    o.TextAfisat = Reguli::textAfisatButon(p, o.Lungime);
+    modifica([&](Obiect &o) {
+        const QStringList p = prompturi();
+        o.Valoare = p.join(QLatin1Char(';'));
+        o.TextAfisat = Reguli::textAfisatButon(p, o.Lungime);
+    });
 }
 
 void FrmButon::activeazaBara(bool on)
@@ -270,7 +272,7 @@ void FrmButon::txtText_Change()
 
 void FrmButon::txtVariabilaButon_Change()
 {
-    obiect().Nume = txtVariabilaButon_->text();
+    modifica([&](Obiect &o) { o.Nume = txtVariabilaButon_->text(); });
 }
 
 void FrmButon::txtVariabilaButon_LostFocus()
@@ -303,19 +305,19 @@ bool FrmButon::eventFilter(QObject *obj, QEvent *event)
 void FrmButon::txtLatimeButon_Change()
 {
     const int latime = qBound(0, txtLatimeButon_->text().toInt(), 255);
-    obiect().Lungime = quint8(latime);
+    modifica([&](Obiect &o) { o.Lungime = quint8(latime); });
     // Cuts a longer prompt being typed.
     txtText_->setMaxLength(qMax(1, latime));
 }
 
 void FrmButon::txtInaltimeButon_Change()
 {
-    obiect().InaltimeButon = quint8(qBound(0, txtInaltimeButon_->text().toInt(), 255));
+    modifica([&](Obiect &o) { o.InaltimeButon = quint8(qBound(0, txtInaltimeButon_->text().toInt(), 255)); });
 }
 
 void FrmButon::txtComentariu_Change()
 {
-    obiect().Comentariu = txtComentariu_->toPlainText();
+    modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
 }
 
 void FrmButon::cmdAdauga_Click()
@@ -350,9 +352,10 @@ void FrmButon::cmdStergeTot_Click()
 {
     lstButoane_->clear();
     txtText_->setFocus();
-    Obiect &o = obiect();
-    o.TextAfisat.clear();
-    o.Valoare.clear();
+    modifica([&](Obiect &o) {
+        o.TextAfisat.clear();
+        o.Valoare.clear();
+    });
     activeazaBara(false);
 }
 

@@ -49,11 +49,11 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     // record only when its type is chosen.
     cmbValoareImplicita_->addItems({QStringLiteral("F"), QStringLiteral("T")});
     cmbValoareImplicita_->setCurrentIndex(-1);
-    cmbValoareImplicitaData_->addItem(Reguli::mascaData(sesiune.proiect.setari));
+    cmbValoareImplicitaData_->addItem(Reguli::mascaData(sesiune.model.proiect().setari));
     cmbValoareImplicitaData_->setCurrentIndex(-1);
     legaGrupuri();
 
-    if (sesiune.proiect.ObiectExistent) {
+    if (obiectExistent()) {
         incarca(laDeschidere(), laDeschidere().Nume);
     } else {
         valoriDeDeschidere();
@@ -352,7 +352,7 @@ void FrmGet::legaGrupuri()
                 for (QCheckBox *p : parteneri)
                     p->setChecked(false);
             }
-            obiect().*flag = toFlag(bifat);
+            modifica([&](Obiect &o) { o.*flag = toFlag(bifat); });
         });
     }
 
@@ -437,7 +437,7 @@ void FrmGet::incarca(const Obiect &o, const QString &nume)
     filtruNume_->seteaza(nume);
     txtComentariu_->setPlainText(o.Comentariu);
     cmdAplica_->setEnabled(!txtNumaVariabila_->text().isEmpty());
-    obiect() = o;
+    scrie(o);
 }
 
 // ---------------------------------------------------------------- handlers
@@ -450,7 +450,7 @@ void FrmGet::alegeDestinatia(bool variabila)
     for (QWidget *w :
          std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
         w->setEnabled(variabila);
-    obiect().Variabila = toFlag(variabila);
+    modifica([&](Obiect &o) { o.Variabila = toFlag(variabila); });
 }
 
 void FrmGet::stareCaseta(QCheckBox *caseta, bool activa, int bifa)
@@ -532,10 +532,11 @@ void FrmGet::alegeTip(Tip tip)
     // when a control already held the value and so ran no handler.
     static const char *const coduri[] = {"T", "N", "D", "L"};
     static const char *const valori[] = {"", "0", "", "F"};
-    Obiect &o = obiect();
-    o.TipDate = QLatin1String(coduri[t]);
-    o.Lungime = quint8(qMin(valoareLungime(), 255));
-    o.Valoare = QLatin1String(valori[t]);
+    modifica([&](Obiect &o) {
+        o.TipDate = QLatin1String(coduri[t]);
+        o.Lungime = quint8(qMin(valoareLungime(), 255));
+        o.Valoare = QLatin1String(valori[t]);
+    });
 }
 
 void FrmGet::txtNume_Change()
@@ -544,9 +545,10 @@ void FrmGet::txtNume_Change()
         return;
     const QString nume = txtNumaVariabila_->text();
     cmdAplica_->setEnabled(!nume.isEmpty());
-    Obiect &o = obiect();
-    o.Nume = nume;
-    o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, valoareLungime());
+    modifica([&](Obiect &o) {
+        o.Nume = nume;
+        o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, valoareLungime());
+    });
 }
 
 void FrmGet::txtLungime_Change()
@@ -554,14 +556,14 @@ void FrmGet::txtLungime_Change()
     if (!activ())
         return;
     // A byte cannot hold more; leaving the box brings it into 1..w anyway.
-    obiect().Lungime = quint8(qMin(valoareLungime(), 255));
+    modifica([&](Obiect &o) { o.Lungime = quint8(qMin(valoareLungime(), 255)); });
 }
 
 void FrmGet::txtValoareImplicita_Change()
 {
     if (!activ())
         return;
-    obiect().Valoare = txtValoareImplicita_->text();
+    modifica([&](Obiect &o) { o.Valoare = txtValoareImplicita_->text(); });
 }
 
 void FrmGet::cmbValoareImplicita_Click(int index)
@@ -569,13 +571,13 @@ void FrmGet::cmbValoareImplicita_Click(int index)
     // Only a logical field takes its default from the list.
     if (!activ() || index < 0 || !optLogic_->isChecked())
         return;
-    obiect().Valoare = cmbValoareImplicita_->itemText(index);
+    modifica([&](Obiect &o) { o.Valoare = cmbValoareImplicita_->itemText(index); });
 }
 
 void FrmGet::txtComentariu_Change()
 {
     if (activ())
-        obiect().Comentariu = txtComentariu_->toPlainText();
+        modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
 }
 
 void FrmGet::limiteazaLungimea()

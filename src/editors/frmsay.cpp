@@ -144,7 +144,7 @@ void FrmSay::chkAfiseazaVariabila_Click()
     else
         txtNumeVariabila_->setFocus();
     actualizeazaAplica();
-    obiect().Variabila = toFlag(variabila);
+    modifica([&](Obiect &o) { o.Variabila = toFlag(variabila); });
 }
 
 void FrmSay::actualizeazaAplica()
@@ -157,7 +157,7 @@ void FrmSay::actualizeazaAplica()
 
 void FrmSay::txtComentariu_Change()
 {
-    obiect().Comentariu = txtComentariu_->toPlainText();
+    modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
 }
 
 void FrmSay::cmdAplica_Click()
@@ -165,9 +165,10 @@ void FrmSay::cmdAplica_Click()
     const QString valoare = chkAfiseazaVariabila_->isChecked() ? txtNumeVariabila_->text() : txtText_->text();
     if (valoare.isEmpty())
         return;
-    Obiect &o = obiect();
-    o.Nume = valoare;
-    o.TextAfisat = valoare;
+    modifica([&](Obiect &o) {
+        o.Nume = valoare;
+        o.TextAfisat = valoare;
+    });
     incheieAplicarea();
 }
 

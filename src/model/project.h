@@ -113,7 +113,6 @@ public:
     std::array<Fereastra, NumarFerestre + 1> Ferestre;
     std::array<Obiect, NumarObiecte + 1> Obiecte;
     Setari setari;
-    bool ObiectExistent = false;
 
     Fereastra &fereastra(int n) { return Ferestre.at(std::size_t(n)); }
     const Fereastra &fereastra(int n) const { return Ferestre.at(std::size_t(n)); }

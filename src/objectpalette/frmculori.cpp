@@ -110,12 +110,11 @@ void FrmCulori::modifica()
     IPaletaObiecte *paleta = sesiune_.obiecte;
     const int n = paleta ? paleta->obiectSelectat() : -1;
     if (Proiect::numarObiectValid(n)) {
-        Obiect &o = sesiune_.proiect.obiect(n);
-        if (tip_ == Tip::Cerneala)
-            o.CuloareCerneala = CuloareAleasa_;
-        else
-            o.CuloareFundal = CuloareAleasa_;
-        o.CulorileFerestrei = FlagFalse;
+        // A colour picked by hand is the object's own from now on.
+        const Obiect &o = sesiune_.model.proiect().obiect(n);
+        const bool cerneala = tip_ == Tip::Cerneala;
+        sesiune_.model.seteazaCuloriObiect(n, false, cerneala ? o.CuloareFundal : CuloareAleasa_,
+                                           cerneala ? CuloareAleasa_ : o.CuloareCerneala);
         if (sesiune_.tabela)
             sesiune_.tabela->DeseneazaObiect(n);
         paleta->AfiseazaObiectInPaleta(n);

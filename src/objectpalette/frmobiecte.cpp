@@ -246,7 +246,8 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
         c->blockSignals(true);
     QStringList linii;
     for (int k : ordine)
-        linii << (Proiect::numarObiectValid(k) ? textLinie(sesiune().proiect.obiect(k), k) : QString());
+        linii << (Proiect::numarObiectValid(k) ? textLinie(sesiune().model.proiect().obiect(k), k)
+                                               : QString());
     bool aceleasi = lstObiecte_->count() == ordine.size();
     for (int i = 0; aceleasi && i < ordine.size(); ++i)
         aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] &&
@@ -261,7 +262,7 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
     lstObiecte_->setCurrentRow(int(ordine.indexOf(selectat)));
     const int n = obiectSelectat();
     if (Proiect::numarObiectValid(n)) {
-        const Obiect &o = sesiune().proiect.obiect(n);
+        const Obiect &o = sesiune().model.proiect().obiect(n);
         shpCerneala_->setCuloare(o.CuloareCerneala);
         shpFundal_->setCuloare(o.CuloareFundal);
         hsbOrizontala_->setValue(o.Coloana);
@@ -284,7 +285,7 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
 void FrmObiecte::activeazaCulorile(int n)
 {
     // Only a @SAY takes its colours from the palette.
-    const bool say = sesiune().proiect.obiect(n).Tip == QLatin1String("SAY");
+    const bool say = sesiune().model.proiect().obiect(n).Tip == QLatin1String("SAY");
     for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
                                                        lblCerneala_, lblFundal_})
         w->setEnabled(say);
@@ -308,9 +309,9 @@ void FrmObiecte::selecteazaUltimaLinie()
 
 void FrmObiecte::creeazaObiect(const QString &tip)
 {
-    Proiect &p = sesiune().proiect;
-    p.ObiectExistent = false;
-    const int n = p.PrimulObiectLiber();
+    ModelProiect &model = sesiune().model;
+    sesiune().obiectExistent = false;
+    const int n = model.proiect().PrimulObiectLiber();
     if (n == -1) {
         if (tip == QLatin1String("SAY"))
             mesajCritic(this, QStringLiteral("@ SAY"),
@@ -327,28 +328,17 @@ void FrmObiecte::creeazaObiect(const QString &tip)
     if (!Proiect::numarFereastraValid(activa))
         return;
 
-    // Nothing of an object that used the slot before survives.
-    Obiect &o = p.obiect(n);
-    o = Obiect{};
-    o.Liber = FlagFalse;
-    o.Tip = tip;
-    o.Fereastra = quint8(activa);
-    QString linie;
-    if (tip == QLatin1String("GET")) {
-        o.CulorileFerestrei = FlagFalse;
-        o.CuloareFundal = Culori::Black;
-        o.CuloareCerneala = Culori::White;
-        o.Nume = QStringLiteral("GET %1").arg(n);
-        linie = QStringLiteral("@GET%1 [GET %1]").arg(n);
-    } else {
-        o.Variabila = FlagFalse;
-        o.CulorileFerestrei = FlagTrue;
-        o.CuloareFundal = sesiune().ferestre->culoareFundal();
-        o.CuloareCerneala = sesiune().ferestre->culoareCerneala();
-        o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
-        linie = tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
-                                            : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);
-    }
+    // The record, its line and the editor session are one step; the
+    // editor's Cancel leaves none.
+    const Modificare fel = tip == QLatin1String("SAY")   ? Modificare::CreareSay
+                           : tip == QLatin1String("GET") ? Modificare::CreareGet
+                                                         : Modificare::CreareButon;
+    ModelProiect::Tranzactie pas(model, fel, n);
+    model.adaugaObiect(tip, activa, sesiune().ferestre->culoareFundal(),
+                       sesiune().ferestre->culoareCerneala());
+    const QString linie = tip == QLatin1String("GET")   ? QStringLiteral("@GET%1 [GET %1]").arg(n)
+                          : tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
+                                                        : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);
     auto *item = new QListWidgetItem(linie, lstObiecte_);
     item->setData(Qt::UserRole, n);
     selecteazaUltimaLinie();
@@ -375,9 +365,11 @@ void FrmObiecte::proprietati()
     const int n = obiectSelectat();
     if (n < 1)
         return;
-    sesiune().proiect.ObiectExistent = true;
+    sesiune().obiectExistent = true;
+    // The whole editor session is one step; Cancel leaves none.
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::ModificareObiect, n);
     // Every kind reopens in its own editor.
-    deschideEditor(sesiune().proiect.obiect(n).Tip);
+    deschideEditor(sesiune().model.proiect().obiect(n).Tip);
 }
 
 void FrmObiecte::stergeObiect()
@@ -385,10 +377,11 @@ void FrmObiecte::stergeObiect()
     const int n = obiectSelectat();
     if (n < 1)
         return;
-    if (isSet(sesiune().proiect.setari.ConfirmareStergere) &&
+    if (isSet(sesiune().model.proiect().setari.ConfirmareStergere) &&
         !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
                        QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
         return;
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::StergereObiect, n);
     elibereazaObiectulSelectat(n);
     if (lstObiecte_->count() > 0) {
         selecteazaUltimaLinie();
@@ -397,11 +390,12 @@ void FrmObiecte::stergeObiect()
         StareFaraObiectSelectat();
     }
     lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
+    publicaLista();
 }
 
 void FrmObiecte::elibereazaObiectulSelectat(int n)
 {
-    sesiune().proiect.obiect(n).Liber = FlagTrue;
+    sesiune().model.stergeObiect(n);
     deseneaza(n);
     // Removing the current line moves Qt's current row by itself; the
     // caller selects the line it means.
@@ -420,6 +414,7 @@ void FrmObiecte::anuleazaObiectNou()
         selecteazaUltimaLinie();
     else
         StareFaraObiectSelectat();
+    publicaLista();
 }
 
 void FrmObiecte::ActualizeazaListaObiecte()
@@ -429,7 +424,7 @@ void FrmObiecte::ActualizeazaListaObiecte()
     lstObiecte_->clear();
     ignoraSelectia_ = false;
     for (int n = 1; n <= NumarObiecte; ++n) {
-        const Obiect &o = sesiune().proiect.obiect(n);
+        const Obiect &o = sesiune().model.proiect().obiect(n);
         if (isSet(o.Liber) || o.Fereastra != activa)
             continue;
         auto *item = new QListWidgetItem(textLinie(o, n), lstObiecte_);
@@ -441,10 +436,17 @@ void FrmObiecte::ActualizeazaListaObiecte()
         StareFaraObiectSelectat();
     else
         StareObiectSelectat();
+    publicaLista();
+}
+
+void FrmObiecte::publicaLista()
+{
+    sesiune().model.seteazaListaObiecte(ordineLista(), obiectSelectat());
 }
 
 void FrmObiecte::lstObiecte_Click()
 {
+    publicaLista();
     if (ignoraSelectia_)
         return;
     const int n = obiectSelectat();
@@ -460,12 +462,12 @@ void FrmObiecte::AfiseazaObiectInPaleta(int n)
 {
     if (!Proiect::numarObiectValid(n))
         return;
-    const Obiect &o = sesiune().proiect.obiect(n);
+    const Obiect &o = sesiune().model.proiect().obiect(n);
     shpCerneala_->setCuloare(o.CuloareCerneala);
     shpFundal_->setCuloare(o.CuloareFundal);
-    hsbOrizontala_->setValue(sesiune().proiect.obiect(n).Coloana);
-    hsbVerticala_->setValue(sesiune().proiect.obiect(n).Rand);
-    chkCulorileFerestrei_->setChecked(isSet(sesiune().proiect.obiect(n).CulorileFerestrei));
+    hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
+    hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
+    chkCulorileFerestrei_->setChecked(isSet(sesiune().model.proiect().obiect(n).CulorileFerestrei));
 }
 
 void FrmObiecte::chkCulorileFerestrei_Click()
@@ -473,17 +475,17 @@ void FrmObiecte::chkCulorileFerestrei_Click()
     const int n = obiectSelectat();
     if (n < 1)
         return;
-    Obiect &o = sesiune().proiect.obiect(n);
+    ModelProiect &model = sesiune().model;
+    const Obiect &o = model.obiect(n);
+    ModelProiect::Tranzactie pas(model, Modificare::CuloriFereastraObiect, n);
     if (!chkCulorileFerestrei_->isChecked()) {
-        o.CulorileFerestrei = FlagFalse;
+        model.seteazaCuloriObiect(n, false, o.CuloareFundal, o.CuloareCerneala);
         return;
     }
     const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
     if (!Proiect::numarFereastraValid(w))
         return;
-    o.CulorileFerestrei = FlagTrue;
-    o.CuloareCerneala = sesiune().proiect.fereastra(w).CuloareCerneala;
-    o.CuloareFundal = sesiune().proiect.fereastra(w).CuloareFundal;
+    model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal, model.fereastra(w).CuloareCerneala);
     deseneaza(n);
     AfiseazaObiectInPaleta(n);
 }
@@ -512,7 +514,7 @@ void FrmObiecte::StareObiectSelectat()
     activeazaControaleleObiectului(true);
     actProprietati_->setEnabled(true);
     const int n = obiectSelectat();
-    if (Proiect::numarObiectValid(n) && sesiune().proiect.obiect(n).Tip == QLatin1String("SAY")) {
+    if (Proiect::numarObiectValid(n) && sesiune().model.proiect().obiect(n).Tip == QLatin1String("SAY")) {
         for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
             w->setEnabled(true);
     }
@@ -533,9 +535,9 @@ bool FrmObiecte::context(int *latime, int *inaltime, int *lungime) const
     const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
     if (!Proiect::numarObiectValid(n) || !Proiect::numarFereastraValid(w))
         return false;
-    *latime = sesiune().proiect.fereastra(w).Latime;
-    *inaltime = sesiune().proiect.fereastra(w).Inaltime;
-    *lungime = int(sesiune().proiect.obiect(n).TextAfisat.size());
+    *latime = sesiune().model.proiect().fereastra(w).Latime;
+    *inaltime = sesiune().model.proiect().fereastra(w).Inaltime;
+    *lungime = int(sesiune().model.proiect().obiect(n).TextAfisat.size());
     return true;
 }
 
@@ -545,12 +547,9 @@ void FrmObiecte::hsbOrizontala_Change()
     if (!context(&latime, &inaltime, &lungime))
         return;
     const int n = obiectSelectat();
-    Obiect &o = sesiune().proiect.obiect(n);
-    const int v = hsbOrizontala_->value();
-    if (v + lungime > latime - 2)
-        hsbOrizontala_->setValue(o.Coloana);
-    else
-        o.Coloana = quint8(v);
+    // Refused past the window's right border: the bar goes back.
+    if (!sesiune().model.seteazaColoanaObiect(n, hsbOrizontala_->value()))
+        hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
     deseneaza(n);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
 }
@@ -561,12 +560,9 @@ void FrmObiecte::hsbVerticala_Change()
     if (!context(&latime, &inaltime, &lungime))
         return;
     const int n = obiectSelectat();
-    Obiect &o = sesiune().proiect.obiect(n);
-    const int v = hsbVerticala_->value();
-    if (v < inaltime - 2)
-        o.Rand = quint8(v);
-    else
-        hsbVerticala_->setValue(o.Rand);
+    // Refused on or below the bottom border: the bar goes back.
+    if (!sesiune().model.seteazaRandObiect(n, hsbVerticala_->value()))
+        hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
     deseneaza(n);
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
 }
@@ -582,6 +578,7 @@ void FrmObiecte::aliniaza(int coloanaButon, int randButon)
     int latime, inaltime, lungime;
     if (!context(&latime, &inaltime, &lungime))
         return;
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::AliniereObiect, obiectSelectat());
     const int coloane[3] = {0, coloanaCentrata(latime, lungime), std::max(0, latime - 2 - lungime)};
     const int randuri[3] = {0, roundHalfEven((inaltime - 2) / 2.0), std::max(0, inaltime - 3)};
     hsbOrizontala_->setValue(coloane[coloanaButon]);
@@ -615,6 +612,7 @@ void FrmObiecte::selecteazaObiectNumar(int n)
     lstObiecte_->setCurrentRow(-1);
     ignoraSelectia_ = false;
     StareFaraObiectSelectat();
+    publicaLista();
 }
 
 void FrmObiecte::mutaObiect(int coloana, int rand)

@@ -62,6 +62,8 @@ private:
     void aliniaza(int coloanaButon, int randButon);
     void deschideCuloare(bool cerneala);
     void selecteazaUltimaLinie();
+    // The object list as the model keeps it: its order and the selected object.
+    void publicaLista();
     void elibereazaObiectulSelectat(int n);
     void activeazaControaleleObiectului(bool on);
     void activeazaCulorile(int n);

@@ -49,7 +49,7 @@ FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
 
     // Opening, in its order: the three boxes from the settings, the schemes
     // (scheme 1 selected), the window list, the commands that need a window.
-    const Setari &s = sesiune.proiect.setari;
+    const Setari &s = sesiune.model.proiect().setari;
     chkUmbra_->setChecked(isSet(s.UmbraImplicit));
     chkPatrata_->setChecked(isSet(s.FerestrePatrate));
     chkMentineUmbra_->setChecked(isSet(s.PastreazaUmbraInEcran));
@@ -256,7 +256,7 @@ void FrmFerestre::selecteazaFereastra(int index)
 
 void FrmFerestre::IncarcaListaFerestre()
 {
-    const Proiect &p = sesiune().proiect;
+    const Proiect &p = sesiune().model.proiect();
     ignoraSelectia_ = true;
     for (int n = 1; n <= NumarFerestre; ++n) {
         if (isSet(p.fereastra(n).Libera))
@@ -266,30 +266,28 @@ void FrmFerestre::IncarcaListaFerestre()
     ignoraSelectia_ = false;
     if (cmbFereastra_->count() > 0)
         selecteazaFereastra(0);
+    publicaLista();
 }
 
 void FrmFerestre::creeazaFereastra()
 {
-    Proiect &p = sesiune().proiect;
-    const int n = p.PrimaFereastraLibera();
+    ModelProiect &model = sesiune().model;
+    const int n = model.proiect().PrimaFereastraLibera();
     if (n == -1) {
         mesajCritic(this, QStringLiteral("Ferestre"), QStringLiteral("Nu se mai pot crea ferestre!"));
         return;
     }
-    Fereastra &f = p.fereastra(n);
-    f.Libera = FlagFalse;
-    f.Umbra = toFlag(chkUmbra_->isChecked());
-    f.CuloareFundal = shpFundal_->culoare();
-    f.CuloareChenar = shpChenar_->culoare();
-    f.CuloareCerneala = shpCerneala_->culoare();
-    f.SchemaCulori = quint8(cmbSchema_->currentData(Qt::UserRole).toInt());
-    f.Orizontala = 0;
-    f.Verticala = 0;
-    f.Inaltime = 10;
-    // The square box reaches the new window as the shadow box does; a
-    // square window starts twice as wide as high, whatever the bars held.
-    f.Patrata = toFlag(chkPatrata_->isChecked());
-    f.Latime = isSet(f.Patrata) ? 20 : 30;
+    // The record, its line and what the palette shows of it are one step.
+    ModelProiect::Tranzactie pas(model, Modificare::CreareFereastra, n);
+    // The shadow and square boxes reach the new window as the scheme does.
+    Fereastra sablon;
+    sablon.Umbra = toFlag(chkUmbra_->isChecked());
+    sablon.Patrata = toFlag(chkPatrata_->isChecked());
+    sablon.CuloareFundal = shpFundal_->culoare();
+    sablon.CuloareChenar = shpChenar_->culoare();
+    sablon.CuloareCerneala = shpCerneala_->culoare();
+    sablon.SchemaCulori = quint8(cmbSchema_->currentData(Qt::UserRole).toInt());
+    model.creeazaFereastra(sablon);
     deseneaza(n);
 
     ignoraSelectia_ = true;
@@ -301,6 +299,7 @@ void FrmFerestre::creeazaFereastra()
     actCod_->setEnabled(true);
     if (sesiune().obiecte)
         sesiune().obiecte->activeazaAdaugarea(true);
+    publicaLista();
 }
 
 void FrmFerestre::stergeFereastraActiva()
@@ -308,7 +307,7 @@ void FrmFerestre::stergeFereastraActiva()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    if (isSet(sesiune().proiect.setari.ConfirmareStergere) &&
+    if (isSet(sesiune().model.proiect().setari.ConfirmareStergere) &&
         !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge fereastra"),
                        QStringLiteral("Sunteti sigur ca doriti sa stergeti acesta fereastra impreuna cu "
                                       "toate obiectele pe care le contine?")))
@@ -324,8 +323,14 @@ void FrmFerestre::codFereastra()
     FrmCod::genereazaCodFereastra(sesiune(), n, this);
 }
 
+void FrmFerestre::publicaLista()
+{
+    sesiune().model.seteazaListaFerestre(liniiLista(), fereastraActiva());
+}
+
 void FrmFerestre::cmbFereastra_Click()
 {
+    publicaLista();
     if (ignoraSelectia_)
         return;
     const int n = fereastraActiva();
@@ -344,7 +349,7 @@ void FrmFerestre::AfiseazaFereastraInPaleta(int n)
     const QScopedValueRollback<bool> lant(inLant_, true);
     if (!Proiect::numarFereastraValid(n))
         return;
-    const Fereastra &f = sesiune().proiect.fereastra(n);
+    const Fereastra &f = sesiune().model.proiect().fereastra(n);
     shpCerneala_->setCuloare(f.CuloareCerneala);
     shpFundal_->setCuloare(f.CuloareFundal);
     shpChenar_->setCuloare(f.CuloareChenar);
@@ -356,10 +361,10 @@ void FrmFerestre::AfiseazaFereastraInPaleta(int n)
     chkUmbra_->setChecked(isSet(f.Umbra));
     // Read each value just before it is set: the handlers of the earlier
     // bars may have changed the record (a square window's width).
-    hsbInaltime_->setValue(sesiune().proiect.fereastra(n).Inaltime);
-    hsbLatime_->setValue(sesiune().proiect.fereastra(n).Latime);
-    hsbOrizontala_->setValue(sesiune().proiect.fereastra(n).Orizontala);
-    hsbVerticala_->setValue(sesiune().proiect.fereastra(n).Verticala);
+    hsbInaltime_->setValue(sesiune().model.proiect().fereastra(n).Inaltime);
+    hsbLatime_->setValue(sesiune().model.proiect().fereastra(n).Latime);
+    hsbOrizontala_->setValue(sesiune().model.proiect().fereastra(n).Orizontala);
+    hsbVerticala_->setValue(sesiune().model.proiect().fereastra(n).Verticala);
 }
 
 void FrmFerestre::cmbSchemaCulori_Click()
@@ -377,13 +382,9 @@ void FrmFerestre::cmbSchemaCulori_Click()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    Fereastra &f = sesiune().proiect.fereastra(n);
-    f.CuloareFundal = shpFundal_->culoare();
-    f.CuloareChenar = shpChenar_->culoare();
-    f.CuloareCerneala = shpCerneala_->culoare();
-    f.SchemaCulori = quint8(s);
+    sesiune().model.seteazaSchema(n, s, shpFundal_->culoare(), shpCerneala_->culoare(),
+                                  shpChenar_->culoare());
     deseneaza(n);
-    ActualizeazaCuloriObiecte(n);
     DeseneazaObiecteleFerestreiActive();
     if (IPaletaObiecte *obiecte = sesiune().obiecte) {
         const int k = obiecte->obiectSelectat();
@@ -399,12 +400,8 @@ void FrmFerestre::txtTitluFereastra_Change()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    Fereastra &f = sesiune().proiect.fereastra(n);
-    const QString text = txtTitlu_->text();
     // Only the record widens; the width bar shows it at the next showing.
-    if (text.size() + 4 == f.Latime)
-        f.Latime = quint8(f.Latime + 1);
-    f.Titlu = text;
+    sesiune().model.seteazaTitlu(n, txtTitlu_->text());
     deseneaza(n);
 }
 
@@ -419,7 +416,7 @@ void FrmFerestre::chkUmbraFereastra_Click()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    sesiune().proiect.fereastra(n).Umbra = toFlag(chkUmbra_->isChecked());
+    sesiune().model.seteazaUmbra(n, chkUmbra_->isChecked());
     deseneaza(n);
 }
 
@@ -428,7 +425,7 @@ void FrmFerestre::chkFereastraPatrata_Click()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    sesiune().proiect.fereastra(n).Patrata = toFlag(chkPatrata_->isChecked());
+    sesiune().model.seteazaPatrata(n, chkPatrata_->isChecked());
     deseneaza(n);
 }
 
@@ -439,7 +436,9 @@ void FrmFerestre::hsbInaltime_Change()
     if (n < 1)
         return;
     const int v = hsbInaltime_->value();
-    sesiune().proiect.fereastra(n).Inaltime = quint8(v);
+    // A square window's width follows in the same step.
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::RedimensionareFereastra, n, true);
+    sesiune().model.seteazaInaltime(n, v);
     if (chkPatrata_->isChecked())
         hsbLatime_->setValue(2 * v);
     deseneaza(n);
@@ -466,6 +465,7 @@ void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
     const int n = fereastraActiva();
     if (n < 1)
         return;
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::RedimensionareFereastra, n, true);
     if (chkPatrata_->isChecked()) {
         const int jumatate = roundHalfEven(v / 2.0);
         if (jumatate <= hsbInaltime_->maximum()) {
@@ -480,7 +480,7 @@ void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
     }
     // While dragging, the bar's value is where its thumb stands.
     const int actual = tragere ? hsbLatime_->sliderPosition() : hsbLatime_->value();
-    sesiune().proiect.fereastra(n).Latime = quint8(actual);
+    sesiune().model.seteazaLatime(n, actual);
     deseneaza(n);
     lblLatime_->setText(QString::number(actual));
 }
@@ -491,13 +491,9 @@ void FrmFerestre::hsbOrizontala_Change()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    Fereastra &f = sesiune().proiect.fereastra(n);
-    const int v = hsbOrizontala_->value();
-    const int sfarsit = f.Latime + v + (chkMentineUmbra_->isChecked() ? 2 : 0);
-    if (sfarsit > 80)
-        hsbOrizontala_->setValue(f.Orizontala);
-    else
-        f.Orizontala = quint8(v);
+    // Refused past the screen's right edge: the bar goes back.
+    if (!sesiune().model.seteazaOrizontala(n, hsbOrizontala_->value(), chkMentineUmbra_->isChecked()))
+        hsbOrizontala_->setValue(sesiune().model.proiect().fereastra(n).Orizontala);
     deseneaza(n);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
     DeseneazaObiecteleFerestreiActive();
@@ -510,7 +506,7 @@ void FrmFerestre::hsbVerticala_Change()
     if (n < 1)
         return;
     const int v = hsbVerticala_->value();
-    sesiune().proiect.fereastra(n).Verticala = quint8(v);
+    sesiune().model.seteazaVerticala(n, v);
     deseneaza(n);
     lblVerticala_->setText(QString::number(v));
     DeseneazaObiecteleFerestreiActive();
@@ -522,7 +518,8 @@ void FrmFerestre::aliniaza(int coloanaButon, int randButon)
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    const Fereastra &f = sesiune().proiect.fereastra(n);
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::AliniereFereastra, n);
+    const Fereastra &f = sesiune().model.proiect().fereastra(n);
     const int w = f.Latime, h = f.Inaltime;
     const bool ambele = chkUmbra_->isChecked() && chkMentineUmbra_->isChecked();
     const int coloane[3] = {0, 40 - roundHalfEven(w / 2.0), ambele ? 80 - w - 2 : 80 - w};
@@ -544,41 +541,36 @@ void FrmFerestre::aliniaza(int coloanaButon, int randButon)
         hsbVerticala_->setValue(hsbVerticala_->value() - 1);
 }
 
+QList<int> FrmFerestre::obiecteleFerestrei(int n) const
+{
+    QList<int> obiecte;
+    for (int k = 1; k <= NumarObiecte; ++k) {
+        if (sesiune().model.proiect().obiect(k).Fereastra == n)
+            obiecte.append(k);
+    }
+    return obiecte;
+}
+
 void FrmFerestre::DeseneazaObiecteleFerestreiActive()
 {
     const int n = fereastraActiva();
     if (n < 1 || !sesiune().tabela)
         return;
-    for (int k = 1; k <= NumarObiecte; ++k) {
-        if (sesiune().proiect.obiect(k).Fereastra == n)
-            sesiune().tabela->DeseneazaObiect(k);
-    }
-}
-
-void FrmFerestre::ActualizeazaCuloriObiecte(int n)
-{
-    for (int k = 1; k <= NumarObiecte; ++k) {
-        Obiect &o = sesiune().proiect.obiect(k);
-        if (o.Fereastra == n && isSet(o.CulorileFerestrei)) {
-            o.CuloareFundal = shpFundal_->culoare();
-            o.CuloareCerneala = shpCerneala_->culoare();
-        }
-    }
+    for (int k : obiecteleFerestrei(n))
+        sesiune().tabela->DeseneazaObiect(k);
 }
 
 void FrmFerestre::StergeFereastra(int n)
 {
     if (!Proiect::numarFereastraValid(n))
         return;
-    Proiect &p = sesiune().proiect;
-    for (int k = 1; k <= NumarObiecte; ++k) {
-        if (p.obiect(k).Fereastra == n) {
-            p.obiect(k).Liber = FlagTrue;
-            if (sesiune().tabela)
-                sesiune().tabela->DeseneazaObiect(k);
-        }
+    ModelProiect::Tranzactie pas(sesiune().model, Modificare::StergereFereastra, n);
+    const QList<int> obiecte = obiecteleFerestrei(n);
+    sesiune().model.stergeFereastra(n);
+    if (sesiune().tabela) {
+        for (int k : obiecte)
+            sesiune().tabela->DeseneazaObiect(k);
     }
-    p.fereastra(n).Libera = FlagTrue;
     deseneaza(n);
     if (sesiune().obiecte)
         sesiune().obiecte->ActualizeazaListaObiecte();
@@ -588,6 +580,7 @@ void FrmFerestre::StergeFereastra(int n)
     cmbFereastra_->removeItem(linie >= 0 ? linie : cmbFereastra_->currentIndex());
     ignoraSelectia_ = false;
     if (cmbFereastra_->count() == 0) {
+        publicaLista();
         if (sesiune().obiecte)
             sesiune().obiecte->StareFaraFerestre();
         else
@@ -639,7 +632,7 @@ void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
         linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
     const int n = fereastraActiva();
     if (Proiect::numarFereastraValid(n)) {
-        const Fereastra &f = sesiune().proiect.fereastra(n);
+        const Fereastra &f = sesiune().model.proiect().fereastra(n);
         shpCerneala_->setCuloare(f.CuloareCerneala);
         shpFundal_->setCuloare(f.CuloareFundal);
         shpChenar_->setCuloare(f.CuloareChenar);

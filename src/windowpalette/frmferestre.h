@@ -62,7 +62,9 @@ private:
     void aliniaza(int coloanaButon, int randButon);
 
     void latimeDupaPatrat(int v, bool tragere);
-    void ActualizeazaCuloriObiecte(int n);
+    // The window list as the model keeps it: its lines and the active window.
+    void publicaLista();
+    QList<int> obiecteleFerestrei(int n) const;
     void IncarcaListaFerestre();
     void selecteazaFereastra(int index);
     void activeazaGeometria(bool on);

@@ -101,7 +101,7 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
 
     // Opening: the saved position is applied by the main window; the marker
     // is decided here, once.
-    imgMarcaj_->setVisible(isSet(sesiune.proiect.setari.MarcajTabelaLucru));
+    imgMarcaj_->setVisible(isSet(sesiune.model.proiect().setari.MarcajTabelaLucru));
 }
 
 QPixmap FrmTabelaDeLucru::imagineMarcaj()
@@ -128,7 +128,7 @@ void FrmTabelaDeLucru::DeseneazaFereastra(int n)
 {
     if (!Proiect::numarFereastraValid(n))
         return;
-    const Fereastra &f = sesiune().proiect.fereastra(n);
+    const Fereastra &f = sesiune().model.proiect().fereastra(n);
     ElementTabela *fundal = lblWindow_[std::size_t(n)];
     ElementTabela *chenar = shpFrame_[std::size_t(n)];
     ElementTabela *umbra = shpShadow_[std::size_t(n)];
@@ -176,7 +176,7 @@ void FrmTabelaDeLucru::redeseneaza(const QList<int> &ferestre, const QList<int> 
     for (int n : ferestre)
         DeseneazaFereastra(n);
     for (int k = 1; k <= NumarObiecte; ++k) {
-        const int f = sesiune().proiect.obiect(k).Fereastra;
+        const int f = sesiune().model.proiect().obiect(k).Fereastra;
         if (obiecte.contains(k) || ferestre.contains(f))
             deseneazaObiectIn(k, f);
     }
@@ -188,7 +188,7 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
 {
     if (!Proiect::numarObiectValid(n))
         return;
-    const Obiect &o = sesiune().proiect.obiect(n);
+    const Obiect &o = sesiune().model.proiect().obiect(n);
     ElementTabela *eticheta = lblObiect_[std::size_t(n)];
     if (isSet(o.Liber)) {
         eticheta->setVisible(false);
@@ -196,7 +196,7 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     }
     eticheta->setVisible(true);
     if (Proiect::numarFereastraValid(a)) {
-        const Fereastra &f = sesiune().proiect.fereastra(a);
+        const Fereastra &f = sesiune().model.proiect().fereastra(a);
         eticheta->setPos((f.Orizontala + o.Coloana + 1) * CelulaLatime,
                          (f.Verticala + o.Rand + 1) * CelulaInaltime);
     }
@@ -218,7 +218,7 @@ void FrmTabelaDeLucru::dubluClicObiect()
     IPaletaObiecte *paleta = sesiune().obiecte;
     if (!paleta)
         return;
-    if (isSet(sesiune().proiect.setari.CentrazaObiectulOrizontal))
+    if (isSet(sesiune().model.proiect().setari.CentrazaObiectulOrizontal))
         paleta->CentreazaOrizontal();
     else
         paleta->CentreazaVertical();

@@ -1,6 +1,5 @@
 #include "manipularetabela.h"
 
-#include "app/document.h"
 #include "app/sesiune.h"
 #include "model/rounding.h"
 
@@ -47,8 +46,19 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
     // still reach the elements, so a click stays the click it always was.
     // After a drag the release lands on the window the drag made active, or
     // on no clickable element, and so changes nothing.
-    if (event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::KeyPress) {
+        if (tragere_ && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            termina(true);
+            return true;
+        }
         return tasta(static_cast<QKeyEvent *>(event));
+    }
+    // A release that never comes (the mouse taken away, the focus gone) ends the drag.
+    if (event->type() == QEvent::UngrabMouse || event->type() == QEvent::FocusOut ||
+        event->type() == QEvent::WindowDeactivate) {
+        termina();
+        return false;
+    }
     // The view is not asked anything here: its own destruction comes through.
     auto *e = dynamic_cast<QMouseEvent *>(event);
     if (obj != viewport_ || !e)
@@ -84,7 +94,7 @@ ManipulareTabela::Tinta ManipulareTabela::tintaLa(QPoint pozitie) const
     const int n = m.captured(2).toInt();
     if (m.captured(1) == QLatin1String("lblObiect"))
         return {Fel::Obiect, n};
-    const Fereastra &f = sesiune_.proiect.fereastra(n);
+    const Fereastra &f = sesiune_.model.proiect().fereastra(n);
     const QPointF s = vedere_->mapToScene(pozitie);
     const bool colt = s.x() >= CelulaLatime * (f.Orizontala + f.Latime) - Prindere &&
                       s.y() >= CelulaInaltime * (f.Verticala + f.Inaltime) - Prindere;
@@ -126,7 +136,7 @@ bool ManipulareTabela::incepe()
     IPaletaObiecte *obiecte = sesiune_.obiecte;
     if (!ferestre || !obiecte)
         return false;
-    const Proiect &p = sesiune_.proiect;
+    const Proiect &p = sesiune_.model.proiect();
     const int k = tinta_.numar;
     const int n = tinta_.fel == Fel::Obiect ? p.obiect(k).Fereastra : k;
     // The palettes act on the active window and the selected object only.
@@ -143,16 +153,18 @@ bool ManipulareTabela::incepe()
         const Fereastra &f = p.fereastra(n);
         ancora_ = tinta_.fel == Fel::Colt ? QPoint(f.Latime, f.Inaltime) : QPoint(f.Orizontala, f.Verticala);
     }
-    // The whole drag is one gesture, so one undo step.
-    if (sesiune_.document)
-        sesiune_.document->incepeGest();
+    // The whole drag, press to release, is one step.
+    const Modificare fel = tinta_.fel == Fel::Obiect ? Modificare::MutareObiect
+                           : tinta_.fel == Fel::Colt ? Modificare::RedimensionareFereastra
+                                                     : Modificare::MutareFereastra;
+    sesiune_.model.incepe(fel, k);
     tragere_ = true;
     return true;
 }
 
 void ManipulareTabela::pas(QPoint deplasare)
 {
-    const Proiect &p = sesiune_.proiect;
+    const Proiect &p = sesiune_.model.proiect();
     const QPoint tinta(std::max(0, ancora_.x() + deplasare.x()), std::max(0, ancora_.y() + deplasare.y()));
     QPoint acum;
     if (tinta_.fel == Fel::Obiect) {
@@ -185,15 +197,17 @@ void ManipulareTabela::pas(QPoint deplasare)
         ancora_.setY(acum.y() - deplasare.y());
 }
 
-void ManipulareTabela::termina()
+void ManipulareTabela::termina(bool renunta)
 {
     tinta_ = {};
     if (!tragere_)
         return;
     tragere_ = false;
     afiseaza(QString());
-    if (sesiune_.document)
-        sesiune_.document->terminaGest();
+    // Given up, the thing goes back where the press found it.
+    if (renunta)
+        sesiune_.model.renunta();
+    sesiune_.model.termina();
 }
 
 void ManipulareTabela::afiseaza(const QString &text)
@@ -209,7 +223,7 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
     const int n = ferestre ? ferestre->fereastraActiva() : -1;
     if (!obiecte || !Proiect::numarFereastraValid(n))
         return false;
-    const Fereastra &f = sesiune_.proiect.fereastra(n);
+    const Fereastra &f = sesiune_.model.proiect().fereastra(n);
     const int k = obiecte->obiectSelectat();
     QPoint d;
     switch (e->key()) {
@@ -254,7 +268,7 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
         const int latime = d.x() ? f.Latime + d.x() * (isSet(f.Patrata) ? 2 : 1) : -1;
         ferestre->redimensioneazaFereastra(latime, d.y() ? f.Inaltime + d.y() : -1);
     } else if (Proiect::numarObiectValid(k)) {
-        const Obiect &o = sesiune_.proiect.obiect(k);
+        const Obiect &o = sesiune_.model.proiect().obiect(k);
         obiecte->mutaObiect(std::max(0, o.Coloana + d.x()), std::max(0, o.Rand + d.y()));
     } else {
         ferestre->mutaFereastra(std::max(0, f.Orizontala + d.x()), std::max(0, f.Verticala + d.y()));

@@ -35,7 +35,7 @@ private:
     void mouseMove(QMouseEvent *e);
     bool incepe();
     void pas(QPoint deplasare);
-    void termina();
+    void termina(bool renunta = false);
     void afiseaza(const QString &text);
     bool tasta(const QKeyEvent *e);
 

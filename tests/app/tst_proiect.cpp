@@ -1,13 +1,13 @@
 // Project files through the real main window: save, open, recent files, the
 // unsaved-changes question, a refused file, a program imported, and a design
 // recovered after the program was killed.
-#include "app/document.h"
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
 #include "codegen/cititorprogram.h"
 #include "codegen/fisierprogram.h"
 #include "codegen/generator.h"
 #include "model/fisierproiect.h"
+#include "model/modelproiect.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
 
@@ -33,7 +33,7 @@ QStringList program(MdiMain &m)
 // Two windows, the second titled, with objects, made as one gesture.
 void build(MdiMain &m)
 {
-    Document::Gest gesture(m.document());
+    ModelProiect::Tranzactie gesture(m.model(), Modificare::Proiect, 0);
     pressKey(m, "frmFerestre", "CREAZA");
     pressKey(m, "frmFerestre", "CREAZA");
     control<QLineEdit>(m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("Clienti"));
@@ -104,7 +104,7 @@ void TestProiect::saveOpenAndTheQuestion()
     m->show();
     build(*m);
     const QStringList built = program(*m);
-    const StareProiect state = m->document().stare();
+    const StareProiect state = m->model().stare();
     QCOMPARE(m->windowTitle(), MdiMain::captionText());
 
     // Saving a design without a file asks for one.
@@ -117,7 +117,7 @@ void TestProiect::saveOpenAndTheQuestion()
 
     // A gesture marks it modified; undoing back to the save makes it clean again.
     {
-        Document::Gest gesture(m->document());
+        ModelProiect::Tranzactie gesture(m->model(), Modificare::Proiect, 0);
         control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText(QStringLiteral("Furnizori"));
     }
     const bool modified = m->isWindowModified();
@@ -142,7 +142,7 @@ void TestProiect::saveOpenAndTheQuestion()
     emit recent->aboutToShow();
     QCOMPARE(recent->actions().size(), 1);
     recent->actions().first()->trigger();
-    const StareProiect opened = m->document().stare();
+    const StareProiect opened = m->model().stare();
     QVERIFY(opened.ferestre == state.ferestre && opened.obiecte[1] == state.obiecte[1]);
     // Lines in their saved order, written afresh from the titles as at a start.
     QCOMPARE(opened.liniiFerestre,
@@ -170,7 +170,7 @@ void TestProiect::commandLineFile()
     {
         auto first = startMain(quietSettings());
         build(*first);
-        QVERIFY(FisierProiect::salveaza(file, first->document().stare(), nullptr));
+        QVERIFY(FisierProiect::salveaza(file, first->model().stare(), nullptr));
     }
     if (!content.isEmpty()) {
         QFile f(file);
@@ -197,9 +197,9 @@ void TestProiect::importProgram()
         build(*m);
         QVERIFY(FisierProgram::scrie("ANA.PRG", accepted ? *FisierProgram::codifica(program(*m))
                                                          : "nu e un program\r\n"));
-        Document::Gest(m->document()),
+        ModelProiect::Tranzactie(m->model(), Modificare::Proiect, 0),
             control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->setText("Furnizori");
-        const StareProiect before = m->document().stare();
+        const StareProiect before = m->model().stare();
         const auto expected = CititorProgram::incarca("ANA.PRG", nullptr);
         QVERIFY(bool(expected) == accepted && (!accepted || !expected->pierderi.isEmpty()));
         // The unsaved question first (No), then the file dialog, typed in from where it starts, then the
@@ -214,7 +214,7 @@ void TestProiect::importProgram()
         trigger(*m, "mnuProiectImporta");
         QVERIFY(dialog && *dialog && result &&
                 result->icon == (accepted ? QMessageBox::Information : QMessageBox::Critical));
-        const StareProiect after = m->document().stare(), want = accepted ? expected->stare : before;
+        const StareProiect after = m->model().stare(), want = accepted ? expected->stare : before;
         QVERIFY(after.ferestre == want.ferestre && after.obiecte == want.obiecte);
         for (const QString &s : accepted ? expected->pierderi : QStringList{"ANA.PRG", "Linia 1"})
             QVERIFY2(result->text.contains(s), qPrintable(result->text));
@@ -236,7 +236,7 @@ int child(int argc, char *argv[])
     build(*m);
     QTest::qWait(2500);
     {
-        Document::Gest gesture(m->document());
+        ModelProiect::Tranzactie gesture(m->model(), Modificare::Proiect, 0);
         pressKey(*m, "frmFerestre", "CREAZA");
     }
     QTextStream(stdout) << "gata" << Qt::endl;

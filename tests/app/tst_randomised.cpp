@@ -1,12 +1,12 @@
 // Thousands of random user actions on the whole program, checking after each
 // one that the work table, the palettes and the generated program agree with
 // the design records. The seed is printed with any failure.
-#include "app/document.h"
 #include "app/istoric.h"
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
 #include "codegen/generator.h"
 #include "model/fisierproiect.h"
+#include "model/modelproiect.h"
 #include "objectpalette/frmobiecte.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"
@@ -311,8 +311,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     };
 
     Proiect &p = m->proiect();
-    Document &doc = m->document();
-    QSignalSpy reports(&doc, &Document::schimbat);
+    ModelProiect &doc = m->model();
+    QSignalSpy reports(&doc, &ModelProiect::pas);
     QUndoStack *stack = m->istoric().stiva();
     // The design before the first step the stack holds, and after its last.
     std::pair<StareProiect, QStringList> start{doc.stare(), whatIsShown(*m)}, final = start;
@@ -324,7 +324,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         reports.clear();
         const int action = int(rng.bounded(100));
         QString what;
-        std::optional<Document::Gest> gesture(doc);
+        std::optional<ModelProiect::Tranzactie> gesture;
+        gesture.emplace(doc, Modificare::Proiect, 0);
         if (action == 0 && !earlier.isEmpty()) {
             what = QStringLiteral("restore");
             const auto &[state, shown] = earlier.at(int(rng.bounded(int(earlier.size()))));
@@ -413,11 +414,13 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
         QVERIFY2(reports.size() == (expected.isEmpty() ? 0 : 1),
                  qPrintable(where + QStringLiteral(" reports ") + QString::number(reports.size())));
         if (!expected.isEmpty()) {
-            const auto s = reports.at(0).at(0).value<Schimbare>();
+            const auto s = reports.at(0).at(0).value<PasProiect>();
+            QList<int> windows, objects;
+            sloturiSchimbate(s.inainte, s.dupa, &windows, &objects);
             QStringList names;
-            for (int n : s.ferestre)
+            for (int n : windows)
                 names << QStringLiteral("F%1").arg(n);
-            for (int n : s.obiecte)
+            for (int n : objects)
                 names << QStringLiteral("O%1").arg(n);
             QVERIFY2(names.join(QLatin1Char(' ')) == expected,
                      qPrintable(where + QStringLiteral(": reported ") + names.join(QLatin1Char(' ')) +

@@ -50,7 +50,7 @@ private slots:
                      k.kind);
             QVERIFY(seen.Tip == QLatin1String(k.kind) && seen.Fereastra == 2 && seen.Coloana == 0 &&
                     seen.Rand == 0 && seen.Comentariu.isEmpty() && seen.CuloareCerneala == Culori::White &&
-                    !d.m->proiect().ObiectExistent);
+                    !d.m->sesiune().obiectExistent);
             QVERIFY(seen.CulorileFerestrei == toFlag(k.windowColours) &&
                     seen.CuloareFundal == (k.windowColours ? Culori::Blue : Culori::Black));
         }

@@ -1,0 +1,344 @@
+#include "modelproiect.h"
+
+QString numeModificare(Modificare m)
+{
+    switch (m) {
+    case Modificare::Proiect:
+        break;
+    case Modificare::CreareFereastra:
+        return QStringLiteral("crearea ferestrei");
+    case Modificare::StergereFereastra:
+        return QStringLiteral("stergerea ferestrei");
+    case Modificare::TitluFereastra:
+        return QStringLiteral("schimbarea titlului");
+    case Modificare::SchemaFereastra:
+        return QStringLiteral("alegerea schemei de culori");
+    case Modificare::UmbraFereastra:
+        return QStringLiteral("schimbarea umbrei");
+    case Modificare::PatrataFereastra:
+        return QStringLiteral("schimbarea ferestrei patrate");
+    case Modificare::MutareFereastra:
+        return QStringLiteral("mutarea ferestrei");
+    case Modificare::RedimensionareFereastra:
+        return QStringLiteral("redimensionarea ferestrei");
+    case Modificare::AliniereFereastra:
+        return QStringLiteral("alinierea ferestrei");
+    case Modificare::CreareSay:
+        return QStringLiteral("crearea obiectului @SAY");
+    case Modificare::CreareGet:
+        return QStringLiteral("crearea obiectului @GET");
+    case Modificare::CreareButon:
+        return QStringLiteral("crearea butonului");
+    case Modificare::StergereObiect:
+        return QStringLiteral("stergerea obiectului");
+    case Modificare::ModificareObiect:
+        return QStringLiteral("modificarea obiectului");
+    case Modificare::MutareObiect:
+        return QStringLiteral("mutarea obiectului");
+    case Modificare::AliniereObiect:
+        return QStringLiteral("alinierea obiectului");
+    case Modificare::CuloriFereastraObiect:
+        return QStringLiteral("schimbarea culorilor obiectului");
+    case Modificare::CuloareObiect:
+        return QStringLiteral("alegerea culorii");
+    }
+    return QStringLiteral("modificarea proiectului");
+}
+
+void sloturiSchimbate(const StareProiect &a, const StareProiect &b, QList<int> *ferestre, QList<int> *obiecte)
+{
+    for (int n = 1; n <= NumarFerestre; ++n) {
+        const Fereastra &x = a.ferestre[std::size_t(n)], &y = b.ferestre[std::size_t(n)];
+        if (!(isSet(x.Libera) && isSet(y.Libera)) && x != y)
+            ferestre->append(n);
+    }
+    for (int n = 1; n <= NumarObiecte; ++n) {
+        const Obiect &x = a.obiecte[std::size_t(n)], &y = b.obiecte[std::size_t(n)];
+        if (!(isSet(x.Liber) && isSet(y.Liber)) && x != y)
+            obiecte->append(n);
+    }
+}
+
+bool aceleasiInregistrari(const StareProiect &a, const StareProiect &b)
+{
+    QList<int> ferestre, obiecte;
+    sloturiSchimbate(a, b, &ferestre, &obiecte);
+    return ferestre.isEmpty() && obiecte.isEmpty();
+}
+
+ModelProiect::ModelProiect(QObject *parent)
+    : QObject(parent)
+{
+}
+
+StareProiect ModelProiect::stare() const
+{
+    StareProiect s;
+    s.ferestre = proiect_.Ferestre;
+    s.obiecte = proiect_.Obiecte;
+    s.liniiFerestre = liniiFerestre_;
+    s.fereastraActiva = fereastraActiva_;
+    s.ordineObiecte = ordineObiecte_;
+    s.obiectSelectat = obiectSelectat_;
+    return s;
+}
+
+void ModelProiect::restaureaza(const StareProiect &s)
+{
+    QList<int> ferestre, obiecte;
+    sloturiSchimbate(stare(), s, &ferestre, &obiecte);
+    proiect_.Ferestre = s.ferestre;
+    proiect_.Obiecte = s.obiecte;
+    liniiFerestre_ = s.liniiFerestre;
+    fereastraActiva_ = s.fereastraActiva;
+    ordineObiecte_ = s.ordineObiecte;
+    obiectSelectat_ = s.obiectSelectat;
+    // A step under way (the undo command itself) starts from here.
+    if (adancime_ > 0)
+        deschis_.inainte = s;
+    emit restaurat(ferestre, obiecte);
+}
+
+void ModelProiect::seteazaListaFerestre(const QList<LinieFereastra> &linii, int activa)
+{
+    liniiFerestre_ = linii;
+    fereastraActiva_ = activa;
+}
+
+void ModelProiect::seteazaListaObiecte(const QList<int> &ordine, int selectat)
+{
+    ordineObiecte_ = ordine;
+    obiectSelectat_ = selectat;
+}
+
+void ModelProiect::incepe(Modificare fel, int tinta, bool unire)
+{
+    if (adancime_++ == 0)
+        deschis_ = {fel, tinta, unire, stare(), {}};
+}
+
+void ModelProiect::termina()
+{
+    if (adancime_ == 0 || --adancime_ > 0)
+        return;
+    PasProiect p = std::move(deschis_);
+    deschis_ = {};
+    p.dupa = stare();
+    // What a step wrote into a slot it left free (a new object cancelled) is no change.
+    if (aceleasiInregistrari(p.inainte, p.dupa))
+        return;
+    emit pas(p);
+}
+
+void ModelProiect::renunta()
+{
+    if (adancime_ > 0)
+        restaureaza(deschis_.inainte);
+}
+
+Fereastra *ModelProiect::fereastraFolosita(int n)
+{
+    return proiect_.fereastraFolosita(n) ? &proiect_.fereastra(n) : nullptr;
+}
+
+Obiect *ModelProiect::obiectFolosit(int n)
+{
+    return proiect_.obiectFolosit(n) ? &proiect_.obiect(n) : nullptr;
+}
+
+int ModelProiect::creeazaFereastra(const Fereastra &sablon)
+{
+    const int n = proiect_.PrimaFereastraLibera();
+    if (n == -1)
+        return -1;
+    Tranzactie t(*this, Modificare::CreareFereastra, n);
+    Fereastra &f = proiect_.fereastra(n);
+    f.Libera = FlagFalse;
+    f.Umbra = sablon.Umbra;
+    f.CuloareFundal = sablon.CuloareFundal;
+    f.CuloareChenar = sablon.CuloareChenar;
+    f.CuloareCerneala = sablon.CuloareCerneala;
+    f.SchemaCulori = sablon.SchemaCulori;
+    f.Orizontala = 0;
+    f.Verticala = 0;
+    f.Inaltime = 10;
+    // A square window starts twice as wide as high.
+    f.Patrata = sablon.Patrata;
+    f.Latime = isSet(f.Patrata) ? 20 : 30;
+    f.Titlu = QStringLiteral("FER %1").arg(n);
+    return n;
+}
+
+void ModelProiect::stergeFereastra(int n)
+{
+    Fereastra *f = fereastraFolosita(n);
+    if (!f)
+        return;
+    Tranzactie t(*this, Modificare::StergereFereastra, n);
+    for (int k = 1; k <= NumarObiecte; ++k) {
+        if (proiect_.obiect(k).Fereastra == n)
+            proiect_.obiect(k).Liber = FlagTrue;
+    }
+    f->Libera = FlagTrue;
+}
+
+void ModelProiect::seteazaTitlu(int n, const QString &titlu)
+{
+    Fereastra *f = fereastraFolosita(n);
+    if (!f)
+        return;
+    Tranzactie t(*this, Modificare::TitluFereastra, n, true);
+    // A title that would touch the corners widens the window by one column.
+    if (titlu.size() + 4 == f->Latime)
+        f->Latime = quint8(f->Latime + 1);
+    f->Titlu = titlu;
+}
+
+void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar)
+{
+    Fereastra *f = fereastraFolosita(n);
+    if (!f)
+        return;
+    Tranzactie t(*this, Modificare::SchemaFereastra, n);
+    f->CuloareFundal = fundal;
+    f->CuloareChenar = chenar;
+    f->CuloareCerneala = cerneala;
+    f->SchemaCulori = quint8(schema);
+    for (int k = 1; k <= NumarObiecte; ++k) {
+        Obiect &o = proiect_.obiect(k);
+        if (o.Fereastra == n && isSet(o.CulorileFerestrei)) {
+            o.CuloareFundal = fundal;
+            o.CuloareCerneala = cerneala;
+        }
+    }
+}
+
+void ModelProiect::seteazaUmbra(int n, bool umbra)
+{
+    if (Fereastra *f = fereastraFolosita(n)) {
+        Tranzactie t(*this, Modificare::UmbraFereastra, n);
+        f->Umbra = toFlag(umbra);
+    }
+}
+
+void ModelProiect::seteazaPatrata(int n, bool patrata)
+{
+    if (Fereastra *f = fereastraFolosita(n)) {
+        Tranzactie t(*this, Modificare::PatrataFereastra, n);
+        f->Patrata = toFlag(patrata);
+    }
+}
+
+bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
+{
+    Fereastra *f = fereastraFolosita(n);
+    if (!f || coloana < 0 || f->Latime + coloana + (umbraInEcran ? 2 : 0) > 80)
+        return false;
+    Tranzactie t(*this, Modificare::MutareFereastra, n, true);
+    f->Orizontala = quint8(coloana);
+    return true;
+}
+
+void ModelProiect::seteazaVerticala(int n, int rand)
+{
+    if (Fereastra *f = fereastraFolosita(n); f && rand >= 0 && rand <= 255) {
+        Tranzactie t(*this, Modificare::MutareFereastra, n, true);
+        f->Verticala = quint8(rand);
+    }
+}
+
+void ModelProiect::seteazaLatime(int n, int latime)
+{
+    if (Fereastra *f = fereastraFolosita(n); f && latime >= 0 && latime <= 255) {
+        Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
+        f->Latime = quint8(latime);
+    }
+}
+
+void ModelProiect::seteazaInaltime(int n, int inaltime)
+{
+    if (Fereastra *f = fereastraFolosita(n); f && inaltime >= 0 && inaltime <= 255) {
+        Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
+        f->Inaltime = quint8(inaltime);
+    }
+}
+
+int ModelProiect::adaugaObiect(const QString &tip, int fereastra, Culoare fundal, Culoare cerneala)
+{
+    const int n = proiect_.PrimulObiectLiber();
+    if (n == -1 || !proiect_.fereastraFolosita(fereastra))
+        return -1;
+    const Modificare fel = tip == QLatin1String("SAY")   ? Modificare::CreareSay
+                           : tip == QLatin1String("GET") ? Modificare::CreareGet
+                                                         : Modificare::CreareButon;
+    Tranzactie t(*this, fel, n);
+    // Nothing of an object that used the slot before survives.
+    Obiect &o = proiect_.obiect(n);
+    o = Obiect{};
+    o.Liber = FlagFalse;
+    o.Tip = tip;
+    o.Fereastra = quint8(fereastra);
+    if (fel == Modificare::CreareGet) {
+        // A field shows white on black whatever its window's colours.
+        o.CulorileFerestrei = FlagFalse;
+        o.CuloareFundal = Culori::Black;
+        o.CuloareCerneala = Culori::White;
+    } else {
+        o.Variabila = FlagFalse;
+        o.CulorileFerestrei = FlagTrue;
+        o.CuloareFundal = fundal;
+        o.CuloareCerneala = cerneala;
+    }
+    o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
+    return n;
+}
+
+void ModelProiect::editeazaObiect(int n, const Obiect &o)
+{
+    if (Obiect *ob = obiectFolosit(n)) {
+        Tranzactie t(*this, Modificare::ModificareObiect, n);
+        *ob = o;
+    }
+}
+
+void ModelProiect::stergeObiect(int n)
+{
+    if (Obiect *o = obiectFolosit(n)) {
+        Tranzactie t(*this, Modificare::StergereObiect, n);
+        o->Liber = FlagTrue;
+    }
+}
+
+bool ModelProiect::seteazaColoanaObiect(int n, int coloana)
+{
+    Obiect *o = obiectFolosit(n);
+    if (!o || coloana < 0 || !proiect_.fereastraFolosita(o->Fereastra))
+        return false;
+    if (coloana + o->TextAfisat.size() > proiect_.fereastra(o->Fereastra).Latime - 2)
+        return false;
+    Tranzactie t(*this, Modificare::MutareObiect, n, true);
+    o->Coloana = quint8(coloana);
+    return true;
+}
+
+bool ModelProiect::seteazaRandObiect(int n, int rand)
+{
+    Obiect *o = obiectFolosit(n);
+    if (!o || rand < 0 || !proiect_.fereastraFolosita(o->Fereastra))
+        return false;
+    if (rand >= proiect_.fereastra(o->Fereastra).Inaltime - 2)
+        return false;
+    Tranzactie t(*this, Modificare::MutareObiect, n, true);
+    o->Rand = quint8(rand);
+    return true;
+}
+
+void ModelProiect::seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fundal, Culoare cerneala)
+{
+    if (Obiect *o = obiectFolosit(n)) {
+        Tranzactie t(*this, Modificare::CuloareObiect, n);
+        o->CulorileFerestrei = toFlag(culorileFerestrei);
+        o->CuloareFundal = fundal;
+        o->CuloareCerneala = cerneala;
+    }
+}

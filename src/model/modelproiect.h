@@ -1,0 +1,161 @@
+#pragma once
+
+#include "model/project.h"
+#include "model/stare.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// What a change of the design does, as the user names it. Undo steps are
+// named and merged by it, never by the widget that started the change.
+enum class Modificare {
+    Proiect, // a change no operation names (kept for code that edits records directly)
+    CreareFereastra,
+    StergereFereastra,
+    TitluFereastra,
+    SchemaFereastra,
+    UmbraFereastra,
+    PatrataFereastra,
+    MutareFereastra,
+    RedimensionareFereastra,
+    AliniereFereastra,
+    CreareSay,
+    CreareGet,
+    CreareButon,
+    StergereObiect,
+    ModificareObiect,
+    MutareObiect,
+    AliniereObiect,
+    CuloriFereastraObiect,
+    CuloareObiect,
+};
+
+// The step's name as the menu "Editare" shows it after "Anuleaza" or "Reface".
+QString numeModificare(Modificare m);
+
+// One finished change: what it was, on which window or object, and the
+// design before and after it.
+struct PasProiect {
+    Modificare fel = Modificare::Proiect;
+    int tinta = 0;
+    // A run of such steps on the same target merges (bars, arrow keys, typing).
+    bool unire = false;
+    StareProiect inainte;
+    StareProiect dupa;
+};
+Q_DECLARE_METATYPE(PasProiect)
+
+// The design of one session and its only writer: the window and object
+// records, the window list's lines and the active window, the object list's
+// order and the selected object. Every operation applies the design's rules;
+// every change runs inside a transaction (an operation opens its own when
+// none is open), and the outermost one reports a finished step.
+class ModelProiect : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModelProiect(QObject *parent = nullptr);
+
+    const Proiect &proiect() const { return proiect_; }
+    // The records for code outside the forms that still writes them directly
+    // (tests, tools); such writes are found at the end of the enclosing step.
+    Proiect &proiectModificabil() { return proiect_; }
+    Setari &setari() { return proiect_.setari; }
+    const Fereastra &fereastra(int n) const { return proiect_.fereastra(n); }
+    const Obiect &obiect(int n) const { return proiect_.obiect(n); }
+
+    StareProiect stare() const;
+    // Puts a design back (undo, redo, loading) as one piece: no step; emits restaurat.
+    void restaureaza(const StareProiect &stare);
+
+    // What the palettes' lists show.
+    const QList<LinieFereastra> &liniiFerestre() const { return liniiFerestre_; }
+    int fereastraActiva() const { return fereastraActiva_; }
+    const QList<int> &ordineObiecte() const { return ordineObiecte_; }
+    int obiectSelectat() const { return obiectSelectat_; }
+    void seteazaListaFerestre(const QList<LinieFereastra> &linii, int activa);
+    void seteazaListaObiecte(const QList<int> &ordine, int selectat);
+
+    // Transactions: every change between the outermost incepe and its
+    // termina is one step; renunta puts the design back as it was at incepe.
+    void incepe(Modificare fel, int tinta, bool unire = false);
+    void termina();
+    void renunta();
+    bool inTranzactie() const { return adancime_ > 0; }
+
+    class Tranzactie
+    {
+    public:
+        Tranzactie(ModelProiect &m, Modificare fel, int tinta, bool unire = false)
+            : m_(m)
+        {
+            m_.incepe(fel, tinta, unire);
+        }
+        ~Tranzactie() { m_.termina(); }
+        Tranzactie(const Tranzactie &) = delete;
+        Tranzactie &operator=(const Tranzactie &) = delete;
+
+    private:
+        ModelProiect &m_;
+    };
+
+    // --- Windows -----------------------------------------------------------
+    // A new window in the lowest free slot, from the template's colours,
+    // scheme, shadow and square flag; at the top left, ten rows high, 30
+    // columns wide (20 when square), titled "FER n". -1 when all are in use.
+    int creeazaFereastra(const Fereastra &sablon);
+    // Frees window n and every object in it.
+    void stergeFereastra(int n);
+    void seteazaTitlu(int n, const QString &titlu);
+    // Scheme and colours; objects in the window's colours take them too.
+    void seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar);
+    void seteazaUmbra(int n, bool umbra);
+    void seteazaPatrata(int n, bool patrata);
+    // The left edge; refused (false) when the window, with a shadow kept on
+    // screen, would run past column 80.
+    bool seteazaOrizontala(int n, int coloana, bool umbraInEcran);
+    void seteazaVerticala(int n, int rand);
+    void seteazaLatime(int n, int latime);
+    void seteazaInaltime(int n, int inaltime);
+
+    // --- Objects -----------------------------------------------------------
+    // A new object in the lowest free slot of the given kind in window
+    // fereastra, named "KIND n"; -1 when all sixty are in use.
+    int adaugaObiect(const QString &tip, int fereastra, Culoare fundal, Culoare cerneala);
+    // The editors' record of object n, written whole.
+    void editeazaObiect(int n, const Obiect &o);
+    void stergeObiect(int n);
+    // Inside the window's interior: the label ends by the right border, the
+    // row stays above the bottom one; each refused axis keeps its value.
+    bool seteazaColoanaObiect(int n, int coloana);
+    bool seteazaRandObiect(int n, int rand);
+    // Colours the object keeps as its own, or the window's (culorileFerestrei).
+    void seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fundal, Culoare cerneala);
+
+signals:
+    // A finished step that changed records.
+    void pas(const PasProiect &pas);
+    // A design put back whole; the slots that differ.
+    void restaurat(const QList<int> &ferestre, const QList<int> &obiecte);
+
+private:
+    Fereastra *fereastraFolosita(int n);
+    Obiect *obiectFolosit(int n);
+
+    Proiect proiect_;
+    QList<LinieFereastra> liniiFerestre_;
+    int fereastraActiva_ = -1;
+    QList<int> ordineObiecte_;
+    int obiectSelectat_ = -1;
+    int adancime_ = 0;
+    PasProiect deschis_;
+};
+
+// The slots whose records differ between two designs. A slot free in both
+// counts as unchanged, whatever its stale fields hold.
+void sloturiSchimbate(const StareProiect &a, const StareProiect &b, QList<int> *ferestre,
+                      QList<int> *obiecte);
+// Whether two designs hold the same records, free slots aside.
+bool aceleasiInregistrari(const StareProiect &a, const StareProiect &b);
