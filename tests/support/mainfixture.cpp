@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTest>
 
 std::unique_ptr<MdiMain> startMain(const Setari &s)
 {
@@ -34,6 +35,7 @@ Setari quietSettings()
 
 void pressKey(MdiMain &m, const char *form, const char *key)
 {
-    if (QAction *a = control<QAction>(m, form, key))
-        a->trigger();
+    QAction *a = control<QAction>(m, form, key);
+    QVERIFY2(a, qPrintable(QStringLiteral("%1 has no button %2").arg(form, key)));
+    a->trigger();
 }

@@ -1,0 +1,197 @@
+// The design model alone: its rules, and the steps it reports.
+#include "model/modelproiect.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+Fereastra sablon(bool umbra = false, bool patrata = false)
+{
+    Fereastra f;
+    f.Umbra = toFlag(umbra);
+    f.Patrata = toFlag(patrata);
+    f.CuloareFundal = Culori::Blue;
+    f.CuloareCerneala = Culori::White;
+    f.SchemaCulori = 1;
+    return f;
+}
+
+} // namespace
+
+class TestModelProiect : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void limits_data();
+    void limits();
+    void windowsAndObjects();
+    void stepsAndTransactions();
+};
+
+void TestModelProiect::limits_data()
+{
+    QTest::addColumn<int>("latime");
+    QTest::addColumn<bool>("umbra");
+    QTest::addColumn<int>("coloana");
+    QTest::addColumn<bool>("accepted");
+    // A window's right edge, with a shadow kept on screen two columns more, stays within column 80.
+    QTest::newRow("30 wide at 50") << 30 << false << 50 << true;
+    QTest::newRow("30 wide at 51") << 30 << false << 51 << false;
+    QTest::newRow("30 wide at 48, shadow") << 30 << true << 48 << true;
+    QTest::newRow("30 wide at 49, shadow") << 30 << true << 49 << false;
+    QTest::newRow("79 wide at 1") << 79 << false << 1 << true;
+    QTest::newRow("79 wide at 2") << 79 << false << 2 << false;
+    QTest::newRow("negative") << 10 << false << -1 << false;
+}
+
+void TestModelProiect::limits()
+{
+    QFETCH(int, latime);
+    QFETCH(bool, umbra);
+    QFETCH(int, coloana);
+    QFETCH(bool, accepted);
+    ModelProiect m;
+    const int n = m.creeazaFereastra(sablon());
+    m.seteazaLatime(n, latime);
+    m.seteazaOrizontala(n, 0, false);
+    QCOMPARE(m.seteazaOrizontala(n, coloana, umbra), accepted);
+    QCOMPARE(int(m.fereastra(n).Orizontala), accepted ? coloana : 0);
+
+    // An object's label ends by the right border (width - 2 interior
+    // columns); its row stays above the bottom border (height - 2 rows).
+    m.seteazaInaltime(n, 6);
+    const int k = m.adaugaObiect(QStringLiteral("SAY"), n, 0, 0);
+    Obiect o = m.obiect(k);
+    o.TextAfisat = QStringLiteral("abcd");
+    m.editeazaObiect(k, o);
+    const int ultima = latime - 2 - 4;
+    QVERIFY(m.seteazaColoanaObiect(k, ultima) == (ultima >= 0));
+    QVERIFY(!m.seteazaColoanaObiect(k, ultima + 1));
+    QVERIFY(m.seteazaRandObiect(k, 3) && !m.seteazaRandObiect(k, 4) && !m.seteazaRandObiect(k, -1));
+    QCOMPARE(int(m.obiect(k).Rand), 3);
+}
+
+void TestModelProiect::windowsAndObjects()
+{
+    ModelProiect m;
+    // The lowest free slot, the palette's template, 30 x 10 (20 x 10 square) at the corner.
+    QCOMPARE(m.creeazaFereastra(sablon(true)), 1);
+    QCOMPARE(m.creeazaFereastra(sablon(false, true)), 2);
+    const Fereastra &f1 = m.fereastra(1), &f2 = m.fereastra(2);
+    QVERIFY(f1.Latime == 30 && f1.Inaltime == 10 && f1.Orizontala == 0 && f1.Verticala == 0 &&
+            isSet(f1.Umbra) && f1.Titlu == QStringLiteral("FER 1") && f1.CuloareFundal == Culori::Blue);
+    QVERIFY(f2.Latime == 20 && isSet(f2.Patrata) && f2.Titlu == QStringLiteral("FER 2"));
+    for (int n = 3; n <= 5; ++n)
+        QCOMPARE(m.creeazaFereastra(sablon()), n);
+    QCOMPARE(m.creeazaFereastra(sablon()), -1);
+
+    // A title four columns short of the width widens the window by one.
+    m.seteazaTitlu(1, QString(25, u'x'));
+    QCOMPARE(int(f1.Latime), 30);
+    m.seteazaTitlu(1, QString(26, u'x'));
+    QCOMPARE(int(f1.Latime), 31);
+
+    // Objects: named after their kind and slot; a @GET white on black, the others in the window's colours.
+    const int say = m.adaugaObiect(QStringLiteral("SAY"), 1, Culori::Blue, Culori::White);
+    const int get = m.adaugaObiect(QStringLiteral("GET"), 1, Culori::Blue, Culori::White);
+    const int other = m.adaugaObiect(QStringLiteral("SAY"), 2, Culori::Blue, Culori::White);
+    QCOMPARE(m.obiect(say).Nume, QStringLiteral("SAY 1"));
+    QCOMPARE(m.obiect(get).Nume, QStringLiteral("GET 2"));
+    QVERIFY(!isSet(m.obiect(get).CulorileFerestrei) && m.obiect(get).CuloareFundal == Culori::Black &&
+            m.obiect(get).CuloareCerneala == Culori::White);
+    QCOMPARE(m.adaugaObiect(QStringLiteral("SAY"), 9, 0, 0), -1); // no such window
+
+    // A new scheme recolours the window and its objects in window colours, and nothing else.
+    m.seteazaSchema(1, 4, Culori::Red, Culori::Yellow, Culori::Green);
+    QVERIFY(f1.CuloareFundal == Culori::Red && f1.CuloareCerneala == Culori::Yellow &&
+            f1.CuloareChenar == Culori::Green && f1.SchemaCulori == 4);
+    QVERIFY(m.obiect(say).CuloareFundal == Culori::Red && m.obiect(say).CuloareCerneala == Culori::Yellow);
+    QVERIFY(m.obiect(get).CuloareFundal == Culori::Black && m.obiect(other).CuloareFundal == Culori::Blue);
+
+    // Deleting a window frees it and its objects only.
+    m.stergeFereastra(1);
+    QVERIFY(isSet(f1.Libera) && isSet(m.obiect(say).Liber) && isSet(m.obiect(get).Liber));
+    QVERIFY(!isSet(m.obiect(other).Liber));
+    QCOMPARE(m.creeazaFereastra(sablon()), 1);
+}
+
+void TestModelProiect::stepsAndTransactions()
+{
+    ModelProiect m;
+    QSignalSpy steps(&m, &ModelProiect::pas);
+    auto last = [&] { return steps.last().at(0).value<PasProiect>(); };
+    const int n = m.creeazaFereastra(sablon());
+    QCOMPARE(steps.size(), 1);
+    QVERIFY(last().fel == Modificare::CreareFereastra && last().tinta == n && !last().unire);
+    QVERIFY(isSet(last().inainte.ferestre[1].Libera) && !isSet(last().dupa.ferestre[1].Libera));
+
+    // Each operation names its step; bars and typing may merge, the rest never.
+    const struct {
+        Modificare fel;
+        bool unire;
+        std::function<void()> op;
+    } rows[] = {
+        {Modificare::MutareFereastra, true, [&] { m.seteazaVerticala(n, 4); }},
+        {Modificare::MutareFereastra, true, [&] { m.seteazaOrizontala(n, 3, false); }},
+        {Modificare::RedimensionareFereastra, true, [&] { m.seteazaLatime(n, 40); }},
+        {Modificare::TitluFereastra, true, [&] { m.seteazaTitlu(n, QStringLiteral("A")); }},
+        {Modificare::UmbraFereastra, false, [&] { m.seteazaUmbra(n, true); }},
+        {Modificare::PatrataFereastra, false, [&] { m.seteazaPatrata(n, true); }},
+        {Modificare::SchemaFereastra, false, [&] { m.seteazaSchema(n, 2, 1, 2, 3); }},
+        {Modificare::CreareGet, false, [&] { m.adaugaObiect(QStringLiteral("GET"), n, 0, 0); }},
+        {Modificare::MutareObiect, true, [&] { m.seteazaRandObiect(1, 2); }},
+        {Modificare::CuloareObiect, false, [&] { m.seteazaCuloriObiect(1, false, 5, 6); }},
+        {Modificare::StergereObiect, false, [&] { m.stergeObiect(1); }},
+        {Modificare::StergereFereastra, false, [&] { m.stergeFereastra(n); }},
+    };
+    for (const auto &r : rows) {
+        steps.clear();
+        r.op();
+        QCOMPARE(steps.size(), 1);
+        QVERIFY(last().fel == r.fel && last().unire == r.unire);
+        QVERIFY(!numeModificare(r.fel).isEmpty() &&
+                numeModificare(r.fel) != numeModificare(Modificare::Proiect));
+        // The same operation again (but a creation) changes nothing and reports nothing.
+        if (r.fel != Modificare::CreareGet) {
+            r.op();
+            QCOMPARE(steps.size(), 1);
+        }
+    }
+
+    // Nested operations are the outermost transaction's one step; the model's lists go with it.
+    m.creeazaFereastra(sablon());
+    steps.clear();
+    {
+        ModelProiect::Tranzactie t(m, Modificare::AliniereFereastra, 1);
+        m.seteazaVerticala(1, 7);
+        m.seteazaOrizontala(1, 9, false);
+        m.seteazaListaFerestre({{1, QStringLiteral("F1")}}, 1);
+        QCOMPARE(steps.size(), 0);
+    }
+    QCOMPARE(steps.size(), 1);
+    QVERIFY(last().fel == Modificare::AliniereFereastra && last().dupa.ferestre[1].Orizontala == 9 &&
+            last().dupa.ferestre[1].Verticala == 7 && last().dupa.fereastraActiva == 1);
+
+    // Given up, a transaction puts everything back and reports nothing; so
+    // does one that only wrote into a slot it left free (a new object cancelled).
+    const StareProiect before = m.stare();
+    steps.clear();
+    {
+        ModelProiect::Tranzactie t(m, Modificare::MutareFereastra, 1);
+        m.seteazaVerticala(1, 2);
+        m.renunta();
+    }
+    {
+        ModelProiect::Tranzactie t(m, Modificare::CreareSay, 2);
+        m.stergeObiect(m.adaugaObiect(QStringLiteral("SAY"), 1, 0, 0));
+    }
+    QCOMPARE(steps.size(), 0);
+    QVERIFY(m.fereastra(1) == before.ferestre[1]);
+}
+
+QTEST_MAIN(TestModelProiect)
+#include "tst_modelproiect.moc"
