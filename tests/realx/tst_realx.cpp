@@ -1,0 +1,120 @@
+// Real input through a real X server with a window manager (run by
+// ruleaza.sh): the first receiver of each event is the top-level window, as
+// for a user, so steps must be known where the change is made.
+#include "app/istoric.h"
+#include "support/mainfixture.h"
+#include "support/uitest.h"
+#include "worktable/frmtabeladelucru.h"
+
+#include <QAccessible>
+#include <QGraphicsView>
+#include <QProcess>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+void xdotool(const QStringList &args)
+{
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), args), 0);
+}
+
+void clickAt(QWidget *w, QPoint local, int times = 1)
+{
+    const QPoint g = w->mapToGlobal(local);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(g.x()),
+             QString::number(g.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+             QString::number(times), QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+}
+
+QToolButton *toolButton(MdiMain &m, const char *form, const char *key)
+{
+    QAction *a = control<QAction>(m, form, key);
+    for (QObject *o : a ? a->associatedObjects() : QObjectList())
+        if (auto *b = qobject_cast<QToolButton *>(o))
+            return b;
+    return nullptr;
+}
+
+QString undoText(MdiMain &m)
+{
+    return m.findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"))->text();
+}
+
+} // namespace
+
+class TestRealX : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void realInputMakesNamedSteps();
+    void accessibleActionIsAStepAtOnce();
+};
+
+void TestRealX::realInputMakesNamedSteps()
+{
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    m->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m.get()));
+    QTest::qWait(300);
+    QUndoStack *stack = m->istoric().stiva();
+    const Fereastra &f = m->proiect().fereastra(1);
+
+    QToolButton *creaza = toolButton(*m, "frmFerestre", "CREAZA");
+    QVERIFY(creaza);
+    clickAt(creaza, creaza->rect().center());
+    QTRY_COMPARE(stack->count(), 1);
+    QCOMPARE(undoText(*m), QStringLiteral("Anuleaza crearea ferestrei"));
+
+    // Four quick clicks on the width bar's right arrow: one step.
+    auto *width = control<QScrollBar>(*m, "frmFerestre", "hsbLatime");
+    QVERIFY(width);
+    clickAt(width, QPoint(width->width() - 4, width->height() / 2), 4);
+    QTRY_COMPARE(int(f.Latime), 34);
+    QCOMPARE(stack->count(), 2);
+    QCOMPARE(undoText(*m), QStringLiteral("Anuleaza redimensionarea ferestrei"));
+
+    // A click on the window on the work table, then five quick Right presses: one step.
+    auto *tabela = m->findChild<FrmTabelaDeLucru *>();
+    QGraphicsView *view = tabela->vedere();
+    clickAt(view->viewport(), view->mapFromScene(QPointF(135 * 5 + 60, 240 * 5 + 100)));
+    QTRY_VERIFY(view->hasFocus());
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("Right"),
+             QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Right"),
+             QStringLiteral("Right")});
+    QTRY_COMPARE(int(f.Orizontala), 5);
+    QCOMPARE(stack->count(), 3);
+    QCOMPARE(undoText(*m), QStringLiteral("Anuleaza mutarea ferestrei"));
+
+    // Ctrl+Z takes the five presses back at once.
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+z")});
+    QTRY_COMPARE(int(f.Orizontala), 0);
+    QCOMPARE(int(f.Latime), 34);
+}
+
+void TestRealX::accessibleActionIsAStepAtOnce()
+{
+    TempCwd cwd;
+    auto m = startMain(quietSettings());
+    m->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m.get()));
+    // What a screen reader does: no mouse or key event at all.
+    QAccessibleInterface *iface =
+        QAccessible::queryAccessibleInterface(toolButton(*m, "frmFerestre", "CREAZA"));
+    QVERIFY(iface && iface->actionInterface());
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m->istoric().stiva()->count(), 1);
+    QCOMPARE(undoText(*m), QStringLiteral("Anuleaza crearea ferestrei"));
+    const auto asked = answerNextMessageBox(QMessageBox::Cancel);
+    m->close();
+    QVERIFY(asked->seen);
+    QCOMPARE(asked->text, QStringLiteral("Salvati modificarile proiectului?"));
+    QVERIFY(m->isVisible());
+}
+
+QTEST_MAIN(TestRealX)
+#include "tst_realx.moc"
