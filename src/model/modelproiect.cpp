@@ -1,5 +1,9 @@
 #include "modelproiect.h"
 
+#include "model/rounding.h"
+
+#include <algorithm>
+
 QString numeModificare(Modificare m)
 {
     switch (m) {
@@ -260,7 +264,34 @@ void ModelProiect::seteazaInaltime(int n, int inaltime)
     if (Fereastra *f = fereastraFolosita(n); f && inaltime >= 0 && inaltime <= 255) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Inaltime = quint8(inaltime);
+        if (isSet(f->Patrata))
+            f->Latime = quint8(std::min(2 * inaltime, 255));
     }
+}
+
+void ModelProiect::aliniazaFereastra(int n, int coloana, int rand, bool umbraInEcran)
+{
+    const Fereastra *f = fereastraFolosita(n);
+    if (!f || coloana < 0 || coloana > 2 || rand < 0 || rand > 2)
+        return;
+    Tranzactie t(*this, Modificare::AliniereFereastra, n);
+    const int w = f->Latime, h = f->Inaltime;
+    // The screen's 80 columns and 25 rows; a position bar holds no more.
+    auto randPe = [&](int r) { seteazaVerticala(n, std::clamp(r, 0, 24)); };
+    auto coloanaPe = [&](int c) { seteazaOrizontala(n, std::clamp(c, 0, 79), umbraInEcran); };
+    const int coloane[3] = {0, 40 - roundHalfEven(w / 2.0), umbraInEcran ? 80 - w - 2 : 80 - w};
+    const int randuri[3] = {0, 12 - roundHalfEven(h / 2.0), 25 - h};
+    randPe(randuri[rand]);
+    if (rand == 2 && coloana == 2) {
+        // Bottom right: the row first, so the column's shadow rule sees it.
+        if (umbraInEcran)
+            randPe(f->Verticala - 1);
+        coloanaPe(coloane[2]);
+        return;
+    }
+    coloanaPe(coloane[coloana]);
+    if (rand == 2 && umbraInEcran)
+        randPe(f->Verticala - 1);
 }
 
 int ModelProiect::adaugaObiect(const QString &tip, int fereastra, Culoare fundal, Culoare cerneala)
@@ -331,6 +362,44 @@ bool ModelProiect::seteazaRandObiect(int n, int rand)
     Tranzactie t(*this, Modificare::MutareObiect, n, true);
     o->Rand = quint8(rand);
     return true;
+}
+
+void ModelProiect::aliniazaObiect(int n, int coloana, int rand)
+{
+    const Obiect *o = obiectFolosit(n);
+    if (!o || !proiect_.fereastraFolosita(o->Fereastra) || coloana < 0 || coloana > 2 || rand < 0 || rand > 2)
+        return;
+    Tranzactie t(*this, Modificare::AliniereObiect, n);
+    const Fereastra &f = proiect_.fereastra(o->Fereastra);
+    const int lungime = int(o->TextAfisat.size());
+    const int coloane[3] = {0, coloanaCentrata(f.Latime, lungime), std::max(0, f.Latime - 2 - lungime)};
+    const int randuri[3] = {0, roundHalfEven((f.Inaltime - 2) / 2.0), std::max(0, f.Inaltime - 3)};
+    seteazaColoanaObiect(n, std::min(coloane[coloana], 79));
+    seteazaRandObiect(n, std::min(randuri[rand], 79));
+}
+
+int ModelProiect::coloanaCentrata(int latime, int lungime)
+{
+    // Never below 0: an object wider than the interior goes to the left edge.
+    return std::max(0, roundHalfEven((latime - 2) / 2.0 - roundHalfEven(lungime / 2.0)));
+}
+
+bool ModelProiect::centreazaOrizontal(int n)
+{
+    const Obiect *o = obiectFolosit(n);
+    if (!o || !proiect_.fereastraFolosita(o->Fereastra))
+        return false;
+    const int c = coloanaCentrata(proiect_.fereastra(o->Fereastra).Latime, int(o->TextAfisat.size()));
+    return seteazaColoanaObiect(n, std::min(c, 79));
+}
+
+bool ModelProiect::centreazaVertical(int n)
+{
+    const Obiect *o = obiectFolosit(n);
+    if (!o || !proiect_.fereastraFolosita(o->Fereastra))
+        return false;
+    return seteazaRandObiect(
+        n, std::min(roundHalfEven((proiect_.fereastra(o->Fereastra).Inaltime - 2) / 2.0), 79));
 }
 
 void ModelProiect::seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fundal, Culoare cerneala)

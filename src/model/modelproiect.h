@@ -118,7 +118,12 @@ public:
     bool seteazaOrizontala(int n, int coloana, bool umbraInEcran);
     void seteazaVerticala(int n, int rand);
     void seteazaLatime(int n, int latime);
+    // A square window stays twice as wide as high.
     void seteazaInaltime(int n, int inaltime);
+    // One of the nine places on the screen (column and row 0, 1, 2: left,
+    // centre, right; top, centre, bottom); a shadow kept on screen needs one
+    // more row at the bottom and two more columns at the right.
+    void aliniazaFereastra(int n, int coloana, int rand, bool umbraInEcran);
 
     // --- Objects -----------------------------------------------------------
     // A new object in the lowest free slot of the given kind in window
@@ -133,6 +138,14 @@ public:
     bool seteazaRandObiect(int n, int rand);
     // Colours the object keeps as its own, or the window's (culorileFerestrei).
     void seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fundal, Culoare cerneala);
+    // One of the nine places inside the window (as aliniazaFereastra); an
+    // object wider than the interior goes to the left edge.
+    void aliniazaObiect(int n, int coloana, int rand);
+    // The centre column or row of the window's interior; false when refused.
+    bool centreazaOrizontal(int n);
+    bool centreazaVertical(int n);
+    // The column that centres a label of that length in a window of that width.
+    static int coloanaCentrata(int latime, int lungime);
 
 signals:
     // A finished step that changed records.

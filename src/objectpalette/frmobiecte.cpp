@@ -567,10 +567,11 @@ void FrmObiecte::hsbVerticala_Change()
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
 }
 
-int FrmObiecte::coloanaCentrata(int latime, int lungime) const
+void FrmObiecte::aratPozitia(int n)
 {
-    // Never below 0: an object wider than the interior goes to the left edge.
-    return std::max(0, roundHalfEven((latime - 2) / 2.0 - roundHalfEven(lungime / 2.0)));
+    // The bars show where the object went; their handlers draw it.
+    hsbOrizontala_->setValue(sesiune().model.obiect(n).Coloana);
+    hsbVerticala_->setValue(sesiune().model.obiect(n).Rand);
 }
 
 void FrmObiecte::aliniaza(int coloanaButon, int randButon)
@@ -578,11 +579,9 @@ void FrmObiecte::aliniaza(int coloanaButon, int randButon)
     int latime, inaltime, lungime;
     if (!context(&latime, &inaltime, &lungime))
         return;
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::AliniereObiect, obiectSelectat());
-    const int coloane[3] = {0, coloanaCentrata(latime, lungime), std::max(0, latime - 2 - lungime)};
-    const int randuri[3] = {0, roundHalfEven((inaltime - 2) / 2.0), std::max(0, inaltime - 3)};
-    hsbOrizontala_->setValue(coloane[coloanaButon]);
-    hsbVerticala_->setValue(randuri[randButon]);
+    const int n = obiectSelectat();
+    sesiune().model.aliniazaObiect(n, coloanaButon, randButon);
+    aratPozitia(n);
 }
 
 void FrmObiecte::CentreazaOrizontal()
@@ -590,7 +589,8 @@ void FrmObiecte::CentreazaOrizontal()
     int latime, inaltime, lungime;
     if (!context(&latime, &inaltime, &lungime))
         return;
-    hsbOrizontala_->setValue(coloanaCentrata(latime, lungime));
+    sesiune().model.centreazaOrizontal(obiectSelectat());
+    aratPozitia(obiectSelectat());
 }
 
 void FrmObiecte::CentreazaVertical()
@@ -598,7 +598,8 @@ void FrmObiecte::CentreazaVertical()
     int latime, inaltime, lungime;
     if (!context(&latime, &inaltime, &lungime))
         return;
-    hsbVerticala_->setValue(roundHalfEven((inaltime - 2) / 2.0));
+    sesiune().model.centreazaVertical(obiectSelectat());
+    aratPozitia(obiectSelectat());
 }
 
 void FrmObiecte::selecteazaObiectNumar(int n)

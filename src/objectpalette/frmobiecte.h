@@ -72,7 +72,7 @@ private:
     // Geometry of the active window and the selected object's width; false
     // when there is no selection to work on.
     bool context(int *latime, int *inaltime, int *lungime) const;
-    int coloanaCentrata(int latime, int lungime) const;
+    void aratPozitia(int n);
 
     QListWidget *lstObiecte_ = nullptr;
     QLabel *lblTotalObiecte_ = nullptr;

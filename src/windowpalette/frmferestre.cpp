@@ -514,31 +514,15 @@ void FrmFerestre::hsbVerticala_Change()
 
 void FrmFerestre::aliniaza(int coloanaButon, int randButon)
 {
-    const QScopedValueRollback<bool> lant(inLant_, true);
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::AliniereFereastra, n);
-    const Fereastra &f = sesiune().model.proiect().fereastra(n);
-    const int w = f.Latime, h = f.Inaltime;
-    const bool ambele = chkUmbra_->isChecked() && chkMentineUmbra_->isChecked();
-    const int coloane[3] = {0, 40 - roundHalfEven(w / 2.0), ambele ? 80 - w - 2 : 80 - w};
-    const int randuri[3] = {0, 12 - roundHalfEven(h / 2.0), 25 - h};
-
-    hsbVerticala_->setValue(randuri[randButon]);
-    if (randButon == 2 && coloanaButon == 2) {
-        if (ambele) {
-            hsbVerticala_->setValue(hsbVerticala_->value() - 1);
-            hsbOrizontala_->setValue(80 - w - 2);
-        } else {
-            hsbOrizontala_->setValue(80 - w);
-        }
-        return;
-    }
-    hsbOrizontala_->setValue(coloane[coloanaButon]);
-    // At the bottom, a shadow kept on screen needs one more row.
-    if (randButon == 2 && ambele)
-        hsbVerticala_->setValue(hsbVerticala_->value() - 1);
+    sesiune().model.aliniazaFereastra(n, coloanaButon, randButon,
+                                      chkUmbra_->isChecked() && chkMentineUmbra_->isChecked());
+    // The bars show where the window went; their handlers draw it.
+    const Fereastra &f = sesiune().model.fereastra(n);
+    hsbVerticala_->setValue(f.Verticala);
+    hsbOrizontala_->setValue(f.Orizontala);
 }
 
 QList<int> FrmFerestre::obiecteleFerestrei(int n) const

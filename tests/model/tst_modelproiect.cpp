@@ -112,6 +112,33 @@ void TestModelProiect::windowsAndObjects()
     QVERIFY(m.obiect(say).CuloareFundal == Culori::Red && m.obiect(say).CuloareCerneala == Culori::Yellow);
     QVERIFY(m.obiect(get).CuloareFundal == Culori::Black && m.obiect(other).CuloareFundal == Culori::Blue);
 
+    // The nine places: a 31 x 10 window (no shadow / shadow kept on screen) and a label of 4 in it.
+    m.seteazaTitlu(1, QStringLiteral("A"));
+    const struct {
+        int coloana, rand;
+        bool umbra;
+        int x, y;
+    } locuri[] = {{1, 1, false, 40 - 16, 12 - 5},
+                  {2, 2, false, 80 - 31, 25 - 10},
+                  {2, 2, true, 80 - 31 - 2, 25 - 10 - 1},
+                  {0, 2, true, 0, 25 - 10 - 1},
+                  {2, 0, false, 80 - 31, 0}};
+    for (const auto &l : locuri) {
+        m.aliniazaFereastra(1, l.coloana, l.rand, l.umbra);
+        QCOMPARE(QPoint(f1.Orizontala, f1.Verticala), QPoint(l.x, l.y));
+    }
+    Obiect text = m.obiect(say);
+    text.TextAfisat = QStringLiteral("abcd");
+    m.editeazaObiect(say, text);
+    m.aliniazaObiect(say, 2, 2);
+    QCOMPARE(QPoint(m.obiect(say).Coloana, m.obiect(say).Rand), QPoint(31 - 2 - 4, 10 - 3));
+    QVERIFY(m.centreazaOrizontal(say) && m.centreazaVertical(say));
+    // Half of the interior (29 / 2 = 14.5) less half the label (2), halves to even: 12; rows 8 / 2.
+    QCOMPARE(QPoint(m.obiect(say).Coloana, m.obiect(say).Rand), QPoint(12, 4));
+    // A square window stays twice as wide as high.
+    m.seteazaInaltime(2, 7);
+    QCOMPARE(int(f2.Latime), 14);
+
     // Deleting a window frees it and its objects only.
     m.stergeFereastra(1);
     QVERIFY(isSet(f1.Libera) && isSet(m.obiect(say).Liber) && isSet(m.obiect(get).Liber));
