@@ -15,9 +15,9 @@
 
 namespace {
 
-// One cell as the work table draws it: 135 x 240 twips.
-constexpr int CelulaLatime = 135 / TwipsPerPixel;
-constexpr int CelulaInaltime = 240 / TwipsPerPixel;
+// One cell as the work table draws it.
+constexpr int CelulaLatime = Geometrie::CelulaLatime / TwipsPerPixel;
+constexpr int CelulaInaltime = Geometrie::CelulaInaltime / TwipsPerPixel;
 
 QColor culoare(Culoare c)
 {

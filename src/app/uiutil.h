@@ -1,13 +1,14 @@
 #pragma once
 
+#include "model/geometrie.h"
+
 #include <QMessageBox>
 #include <QString>
 
 class QWidget;
 class QAbstractButton;
 
-// 1/1440 inch; the work table assumes 96 dots per inch, so 15 twips a pixel.
-constexpr int TwipsPerPixel = 15;
+constexpr int TwipsPerPixel = Geometrie::TwipsPerPixel;
 constexpr int twipsToPixels(int twips)
 {
     return twips / TwipsPerPixel;

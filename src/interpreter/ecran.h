@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/geometrie.h"
+
 #include "model/colors.h"
 
 #include <QString>
@@ -23,8 +25,8 @@ struct Celula {
 class Ecran
 {
 public:
-    static constexpr int Coloane = 80;
-    static constexpr int Randuri = 25;
+    static constexpr int Coloane = Geometrie::Coloane;
+    static constexpr int Randuri = Geometrie::Randuri;
 
     explicit Ecran(int latime = Coloane, int inaltime = Randuri, Celula umplere = {});
 

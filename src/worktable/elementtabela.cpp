@@ -1,12 +1,13 @@
 #include "elementtabela.h"
+#include "model/geometrie.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPathStroker>
 
 namespace {
-constexpr qreal CelulaLatime = 135;
-constexpr qreal CelulaInaltime = 240;
+constexpr qreal CelulaLatime = Geometrie::CelulaLatime;
+constexpr qreal CelulaInaltime = Geometrie::CelulaInaltime;
 } // namespace
 
 ElementTabela::ElementTabela(const QString &nume, Tip tip, qreal z)

@@ -2,6 +2,7 @@
 
 #include "app/formcopil.h"
 #include "app/interfete.h"
+#include "model/geometrie.h"
 
 #include <array>
 
@@ -19,11 +20,11 @@ class FrmTabelaDeLucru : public FormCopil, public ITabelaDeLucru
     Q_OBJECT
 
 public:
-    // Client area: 80 x 25 cells of 135 x 240 twips.
-    static constexpr int LatimeTwips = 10800;
-    static constexpr int InaltimeTwips = 6000;
-    static constexpr int CelulaLatime = 135;
-    static constexpr int CelulaInaltime = 240;
+    static constexpr int CelulaLatime = Geometrie::CelulaLatime;
+    static constexpr int CelulaInaltime = Geometrie::CelulaInaltime;
+    // Client area: the whole screen.
+    static constexpr int LatimeTwips = Geometrie::Coloane * CelulaLatime;
+    static constexpr int InaltimeTwips = Geometrie::Randuri * CelulaInaltime;
 
     explicit FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent = nullptr);
 

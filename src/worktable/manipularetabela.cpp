@@ -1,6 +1,7 @@
 #include "manipularetabela.h"
 
 #include "app/sesiune.h"
+#include "model/geometrie.h"
 #include "model/rounding.h"
 
 #include <QApplication>
@@ -16,8 +17,8 @@
 
 namespace {
 
-constexpr qreal CelulaLatime = 135;
-constexpr qreal CelulaInaltime = 240;
+constexpr qreal CelulaLatime = Geometrie::CelulaLatime;
+constexpr qreal CelulaInaltime = Geometrie::CelulaInaltime;
 // The corner grip: the last 6 pixels of a window, across and down.
 constexpr qreal Prindere = 6 * 15;
 
