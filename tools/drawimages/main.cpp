@@ -1,10 +1,11 @@
 // Draws every picture and tool bar icon of Sirolant with QPainter and saves them as PNG files.
 //
-//   drawimages [output-directory] [--preview sheet.png]
+//   drawimages [output-directory] [--icons icon-theme-directory] [--preview sheet.png]
 //
-// Without an output directory the pictures go to resources/images of the source tree. With
-// --preview an enlarged contact sheet of everything is written as well, handy for checking the
-// small icons by eye.
+// Without an output directory the pictures go to resources/images of the source tree; the
+// program's icon for the desktop (the emblem at each size of an icon theme) goes to
+// resources/icons/hicolor unless --icons names another folder. With --preview an enlarged
+// contact sheet of everything is written as well, handy for checking the small icons by eye.
 
 #include <QDir>
 #include <QFont>
@@ -901,11 +902,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     QString dir = QDir::cleanPath(QStringLiteral(SIROLANT_IMAGES_DIR));
+    QString icons = QDir::cleanPath(QStringLiteral(SIROLANT_ICONS_DIR));
     QString preview;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--preview") && i + 1 < args.size())
             preview = args[++i];
+        else if (args[i] == QLatin1String("--icons") && i + 1 < args.size())
+            icons = args[++i];
         else
             dir = args[i];
     }
@@ -927,10 +931,18 @@ int main(int argc, char **argv)
     outputs.append({QStringLiteral("proprietati.png"), drawIcon(iconProperties)});
     outputs.append({QStringLiteral("stergeobiect.png"), drawIcon(iconDeleteObject)});
 
+    // Drawn at each size rather than scaled from one picture, so the large ones stay sharp.
+    QVector<Output> iconOutputs;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+        QDir(icons).mkpath(sub);
+        iconOutputs.append({sub + QLatin1String("/ro.sirolant.Sirolant.png"), drawEmblem(size)});
+    }
+
     QTextStream out(stdout);
     int failures = 0;
-    for (const Output &o : outputs) {
-        const QString path = QDir(dir).filePath(o.name);
+    for (const Output &o : outputs + iconOutputs) {
+        const QString path = QDir(o.name.contains(QLatin1Char('/')) ? icons : dir).filePath(o.name);
         if (o.image.save(path, "PNG")) {
             out << path << "  " << o.image.width() << " x " << o.image.height() << "\n";
         } else {
