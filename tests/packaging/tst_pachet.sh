@@ -7,13 +7,10 @@ set -euo pipefail
 cpack=$1 build=$2 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 
 "$cpack" --config "$build/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; fail "cpack"; }
+  fail "cpack: $(cat "$work/cpack.log")"
 deb="$work/cpack/sirolant_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $deb"
 
@@ -21,29 +18,23 @@ info=$(dpkg-deb --info "$deb")
 for field in "Package: sirolant" "Version: $version" "Section: devel"; do
   grep -qx " $field" <<<"$info" || fail "control lacks \"$field\""
 done
-# Computed by dpkg-shlibdeps (with versions), and the fonts and Qt plugins named by hand.
+# Found by dpkg-shlibdeps (with versions), and the fonts and Qt plugins named by hand.
 for dep in "libqt6widgets6 (>= " "libc6 (>= " fonts-liberation2 fonts-dejavu-core qt6-qpa-plugins; do
   grep -q "^ Depends: .*$dep" <<<"$info" || fail "Depends lacks \"$dep\""
 done
 
 contents=$(dpkg-deb --contents "$deb")
-files=(bin/sirolant share/applications/ro.sirolant.Sirolant.desktop share/mime/packages/sirolant.xml
-  share/man/man1/sirolant.1.gz)
-for size in 16 32 48 64 128 256; do
-  files+=("share/icons/hicolor/${size}x$size/apps/ro.sirolant.Sirolant.png")
-done
-for f in "${files[@]}"; do
+for f in bin/sirolant share/applications/ro.sirolant.Sirolant.desktop share/mime/packages/sirolant.xml \
+  share/man/man1/sirolant.1.gz share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/ro.sirolant.Sirolant.png; do
   grep -q " \./usr/$f\$" <<<"$contents" || fail "package lacks /usr/$f"
 done
 
 dpkg-deb -x "$deb" "$work/root"
 usr="$work/root/usr"
-said=$(desktop-file-validate "$usr/share/applications/ro.sirolant.Sirolant.desktop" 2>&1) ||
-  fail "desktop entry refused: $said"
+desktop="$usr/share/applications/ro.sirolant.Sirolant.desktop" mime="$usr/share/mime/packages/sirolant.xml"
+said=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop entry refused: $said"
 ! grep -E "error|warning" <<<"$said" || fail "desktop entry: $said"
-grep -qx "MimeType=application/x-sirolant-proiect;" "$usr/share/applications/ro.sirolant.Sirolant.desktop" ||
-  fail "desktop entry lacks the project files' MIME type"
-mime="$usr/share/mime/packages/sirolant.xml"
+grep -qx "MimeType=application/x-sirolant-proiect;" "$desktop" || fail "desktop entry lacks the MIME type"
 xmllint --noout "$mime" || fail "MIME file refused"
 [ "$(xmllint --xpath 'string(//*[local-name()="glob"]/../@type)' "$mime")" = application/x-sirolant-proiect ] ||
   fail "MIME file does not give *.sirolant its type"
