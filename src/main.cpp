@@ -27,6 +27,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sirolant.png")));
+    // Lets the desktop tie the window to the menu entry installed with the package (its icon, its name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("ro.sirolant.Sirolant"));
     MdiMain mainWindow;
     if (!linie.positionalArguments().isEmpty())
         mainWindow.deschideLaPornire(linie.positionalArguments().constFirst());

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,12 +30,14 @@ struct Boxes {
     QTimer timer;
     int count = 0;
     SeenBox last;
+    QStringList texts; // of every box, in order
     explicit Boxes(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
         QObject::connect(&timer, &QTimer::timeout, [this, answer] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 box && box->isVisible()) {
                 last = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+                texts << last.text;
                 ++count, box->button(answer) ? box->button(answer)->click() : box->reject();
             }
         });
@@ -64,6 +67,7 @@ private slots:
     void closing();
     void splash_data();
     void splash();
+    void unwritableOptions();
 };
 
 void TestMdiMain::closing_data()
@@ -152,6 +156,33 @@ void TestMdiMain::splash()
     QTRY_VERIFY(m.isVisible());
     QVERIFY(!logo.isVisible() && !timer->isActive());
     QCOMPARE(ticks.size(), how == u"timer"_s ? 3 : 0);
+}
+
+void TestMdiMain::unwritableOptions()
+{
+    // A folder in the file's place fails every read and write, as a read-only start folder does
+    // for anyone but root (who runs the tests in CI).
+    TempCwd cwd;
+    QVERIFY(QDir().mkdir(OptionsFile::defaultFileName()));
+    QStandardPaths::setTestModeEnabled(true);
+    Boxes boxes(QMessageBox::Cancel);
+    MdiMain m;
+    m.show();
+    pressKey(m, "frmFerestre", "CREAZA");
+    onNextModal([](QWidget *dialog) {
+        find<QAbstractButton>(dialog, u"chkIncludeComentariile"_s)->click();
+        clickWidget(find<QAbstractButton>(dialog, u"cmdSalveaza"_s));
+    });
+    m.findChild<QAction *>(u"mnuSetariSetari"_s)->trigger();
+    m.findChild<QAction *>(u"mnuIesireInchideSirolant"_s)->trigger();
+    // Each failure says so in Romanian; the new setting holds, and the unsaved design still stops the exit.
+    QCOMPARE(boxes.count, 4);
+    QVERIFY(boxes.texts[0].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi deschis: "_s));
+    QVERIFY(boxes.texts[1].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi scris: "_s));
+    QVERIFY(boxes.texts[2].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi scris: "_s));
+    QCOMPARE(boxes.texts[3], u"Salvati modificarile proiectului?"_s);
+    QVERIFY(m.isVisible() && m.proiect().fereastraFolosita(1) &&
+            isSet(m.proiect().setari.IncludeComentariile));
 }
 
 QTEST_MAIN(TestMdiMain)

@@ -1,10 +1,11 @@
 // Draws every picture and tool bar icon of Sirolant with QPainter and saves them as PNG files.
 //
-//   drawimages [output-directory] [--preview sheet.png]
+//   drawimages [output-directory] [--icons icon-theme-directory] [--preview sheet.png]
 //
-// Without an output directory the pictures go to resources/images of the source tree. With
-// --preview an enlarged contact sheet of everything is written as well, handy for checking the
-// small icons by eye.
+// Without an output directory the pictures go to resources/images of the source tree; the
+// program's icon for the desktop (the emblem at each size of an icon theme) goes to
+// resources/icons/hicolor unless --icons names another folder. With --preview an enlarged
+// contact sheet of everything is written as well, handy for checking the small icons by eye.
 
 #include <QDir>
 #include <QFont>
@@ -115,15 +116,15 @@ void paintDoubleFrame(QPainter &p, const QRectF &outer, qreal gap, const QColor 
 }
 
 struct TextWindow {
-    QRectF rect;           // the window, frame included
+    QRectF rect; // the window, frame included
     QColor background;
     QColor frame;
     QString title;
     QColor titleColor;
     QFont titleFont;
-    qreal inset = 4;       // from the window edge to the outer frame line
-    qreal gap = 3;         // between the two frame lines
-    QPointF shadow{8, 6};  // shadow offset
+    qreal inset = 4;      // from the window edge to the outer frame line
+    qreal gap = 3;        // between the two frame lines
+    QPointF shadow{8, 6}; // shadow offset
 };
 
 void paintTextWindow(QPainter &p, const TextWindow &w)
@@ -157,7 +158,8 @@ void paintTextWindow(QPainter &p, const TextWindow &w)
         const qreal th = fm.height();
         const qreal frameMid = outer.top() + w.gap / 2.0;
         QRectF titleRect(outer.center().x() - tw / 2.0, frameMid - th / 2.0, tw, th);
-        titleRect = QRectF(std::round(titleRect.left()), std::round(titleRect.top()), std::round(tw), std::round(th));
+        titleRect =
+            QRectF(std::round(titleRect.left()), std::round(titleRect.top()), std::round(tw), std::round(th));
         p.fillRect(titleRect.adjusted(0, 2, 0, -2), w.background.lighter(108));
         p.setPen(w.titleColor);
         p.drawText(titleRect, Qt::AlignCenter, text);
@@ -259,7 +261,8 @@ void paintEmblem(QPainter &p, const QRectF &box)
     // A title in the middle of the top border: a small yellow bar.
     const qreal barW = std::round(s * 0.2);
     const qreal barH = std::max<qreal>(3.0, std::round(s * 0.055));
-    QRectF bar(std::round(win.center().x() - barW / 2.0), std::round(outer.top() + gap / 2.0 - barH / 2.0), barW, barH);
+    QRectF bar(std::round(win.center().x() - barW / 2.0), std::round(outer.top() + gap / 2.0 - barH / 2.0),
+               barW, barH);
     p.fillRect(bar.adjusted(-std::round(s * 0.03), 0, std::round(s * 0.03), 0), QColor(0x12, 0xc2, 0xc2));
     p.fillRect(bar, kYellow);
 
@@ -269,7 +272,8 @@ void paintEmblem(QPainter &p, const QRectF &box)
     letter.addText(0, 0, font, QStringLiteral("S"));
     const QRectF lb = letter.boundingRect();
     const QRectF inner = outer.adjusted(gap, gap, -gap, -gap);
-    const QPointF shift(inner.center().x() - lb.center().x(), inner.center().y() - lb.center().y() + s * 0.01);
+    const QPointF shift(inner.center().x() - lb.center().x(),
+                        inner.center().y() - lb.center().y() + s * 0.01);
     letter.translate(shift);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawPath(letter.translated(std::max<qreal>(1.0, s / 48.0), std::max<qreal>(1.0, s / 48.0)));
@@ -280,7 +284,8 @@ void paintEmblem(QPainter &p, const QRectF &box)
     const qreal curW = std::max<qreal>(2.0, std::round(s * 0.07));
     const qreal curH = std::max<qreal>(2.0, std::round(s * 0.03));
     p.fillRect(QRectF(std::round(letter.boundingRect().right() + s * 0.035),
-                      std::round(letter.boundingRect().bottom() - curH), curW, curH), kYellow);
+                      std::round(letter.boundingRect().bottom() - curH), curW, curH),
+               kYellow);
     p.restore();
 }
 
@@ -319,8 +324,8 @@ QImage drawLogo()
         p.fillRect(QRectF(0, menuH - 1, W, 1), QColor(0x40, 0x40, 0x40));
         const QFont f = monoFont(11);
         qreal x = 8;
-        const QStringList items{QStringLiteral("Fisier"), QStringLiteral("Ferestre"), QStringLiteral("Obiecte"),
-                                QStringLiteral("Cod"), QStringLiteral("Ajutor")};
+        const QStringList items{QStringLiteral("Fisier"), QStringLiteral("Ferestre"),
+                                QStringLiteral("Obiecte"), QStringLiteral("Cod"), QStringLiteral("Ajutor")};
         for (const QString &item : items) {
             paintPieces(p, QPointF(x, 11), {{item.left(1), kRed}, {item.mid(1), kBlack}}, f);
             x += QFontMetricsF(f).horizontalAdvance(item) + 16;
@@ -342,8 +347,10 @@ QImage drawLogo()
     {
         const qreal x = back.rect.left() + 14;
         qreal y = back.rect.top() + 30;
-        const QStringList labels{QStringLiteral("Nume   :"), QStringLiteral("Prenume:"), QStringLiteral("Nota   :")};
-        const QStringList values{QStringLiteral("Popescu  "), QStringLiteral("Ana      "), QStringLiteral("10")};
+        const QStringList labels{QStringLiteral("Nume   :"), QStringLiteral("Prenume:"),
+                                 QStringLiteral("Nota   :")};
+        const QStringList values{QStringLiteral("Popescu  "), QStringLiteral("Ana      "),
+                                 QStringLiteral("10")};
         for (int i = 0; i < labels.size(); ++i) {
             paintPieces(p, QPointF(x, y), {{labels[i], kBlack}}, winText);
             const qreal fx = x + QFontMetricsF(winText).horizontalAdvance(labels[i]) + 7;
@@ -369,7 +376,9 @@ QImage drawLogo()
         qreal y = code.rect.top() + 26;
         const QVector<QVector<Piece>> lines{
             {{QStringLiteral("DEFINE WINDOW"), kYellow}, {QStringLiteral(" w1 ;"), kWhite}},
-            {{QStringLiteral("  FROM"), kYellow}, {QStringLiteral(" 2,2 "), kWhite}, {QStringLiteral("TO"), kYellow},
+            {{QStringLiteral("  FROM"), kYellow},
+             {QStringLiteral(" 2,2 "), kWhite},
+             {QStringLiteral("TO"), kYellow},
              {QStringLiteral(" 9,26"), kWhite}},
             {{QStringLiteral("ACTIVATE WINDOW"), kYellow}, {QStringLiteral(" w1"), kWhite}},
         };
@@ -396,7 +405,9 @@ QImage drawLogo()
         p.fillRect(QRectF(fx, y - 10, 62, 13), kBlue);
         paintPieces(p, QPointF(fx + 3, y), {{QStringLiteral("XII-A"), kWhite}}, winText);
         // The text cursor of the active field.
-        p.fillRect(QRectF(fx + 3 + QFontMetricsF(winText).horizontalAdvance(QStringLiteral("XII-A")), y + 1, 6, 2), kYellow);
+        p.fillRect(
+            QRectF(fx + 3 + QFontMetricsF(winText).horizontalAdvance(QStringLiteral("XII-A")), y + 1, 6, 2),
+            kYellow);
         y += 18;
         paintPieces(p, QPointF(x, y), {{QStringLiteral("Profil:"), kBlack}}, winText);
         p.fillRect(QRectF(fx, y - 10, 96, 13), kBlue);
@@ -422,7 +433,8 @@ QImage drawLogo()
         p.fillRect(QRectF(0, H - statusH, W, statusH), g);
         p.fillRect(QRectF(0, H - statusH, W, 1), QColor(0x00, 0x40, 0x40));
         const QFont f = monoFont(11);
-        paintPieces(p, QPointF(8, H - 5), {{QStringLiteral("Proiectant de interfete Fox PRO 2.x in mod text"), kBlack}}, f);
+        paintPieces(p, QPointF(8, H - 5),
+                    {{QStringLiteral("Proiectant de interfete Fox PRO 2.x in mod text"), kBlack}}, f);
         const QString version = QStringLiteral("v1.0.0");
         const qreal vw = QFontMetricsF(f).horizontalAdvance(version);
         p.fillRect(QRectF(W - vw - 14, H - statusH + 2, vw + 8, statusH - 4), kBlue);
@@ -439,11 +451,11 @@ QImage drawLogo()
         p.fillRect(band, g);
 
         const QFont big = sansFont(38, true);
-        const QVector<Piece> name{{QStringLiteral("Sirolant"), kWhite}, {QStringLiteral(" Studio"), kLightCyan}};
+        const QVector<Piece> name{{QStringLiteral("Sirolant"), kWhite},
+                                  {QStringLiteral(" Studio"), kLightCyan}};
         const qreal nw = piecesWidth(name, big);
         const QPointF base((W - nw) / 2.0, 264);
         paintPieces(p, base, name, big, QColor(0, 0, 0, 200), QPointF(3, 3));
-
     }
 
     return image;
@@ -500,11 +512,16 @@ QImage drawBanner(int index, int count, const QVector<Piece> &message, const QFo
 QVector<QImage> drawBanners()
 {
     const QVector<QVector<Piece>> messages{
-        {{QStringLiteral("Sirolant"), kYellow}, {QStringLiteral(": ferestre Fox PRO in cateva clicuri"), kWhite}},
+        {{QStringLiteral("Sirolant"), kYellow},
+         {QStringLiteral(": ferestre Fox PRO in cateva clicuri"), kWhite}},
         {{QStringLiteral("Genereaza codul si salveaza-l ca "), kWhite}, {QStringLiteral(".PRG"), kYellow}},
-        {{QStringLiteral("@ SAY"), kYellow}, {QStringLiteral(", "), kWhite}, {QStringLiteral("@ GET"), kYellow},
-         {QStringLiteral(" si butoane pe grila "), kWhite}, {QStringLiteral("80 x 25"), kLightCyan}},
-        {{QStringLiteral("Sirolant Studio "), kYellow}, {QStringLiteral("v1.0.0"), kLightCyan},
+        {{QStringLiteral("@ SAY"), kYellow},
+         {QStringLiteral(", "), kWhite},
+         {QStringLiteral("@ GET"), kYellow},
+         {QStringLiteral(" si butoane pe grila "), kWhite},
+         {QStringLiteral("80 x 25"), kLightCyan}},
+        {{QStringLiteral("Sirolant Studio "), kYellow},
+         {QStringLiteral("v1.0.0"), kLightCyan},
          {QStringLiteral(" pentru Fox PRO 2.x"), kWhite}},
     };
 
@@ -516,7 +533,8 @@ QVector<QImage> drawBanners()
         const QFont f = monoFont(size, true);
         bool fits = true;
         for (const auto &m : messages)
-            fits = fits && piecesWidth(m, f) + 4 + QFontMetricsF(f).horizontalAdvance(QLatin1Char('M')) <= room;
+            fits =
+                fits && piecesWidth(m, f) + 4 + QFontMetricsF(f).horizontalAdvance(QLatin1Char('M')) <= room;
         if (fits)
             break;
     }
@@ -746,7 +764,7 @@ void iconButton(QPainter &p)
     p.drawPath(text);
 
     // A mouse pointer pressing it.
-    QPolygonF arrow{QPointF(15, 12), QPointF(15, 22), QPointF(17.3, 19.8), QPointF(19, 23.2),
+    QPolygonF arrow{QPointF(15, 12),     QPointF(15, 22),   QPointF(17.3, 19.8), QPointF(19, 23.2),
                     QPointF(20.6, 22.4), QPointF(18.9, 19), QPointF(22, 19)};
     p.setPen(QPen(kBlack, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(kWhite);
@@ -870,7 +888,7 @@ QImage contactSheet(const QVector<Output> &outputs)
             for (int xx = 0; xx < pl.first.width(); xx += 8)
                 if (((xx + yy) / 8) % 2)
                     p.fillRect(QRect(pl.second + QPoint(xx, yy), QSize(std::min(8, pl.first.width() - xx),
-                                                                      std::min(8, pl.first.height() - yy))),
+                                                                       std::min(8, pl.first.height() - yy))),
                                QColor(0xd4, 0xd4, 0xd4));
         p.drawImage(pl.second, pl.first);
     }
@@ -884,11 +902,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     QString dir = QDir::cleanPath(QStringLiteral(SIROLANT_IMAGES_DIR));
+    QString icons = QDir::cleanPath(QStringLiteral(SIROLANT_ICONS_DIR));
     QString preview;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--preview") && i + 1 < args.size())
             preview = args[++i];
+        else if (args[i] == QLatin1String("--icons") && i + 1 < args.size())
+            icons = args[++i];
         else
             dir = args[i];
     }
@@ -910,10 +931,18 @@ int main(int argc, char **argv)
     outputs.append({QStringLiteral("proprietati.png"), drawIcon(iconProperties)});
     outputs.append({QStringLiteral("stergeobiect.png"), drawIcon(iconDeleteObject)});
 
+    // Drawn at each size rather than scaled from one picture, so the large ones stay sharp.
+    QVector<Output> iconOutputs;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+        QDir(icons).mkpath(sub);
+        iconOutputs.append({sub + QLatin1String("/ro.sirolant.Sirolant.png"), drawEmblem(size)});
+    }
+
     QTextStream out(stdout);
     int failures = 0;
-    for (const Output &o : outputs) {
-        const QString path = QDir(dir).filePath(o.name);
+    for (const Output &o : outputs + iconOutputs) {
+        const QString path = QDir(o.name.contains(QLatin1Char('/')) ? icons : dir).filePath(o.name);
         if (o.image.save(path, "PNG")) {
             out << path << "  " << o.image.width() << " x " << o.image.height() << "\n";
         } else {
