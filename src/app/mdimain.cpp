@@ -85,6 +85,10 @@ MdiMain::MdiMain(QWidget *parent)
 
     auto *ferestre = new FrmFerestre(sesiune_);
     sesiune_.ferestre = ferestre;
+    connect(ferestre, &FrmFerestre::codCerut, this,
+            [this, ferestre](int n) { FrmCod::genereazaCodFereastra(sesiune_, n, ferestre); });
+    connect(ferestre, &FrmFerestre::previzualizareCeruta, this,
+            [this, ferestre](int n) { FrmPrevizualizare::previzualizeazaFereastra(sesiune_, n, ferestre); });
     subFerestre_ = adaugaFormCopil(ferestre);
     aseazaFereastra(subFerestre_, s.PozitieFerestre, pozitieImplicitaFerestre());
 

@@ -1,8 +1,6 @@
 #include "frmferestre.h"
 
 #include "app/culoareforma.h"
-#include "app/frmcod.h"
-#include "app/frmprevizualizare.h"
 #include "app/sesiune.h"
 #include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
@@ -91,7 +89,7 @@ void FrmFerestre::construiesteControalele()
                                 QStringLiteral("Ruleaza programul ferestrei active"), "cod");
     connect(actRuleaza, &QAction::triggered, this, [this] {
         if (const int n = fereastraActiva(); n >= 1)
-            FrmPrevizualizare::previzualizeazaFereastra(sesiune(), n, this);
+            emit previzualizareCeruta(n);
     });
     // A play sign alone: with its caption the fourth button would not fit beside the swatches.
     actRuleaza->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -320,7 +318,7 @@ void FrmFerestre::codFereastra()
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    FrmCod::genereazaCodFereastra(sesiune(), n, this);
+    emit codCerut(n);
 }
 
 void FrmFerestre::publicaLista()

@@ -40,6 +40,11 @@ public:
     void AfiseazaFereastraInPaleta(int n);
     void StergeFereastra(int n);
 
+signals:
+    // The code viewer and the preview of window n belong to the main window.
+    void codCerut(int n);
+    void previzualizareCeruta(int n);
+
 private:
     void construiesteControalele();
 
