@@ -59,9 +59,7 @@ int EditorObiect::latimeFereastraActive() const
 
 void EditorObiect::incheieAplicarea()
 {
-    const int n = std::exchange(numarLaDeschidere_, -1);
-    if (sesiune_.tabela)
-        sesiune_.tabela->DeseneazaObiect(n);
+    numarLaDeschidere_ = -1;
     if (sesiune_.obiecte)
         sesiune_.obiecte->ActualizeazaListaObiecte();
     accept();

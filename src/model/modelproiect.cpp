@@ -170,6 +170,7 @@ int ModelProiect::creeazaFereastra(const Fereastra &sablon)
     f.Patrata = sablon.Patrata;
     f.Latime = isSet(f.Patrata) ? 20 : 30;
     f.Titlu = QStringLiteral("FER %1").arg(n);
+    emit fereastraSchimbata(n);
     return n;
 }
 
@@ -180,10 +181,13 @@ void ModelProiect::stergeFereastra(int n)
         return;
     Tranzactie t(*this, Modificare::StergereFereastra, n);
     for (int k = 1; k <= NumarObiecte; ++k) {
-        if (proiect_.obiect(k).Fereastra == n)
+        if (proiect_.obiect(k).Fereastra == n && !isSet(proiect_.obiect(k).Liber)) {
             proiect_.obiect(k).Liber = FlagTrue;
+            emit obiectSchimbat(k);
+        }
     }
     f->Libera = FlagTrue;
+    emit fereastraSchimbata(n);
 }
 
 void ModelProiect::seteazaTitlu(int n, const QString &titlu)
@@ -196,6 +200,7 @@ void ModelProiect::seteazaTitlu(int n, const QString &titlu)
     if (titlu.size() + 4 == f->Latime)
         f->Latime = quint8(f->Latime + 1);
     f->Titlu = titlu;
+    emit fereastraSchimbata(n);
 }
 
 void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar)
@@ -215,6 +220,7 @@ void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cern
             o.CuloareCerneala = cerneala;
         }
     }
+    emit fereastraSchimbata(n);
 }
 
 void ModelProiect::seteazaUmbra(int n, bool umbra)
@@ -222,6 +228,7 @@ void ModelProiect::seteazaUmbra(int n, bool umbra)
     if (Fereastra *f = fereastraFolosita(n)) {
         Tranzactie t(*this, Modificare::UmbraFereastra, n);
         f->Umbra = toFlag(umbra);
+        emit fereastraSchimbata(n);
     }
 }
 
@@ -230,6 +237,7 @@ void ModelProiect::seteazaPatrata(int n, bool patrata)
     if (Fereastra *f = fereastraFolosita(n)) {
         Tranzactie t(*this, Modificare::PatrataFereastra, n);
         f->Patrata = toFlag(patrata);
+        emit fereastraSchimbata(n);
     }
 }
 
@@ -240,6 +248,7 @@ bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
         return false;
     Tranzactie t(*this, Modificare::MutareFereastra, n, true);
     f->Orizontala = quint8(coloana);
+    emit fereastraSchimbata(n);
     return true;
 }
 
@@ -248,6 +257,7 @@ void ModelProiect::seteazaVerticala(int n, int rand)
     if (Fereastra *f = fereastraFolosita(n); f && rand >= 0 && rand <= 255) {
         Tranzactie t(*this, Modificare::MutareFereastra, n, true);
         f->Verticala = quint8(rand);
+        emit fereastraSchimbata(n);
     }
 }
 
@@ -256,6 +266,7 @@ void ModelProiect::seteazaLatime(int n, int latime)
     if (Fereastra *f = fereastraFolosita(n); f && latime >= 0 && latime <= 255) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Latime = quint8(latime);
+        emit fereastraSchimbata(n);
     }
 }
 
@@ -266,6 +277,7 @@ void ModelProiect::seteazaInaltime(int n, int inaltime)
         f->Inaltime = quint8(inaltime);
         if (isSet(f->Patrata))
             f->Latime = quint8(std::min(2 * inaltime, 255));
+        emit fereastraSchimbata(n);
     }
 }
 
@@ -321,6 +333,7 @@ int ModelProiect::adaugaObiect(const QString &tip, int fereastra, Culoare fundal
         o.CuloareCerneala = cerneala;
     }
     o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
+    emit obiectSchimbat(n);
     return n;
 }
 
@@ -329,6 +342,7 @@ void ModelProiect::editeazaObiect(int n, const Obiect &o)
     if (Obiect *ob = obiectFolosit(n)) {
         Tranzactie t(*this, Modificare::ModificareObiect, n);
         *ob = o;
+        emit obiectSchimbat(n);
     }
 }
 
@@ -337,6 +351,7 @@ void ModelProiect::stergeObiect(int n)
     if (Obiect *o = obiectFolosit(n)) {
         Tranzactie t(*this, Modificare::StergereObiect, n);
         o->Liber = FlagTrue;
+        emit obiectSchimbat(n);
     }
 }
 
@@ -349,6 +364,7 @@ bool ModelProiect::seteazaColoanaObiect(int n, int coloana)
         return false;
     Tranzactie t(*this, Modificare::MutareObiect, n, true);
     o->Coloana = quint8(coloana);
+    emit obiectSchimbat(n);
     return true;
 }
 
@@ -361,6 +377,7 @@ bool ModelProiect::seteazaRandObiect(int n, int rand)
         return false;
     Tranzactie t(*this, Modificare::MutareObiect, n, true);
     o->Rand = quint8(rand);
+    emit obiectSchimbat(n);
     return true;
 }
 
@@ -409,5 +426,6 @@ void ModelProiect::seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fu
         o->CulorileFerestrei = toFlag(culorileFerestrei);
         o->CuloareFundal = fundal;
         o->CuloareCerneala = cerneala;
+        emit obiectSchimbat(n);
     }
 }

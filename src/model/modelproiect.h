@@ -150,6 +150,9 @@ public:
 signals:
     // A finished step that changed records.
     void pas(const PasProiect &pas);
+    // A record as an operation left it, for the views to draw again at once.
+    void fereastraSchimbata(int n);
+    void obiectSchimbat(int n);
     // A design put back whole; the slots that differ.
     void restaurat(const QList<int> &ferestre, const QList<int> &obiecte);
 

@@ -115,8 +115,6 @@ void FrmCulori::modifica()
         const bool cerneala = tip_ == Tip::Cerneala;
         sesiune_.model.seteazaCuloriObiect(n, false, cerneala ? o.CuloareFundal : CuloareAleasa_,
                                            cerneala ? CuloareAleasa_ : o.CuloareCerneala);
-        if (sesiune_.tabela)
-            sesiune_.tabela->DeseneazaObiect(n);
         paleta->AfiseazaObiectInPaleta(n);
     }
     accept();

@@ -220,12 +220,6 @@ QString FrmObiecte::textLinie(const Obiect &o, int n)
     return QStringLiteral("@BUTON%1[%2]").arg(n).arg(o.Nume);
 }
 
-void FrmObiecte::deseneaza(int n)
-{
-    if (sesiune().tabela)
-        sesiune().tabela->DeseneazaObiect(n);
-}
-
 Culoare FrmObiecte::culoareAfisata(bool cerneala) const
 {
     return (cerneala ? shpCerneala_ : shpFundal_)->culoare();
@@ -396,7 +390,6 @@ void FrmObiecte::stergeObiect()
 void FrmObiecte::elibereazaObiectulSelectat(int n)
 {
     sesiune().model.stergeObiect(n);
-    deseneaza(n);
     // Removing the current line moves Qt's current row by itself; the
     // caller selects the line it means.
     ignoraSelectia_ = true;
@@ -486,7 +479,6 @@ void FrmObiecte::chkCulorileFerestrei_Click()
     if (!Proiect::numarFereastraValid(w))
         return;
     model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal, model.fereastra(w).CuloareCerneala);
-    deseneaza(n);
     AfiseazaObiectInPaleta(n);
 }
 
@@ -550,7 +542,6 @@ void FrmObiecte::hsbOrizontala_Change()
     // Refused past the window's right border: the bar goes back.
     if (!sesiune().model.seteazaColoanaObiect(n, hsbOrizontala_->value()))
         hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
-    deseneaza(n);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
 }
 
@@ -563,7 +554,6 @@ void FrmObiecte::hsbVerticala_Change()
     // Refused on or below the bottom border: the bar goes back.
     if (!sesiune().model.seteazaRandObiect(n, hsbVerticala_->value()))
         hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
-    deseneaza(n);
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
 }
 

@@ -67,7 +67,6 @@ private:
     void elibereazaObiectulSelectat(int n);
     void activeazaControaleleObiectului(bool on);
     void activeazaCulorile(int n);
-    void deseneaza(int n);
 
     // Geometry of the active window and the selected object's width; false
     // when there is no selection to work on.

@@ -226,12 +226,6 @@ int FrmFerestre::fereastraActiva() const
     return cmbFereastra_->currentData(Qt::UserRole).toInt();
 }
 
-void FrmFerestre::deseneaza(int n)
-{
-    if (sesiune().tabela)
-        sesiune().tabela->DeseneazaFereastra(n);
-}
-
 void FrmFerestre::activeazaGeometria(bool on)
 {
     for (QWidget *w :
@@ -286,7 +280,6 @@ void FrmFerestre::creeazaFereastra()
     sablon.CuloareCerneala = shpCerneala_->culoare();
     sablon.SchemaCulori = quint8(cmbSchema_->currentData(Qt::UserRole).toInt());
     model.creeazaFereastra(sablon);
-    deseneaza(n);
 
     ignoraSelectia_ = true;
     cmbFereastra_->addItem(QStringLiteral("F%1 [FER %1]").arg(n), n);
@@ -382,8 +375,6 @@ void FrmFerestre::cmbSchemaCulori_Click()
         return;
     sesiune().model.seteazaSchema(n, s, shpFundal_->culoare(), shpCerneala_->culoare(),
                                   shpChenar_->culoare());
-    deseneaza(n);
-    DeseneazaObiecteleFerestreiActive();
     if (IPaletaObiecte *obiecte = sesiune().obiecte) {
         const int k = obiecte->obiectSelectat();
         if (k > 0)
@@ -400,7 +391,6 @@ void FrmFerestre::txtTitluFereastra_Change()
         return;
     // Only the record widens; the width bar shows it at the next showing.
     sesiune().model.seteazaTitlu(n, txtTitlu_->text());
-    deseneaza(n);
 }
 
 void FrmFerestre::chkUmbraFereastra_Click()
@@ -415,7 +405,6 @@ void FrmFerestre::chkUmbraFereastra_Click()
     if (n < 1)
         return;
     sesiune().model.seteazaUmbra(n, chkUmbra_->isChecked());
-    deseneaza(n);
 }
 
 void FrmFerestre::chkFereastraPatrata_Click()
@@ -424,7 +413,6 @@ void FrmFerestre::chkFereastraPatrata_Click()
     if (n < 1)
         return;
     sesiune().model.seteazaPatrata(n, chkPatrata_->isChecked());
-    deseneaza(n);
 }
 
 void FrmFerestre::hsbInaltime_Change()
@@ -439,7 +427,6 @@ void FrmFerestre::hsbInaltime_Change()
     sesiune().model.seteazaInaltime(n, v);
     if (chkPatrata_->isChecked())
         hsbLatime_->setValue(2 * v);
-    deseneaza(n);
     lblInaltime_->setText(QString::number(v));
 }
 
@@ -479,7 +466,6 @@ void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
     // While dragging, the bar's value is where its thumb stands.
     const int actual = tragere ? hsbLatime_->sliderPosition() : hsbLatime_->value();
     sesiune().model.seteazaLatime(n, actual);
-    deseneaza(n);
     lblLatime_->setText(QString::number(actual));
 }
 
@@ -492,9 +478,7 @@ void FrmFerestre::hsbOrizontala_Change()
     // Refused past the screen's right edge: the bar goes back.
     if (!sesiune().model.seteazaOrizontala(n, hsbOrizontala_->value(), chkMentineUmbra_->isChecked()))
         hsbOrizontala_->setValue(sesiune().model.proiect().fereastra(n).Orizontala);
-    deseneaza(n);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
-    DeseneazaObiecteleFerestreiActive();
 }
 
 void FrmFerestre::hsbVerticala_Change()
@@ -505,9 +489,7 @@ void FrmFerestre::hsbVerticala_Change()
         return;
     const int v = hsbVerticala_->value();
     sesiune().model.seteazaVerticala(n, v);
-    deseneaza(n);
     lblVerticala_->setText(QString::number(v));
-    DeseneazaObiecteleFerestreiActive();
 }
 
 void FrmFerestre::aliniaza(int coloanaButon, int randButon)
@@ -547,13 +529,7 @@ void FrmFerestre::StergeFereastra(int n)
     if (!Proiect::numarFereastraValid(n))
         return;
     ModelProiect::Tranzactie pas(sesiune().model, Modificare::StergereFereastra, n);
-    const QList<int> obiecte = obiecteleFerestrei(n);
     sesiune().model.stergeFereastra(n);
-    if (sesiune().tabela) {
-        for (int k : obiecte)
-            sesiune().tabela->DeseneazaObiect(k);
-    }
-    deseneaza(n);
     if (sesiune().obiecte)
         sesiune().obiecte->ActualizeazaListaObiecte();
 

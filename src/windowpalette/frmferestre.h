@@ -73,7 +73,6 @@ private:
     void IncarcaListaFerestre();
     void selecteazaFereastra(int index);
     void activeazaGeometria(bool on);
-    void deseneaza(int n);
 
     QComboBox *cmbFereastra_ = nullptr;
     QLineEdit *txtTitlu_ = nullptr;

@@ -34,6 +34,12 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
 {
     const QSize client(twipsToPixels(LatimeTwips), twipsToPixels(InaltimeTwips));
     setFixedSize(client);
+    // What the model changes is drawn again at once: a window with its
+    // objects, an object in its own window.
+    connect(&sesiune.model, &ModelProiect::fereastraSchimbata, this, [this](int n) { redeseneaza({n}, {}); });
+    connect(&sesiune.model, &ModelProiect::obiectSchimbat, this, [this](int k) {
+        deseneazaObiectIn(k, Proiect::numarObiectValid(k) ? this->sesiune().model.obiect(k).Fereastra : -1);
+    });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vedere_);
