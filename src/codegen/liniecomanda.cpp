@@ -3,6 +3,7 @@
 #include "codegen/cititorprogram.h"
 #include "codegen/fisierprogram.h"
 #include "codegen/generator.h"
+#include "model/eroarefisier.h"
 #include "model/fisierproiect.h"
 #include "model/optionsfile.h"
 
@@ -65,7 +66,7 @@ std::optional<Setari> setari(QString *problema)
     if (!f.exists())
         return Setari{};
     if (!f.open(QIODevice::ReadOnly)) {
-        *problema = QStringLiteral("Fisierul de optiuni nu poate fi citit (%1).").arg(f.errorString());
+        *problema = QStringLiteral("Fisierul de optiuni nu poate fi citit (%1).").arg(EroareFisier::motiv(f));
         return std::nullopt;
     }
     return OptionsFile::decode(f.read(OptionsFile::RecordSize));
