@@ -117,13 +117,13 @@ MdiMain::MdiMain(QWidget *parent)
     proiectCurent_ = new ProiectCurent(this, *sesiune_.document, *istoric_, this);
     connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);
     creeazaMeniulEditare();
+    actualizeazaTitlul();
 }
 
 void MdiMain::actualizeazaTitlul()
 {
     setWindowTitle(proiectCurent_->titlu(captionText()));
-    // Without a file the caption has no mark to show.
-    setWindowModified(!proiectCurent_->cale().isEmpty() && proiectCurent_->modificat());
+    setWindowModified(proiectCurent_->modificat());
 }
 
 MdiMain::~MdiMain()

@@ -89,6 +89,7 @@ private slots:
     void commandLineFile();
     void importProgram();
     void recoveryAfterAKill();
+    void recoveryNamesTheProject();
 };
 
 void TestProiect::init()
@@ -105,7 +106,9 @@ void TestProiect::saveOpenAndTheQuestion()
     build(*m);
     const QStringList built = program(*m);
     const StareProiect state = m->document().stare();
-    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+    // Unsaved work is marked also without a file.
+    QCOMPARE(m->windowTitle(), MdiMain::captionText() + QStringLiteral("[*]"));
+    QVERIFY(m->isWindowModified());
 
     // Saving a design without a file asks for one.
     const QString file = cwd.filePath(QStringLiteral("clienti.sirolant"));
@@ -134,8 +137,8 @@ void TestProiect::saveOpenAndTheQuestion()
     QVERIFY(m->proiect().fereastraFolosita(2) && m->isWindowModified());
     auto no = answerNextMessageBox(QMessageBox::No);
     trigger(*m, "mnuProiectNou");
-    QVERIFY(no->seen && !m->proiect().fereastraFolosita(1));
-    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+    QVERIFY(no->seen && !m->proiect().fereastraFolosita(1) && !m->isWindowModified());
+    QCOMPARE(m->windowTitle(), MdiMain::captionText() + QStringLiteral("[*]"));
 
     // The recent file opens the design as it was saved: records, lists, selection, program.
     auto *recent = m->findChild<QMenu *>(QStringLiteral("mnuProiectRecente"));
@@ -219,7 +222,7 @@ void TestProiect::importProgram()
         for (const QString &s : accepted ? expected->pierderi : QStringList{"ANA.PRG", "Linia 1"})
             QVERIFY2(result->text.contains(s), qPrintable(result->text));
         // Like a new project: no file, work to save, no undo; a refused program changes nothing.
-        QVERIFY(m->windowTitle() == MdiMain::captionText() && m->proiectCurent().modificat());
+        QVERIFY(m->windowTitle() == MdiMain::captionText() + "[*]" && m->isWindowModified());
         QCOMPARE(m->findChild<QAction *>("mnuEditareAnuleaza")->isEnabled(), !accepted);
     }
 }
@@ -258,14 +261,43 @@ void TestProiect::recoveryAfterAKill()
     auto question = answerNextMessageBox(QMessageBox::Yes);
     m->show();
     QTRY_VERIFY(question->seen);
-    QCOMPARE(question->text,
-             QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+    QVERIFY2(
+        question->text.startsWith(QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul "
+                                                 "nesalvat fara nume (modificat la ")),
+        qPrintable(question->text));
     // Everything made more than two seconds before the kill is back, unsaved.
     QCOMPARE(m->proiect().fereastra(2).Titlu, QStringLiteral("Clienti"));
     QCOMPARE(m->proiect().obiect(2).TextAfisat, QStringLiteral("Text 2"));
     QVERIFY(m->proiectCurent().modificat());
     QVERIFY(QDir(ProiectCurent::dosarRecuperare()).entryList({QStringLiteral("*.lock")}).size() ==
             1); // ours only
+}
+
+// A recovery file with the project's path beside it, and an older one without.
+void TestProiect::recoveryNamesTheProject()
+{
+    for (const QString &name : {QStringLiteral("clienti.sirolant"), QString()}) {
+        TempCwd cwd;
+        const QString file = ProiectCurent::dosarRecuperare() + QStringLiteral("/recuperare-1-x.sirolant");
+        QVERIFY(QDir().mkpath(ProiectCurent::dosarRecuperare()) &&
+                FisierProiect::salveaza(file, {Proiect().Ferestre, Proiect().Obiecte}, nullptr));
+        QFile path(file + QStringLiteral(".cale"));
+        QVERIFY(name.isEmpty() ||
+                (path.open(QIODevice::WriteOnly) && path.write(qPrintable(cwd.filePath(name)))));
+        path.close();
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::Append) && saved.setFileTime(QDateTime(QDate(2026, 3, 7), QTime(14, 7)),
+                                                                   QFileDevice::FileModificationTime));
+        saved.close();
+        auto m = std::make_unique<MdiMain>();
+        auto question = answerNextMessageBox(QMessageBox::No);
+        m->show();
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(question->text,
+                 QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat "
+                                "%1 (modificat la 14:07)?")
+                     .arg(name.isEmpty() ? QStringLiteral("fara nume") : name));
+    }
 }
 
 int main(int argc, char *argv[])
