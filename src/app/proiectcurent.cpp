@@ -191,13 +191,12 @@ void ProiectCurent::importa()
         ferestre += isSet(import->stare.ferestre[std::size_t(n)].Libera) ? 0 : 1;
     for (int k = 1; k <= NumarObiecte; ++k)
         obiecte += isSet(import->stare.obiecte[std::size_t(k)].Liber) ? 0 : 1;
-    mesaj(
-        fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
-        QStringLiteral("Au fost importate %1 ferestre si %2 obiecte.\n\nCe nu se poate scrie intr-un program "
-                       "a primit valorile implicite ale editoarelor:\n\n- ")
-                .arg(ferestre)
-                .arg(obiecte) +
-            import->pierderi.join(QStringLiteral("\n- ")));
+    mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
+          QStringLiteral("Au fost importate: %1 si %2.\n\nCe nu se poate scrie intr-un program "
+                         "a primit valorile implicite ale editoarelor:\n\n- ")
+                  .arg(CititorProgram::cuNumar(ferestre, "fereastra", "ferestre"),
+                       CititorProgram::cuNumar(obiecte, "obiect", "obiecte")) +
+              import->pierderi.join(QStringLiteral("\n- ")));
 }
 
 bool ProiectCurent::incarca(const QString &cale)
