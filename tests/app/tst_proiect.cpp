@@ -14,11 +14,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -89,7 +94,7 @@ private slots:
     void commandLineFile();
     void importProgram();
     void recoveryAfterAKill();
-    void recoveryNamesTheProject();
+    void qtTextsInRomanian();
 };
 
 void TestProiect::init()
@@ -237,6 +242,9 @@ int child(int argc, char *argv[])
     auto m = startMain(quietSettings());
     m->show();
     build(*m);
+    // The work goes on in a project with a file.
+    FisierProiect::salveaza("clienti.sirolant", m->document().stare(), nullptr);
+    m->proiectCurent().incarca("clienti.sirolant");
     QTest::qWait(2500);
     {
         Document::Gest gesture(m->document());
@@ -256,15 +264,19 @@ void TestProiect::recoveryAfterAKill()
     p.kill(); // SIGKILL: nothing of the program's own closing runs
     QVERIFY(p.waitForFinished());
 
+    const QString saved = QDir(ProiectCurent::dosarRecuperare())
+                              .entryInfoList({"recuperare-*.sirolant"})
+                              .value(0)
+                              .lastModified()
+                              .toString("HH:mm"); // when the work was last kept
     TempCwd cwd;
     auto m = std::make_unique<MdiMain>(); // startMain would clear what the child left
     auto question = answerNextMessageBox(QMessageBox::Yes);
     m->show();
     QTRY_VERIFY(question->seen);
-    QVERIFY2(
-        question->text.startsWith(QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul "
-                                                 "nesalvat fara nume (modificat la ")),
-        qPrintable(question->text));
+    QCOMPARE(question->text, QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat "
+                                            "clienti.sirolant (modificat la %1)?")
+                                 .arg(saved));
     // Everything made more than two seconds before the kill is back, unsaved.
     QCOMPARE(m->proiect().fereastra(2).Titlu, QStringLiteral("Clienti"));
     QCOMPARE(m->proiect().obiect(2).TextAfisat, QStringLiteral("Text 2"));
@@ -273,31 +285,58 @@ void TestProiect::recoveryAfterAKill()
             1); // ours only
 }
 
-// A recovery file with the project's path beside it, and an older one without.
-void TestProiect::recoveryNamesTheProject()
+// Qt's own texts, from the program's translation: the file dialog and its question, a text box's menu,
+// message box buttons, a palette's window menu.
+void TestProiect::qtTextsInRomanian()
 {
-    for (const QString &name : {QStringLiteral("clienti.sirolant"), QString()}) {
-        TempCwd cwd;
-        const QString file = ProiectCurent::dosarRecuperare() + QStringLiteral("/recuperare-1-x.sirolant");
-        QVERIFY(QDir().mkpath(ProiectCurent::dosarRecuperare()) &&
-                FisierProiect::salveaza(file, {Proiect().Ferestre, Proiect().Obiecte}, nullptr));
-        QFile path(file + QStringLiteral(".cale"));
-        QVERIFY(name.isEmpty() ||
-                (path.open(QIODevice::WriteOnly) && path.write(qPrintable(cwd.filePath(name)))));
-        path.close();
-        QFile saved(file);
-        QVERIFY(saved.open(QIODevice::Append) && saved.setFileTime(QDateTime(QDate(2026, 3, 7), QTime(14, 7)),
-                                                                   QFileDevice::FileModificationTime));
-        saved.close();
-        auto m = std::make_unique<MdiMain>();
-        auto question = answerNextMessageBox(QMessageBox::No);
-        m->show();
-        QTRY_VERIFY(question->seen);
-        QCOMPARE(question->text,
-                 QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat "
-                                "%1 (modificat la 14:07)?")
-                     .arg(name.isEmpty() ? QStringLiteral("fara nume") : name));
-    }
+    TempCwd cwd;
+    QVERIFY(QFile(QStringLiteral("x.sirolant")).open(QIODevice::WriteOnly));
+    auto m = startMain(quietSettings());
+    QStringList shown;
+    const auto items = [&shown](const QList<QAction *> &actions) {
+        QStringList l;
+        for (const QAction *a : actions)
+            a->isSeparator() ? void() : l.append(a->text().section(u'\t', 0, 0));
+        shown << l.join(u'|');
+    };
+    onNextModal([&](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            shown << (d ? d->findChild<QLabel *>(name)->text() : QString());
+        for (const char *name : {"backButton", "toParentButton", "newFolderButton", "detailModeButton"})
+            shown << (d ? d->findChild<QToolButton *>(name)->toolTip() : QString());
+        for (const char *name : {"qt_rename_action", "qt_show_hidden_action", "qt_new_folder_action"})
+            shown << (d ? d->findChild<QAction *>(name)->text() : QString());
+        for (int i = 0; d && i < 4; ++i)
+            shown << d->findChild<QTreeView *>()->model()->headerData(i, Qt::Horizontal).toString();
+        onNextModal([&](QWidget *q) {
+            auto *box = qobject_cast<QMessageBox *>(q);
+            shown << (box ? box->text() + u'|' + box->button(QMessageBox::Yes)->text() : QString());
+            q->close();
+        });
+        d ? d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("x.sirolant"))
+          : void();
+        QMetaObject::invokeMethod(w, "accept");
+        w->close();
+    });
+    trigger(*m, "mnuProiectSalveazaCa");
+    QPlainTextEdit comment;
+    for (QMenu *menu :
+         {control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->createStandardContextMenu(),
+          comment.createStandardContextMenu()})
+        items(menu->actions()), delete menu;
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        shown << box.button(b)->text();
+    items(m->subFereastra(m->findChild<QWidget *>(QStringLiteral("frmFerestre")))->systemMenu()->actions());
+    QCOMPARE(shown.join(u';'),
+             QStringLiteral(
+                 "Cauta in:;&Nume fisier:;Fisiere de tipul:;Inapoi;Dosarul parinte;Creeaza un dosar nou;"
+                 "Detalii;&Redenumeste;Arata fisierele &ascunse;Dosar &nou;Nume;Marime;Tip;Data modificarii;"
+                 "x.sirolant exista deja.\nIl inlocuiti?|&Da;"
+                 "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;"
+                 "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;&Da;&Nu;Anuleaza;"
+                 "&Muta|&Inchide"));
 }
 
 int main(int argc, char *argv[])
