@@ -12,6 +12,7 @@
 #include "support/uitest.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -307,6 +309,8 @@ void TestProiect::qtTextsInRomanian()
             shown << (d ? d->findChild<QToolButton *>(name)->toolTip() : QString());
         for (const char *name : {"qt_rename_action", "qt_show_hidden_action", "qt_new_folder_action"})
             shown << (d ? d->findChild<QAction *>(name)->text() : QString());
+        for (auto b : {QDialogButtonBox::Save, QDialogButtonBox::Cancel}) // "&Salveaza" once a name is typed
+            shown << (d ? d->findChild<QDialogButtonBox *>()->button(b)->text().remove(u'&') : QString());
         for (int i = 0; d && i < 4; ++i)
             shown << d->findChild<QTreeView *>()->model()->headerData(i, Qt::Horizontal).toString();
         onNextModal([&](QWidget *q) {
@@ -332,7 +336,8 @@ void TestProiect::qtTextsInRomanian()
     QCOMPARE(shown.join(u';'),
              QStringLiteral(
                  "Cauta in:;&Nume fisier:;Fisiere de tipul:;Inapoi;Dosarul parinte;Creeaza un dosar nou;"
-                 "Detalii;&Redenumeste;Arata fisierele &ascunse;Dosar &nou;Nume;Marime;Tip;Data modificarii;"
+                 "Detalii;&Redenumeste;Arata fisierele &ascunse;Dosar &nou;Salveaza;Anuleaza;Nume;Marime;Tip;"
+                 "Data modificarii;"
                  "x.sirolant exista deja.\nIl inlocuiti?|&Da;"
                  "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;"
                  "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;&Da;&Nu;Anuleaza;"
