@@ -179,8 +179,10 @@ void FrmCod::regenereaza()
     const int n = sesiune_.ferestre ? sesiune_.ferestre->fereastraActiva() : -1;
     const ProgramGenerat program =
         ::genereazaCodFereastra(sesiune_.model.proiect(), n, chkIncludeStartingCode_->isChecked());
-    // The labels keep their values until the list is clicked or focused.
     setLinii(program.linii);
+    // The counts follow what is shown: the new lines, none of them selected.
+    lblTotalLinii_->setText(QString::number(lstCod_->count()));
+    lblLiniaSelectata_->setText(QStringLiteral("0"));
     raporteazaFerestreLipsa(program.ferestreLipsa, this);
 }
 

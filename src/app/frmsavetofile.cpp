@@ -208,6 +208,12 @@ void FrmSaveToFile::salveaza()
         mesajCritic(this, titluEroare(), problema + QStringLiteral("\nFisierul nu a fost salvat."));
         return;
     }
+    // Enter twice must not replace a program: Nu is the button Enter presses.
+    if (QFileInfo::exists(cale) &&
+        mesaj(this, QMessageBox::Question, windowTitle(),
+              QStringLiteral("Fisierul %1 exista deja. Il inlocuiti?").arg(QFileInfo(cale).fileName()),
+              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     if (!FisierProgram::scrie(cale, *continut, &problema)) {
         mesajCritic(this, titluEroare(),
                     QStringLiteral("Fisierul %1 nu a putut fi salvat:\n%2")

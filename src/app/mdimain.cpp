@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -39,11 +40,28 @@ int clamp16(int v)
     return std::clamp(v, -32768, 32767);
 }
 
+// Qt ships no Romanian: its own texts (file dialogs, standard buttons, the
+// text boxes' menus) come from the program's translation, installed once per
+// application and before the first widget takes its texts.
+void traduceTexteleQt()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    const QString nume = QStringLiteral("sirolantTraducereQt");
+    if (!app || app->findChild<QTranslator *>(nume, Qt::FindDirectChildrenOnly))
+        return;
+    auto *traducere = new QTranslator(app);
+    traducere->setObjectName(nume);
+    if (!traducere->load(QStringLiteral(":/i18n/qtbase_ro.qm")) ||
+        !QCoreApplication::installTranslator(traducere))
+        delete traducere;
+}
+
 } // namespace
 
 MdiMain::MdiMain(QWidget *parent)
     : QMainWindow(parent)
 {
+    traduceTexteleQt();
     sesiune_.mdiMain = this;
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(captionText());
@@ -110,13 +128,13 @@ MdiMain::MdiMain(QWidget *parent)
     proiectCurent_ = new ProiectCurent(this, sesiune_.model, *istoric_, this);
     connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);
     creeazaMeniulEditare();
+    actualizeazaTitlul();
 }
 
 void MdiMain::actualizeazaTitlul()
 {
     setWindowTitle(proiectCurent_->titlu(captionText()));
-    // Without a file the caption has no mark to show.
-    setWindowModified(!proiectCurent_->cale().isEmpty() && proiectCurent_->modificat());
+    setWindowModified(proiectCurent_->modificat());
 }
 
 MdiMain::~MdiMain()
@@ -250,9 +268,10 @@ QMdiSubWindow *MdiMain::adaugaFormCopil(QWidget *form)
     sub->setFixedSize(sub->size());
     if (QMenu *menu = sub->systemMenu()) {
         for (QAction *a : menu->actions()) {
+            // Known by their captions, in whatever language Qt gives them.
             const QString t = a->text();
-            if (!t.contains(QLatin1String("Move")) && !t.contains(QLatin1String("Close")) &&
-                !a->isSeparator())
+            if (t != QCoreApplication::translate("QMdiSubWindow", "&Move") &&
+                t != QCoreApplication::translate("QMdiSubWindow", "&Close") && !a->isSeparator())
                 menu->removeAction(a);
         }
     }

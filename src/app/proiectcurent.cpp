@@ -7,6 +7,7 @@
 #include "model/modelproiect.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -61,6 +62,13 @@ StareProiect stareGoala()
 QString caleFisierCale(const QString &recuperare)
 {
     return recuperare + QStringLiteral(".cale");
+}
+
+// The design's own file, kept beside its recovery file (empty for a design without one).
+QString caleRecuperata(const QString &recuperare)
+{
+    QFile f(caleFisierCale(recuperare));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.read(4096)) : QString();
 }
 
 QString caleBlocare(const QString &recuperare)
@@ -119,8 +127,9 @@ bool ProiectCurent::modificat() const
 
 QString ProiectCurent::titlu(const QString &program) const
 {
+    // A new, imported or recovered design shows its unsaved mark too.
     if (cale_.isEmpty())
-        return program;
+        return program + QStringLiteral("[*]");
     return program + QStringLiteral(" - ") + QFileInfo(cale_).fileName() + QStringLiteral("[*]");
 }
 
@@ -182,13 +191,12 @@ void ProiectCurent::importa()
         ferestre += isSet(import->stare.ferestre[std::size_t(n)].Libera) ? 0 : 1;
     for (int k = 1; k <= NumarObiecte; ++k)
         obiecte += isSet(import->stare.obiecte[std::size_t(k)].Liber) ? 0 : 1;
-    mesaj(
-        fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
-        QStringLiteral("Au fost importate %1 ferestre si %2 obiecte.\n\nCe nu se poate scrie intr-un program "
-                       "a primit valorile implicite ale editoarelor:\n\n- ")
-                .arg(ferestre)
-                .arg(obiecte) +
-            import->pierderi.join(QStringLiteral("\n- ")));
+    mesaj(fereastra_, QMessageBox::Information, QStringLiteral("Import program"),
+          QStringLiteral("Au fost importate: %1 si %2.\n\nCe nu se poate scrie intr-un program "
+                         "a primit valorile implicite ale editoarelor:\n\n- ")
+                  .arg(CititorProgram::cuNumar(ferestre, "fereastra", "ferestre"),
+                       CititorProgram::cuNumar(obiecte, "obiect", "obiecte")) +
+              import->pierderi.join(QStringLiteral("\n- ")));
 }
 
 bool ProiectCurent::incarca(const QString &cale)
@@ -344,9 +352,13 @@ void ProiectCurent::laPornire(const QString &fisierLinieComanda)
         blocare.setStaleLockTime(0); // only a lock whose program is gone is stale, however old
         if (!blocare.tryLock(0))
             continue; // its program is still running
-        const bool da =
-            intrebareDaNu(fereastra_, QMessageBox::Question, QStringLiteral("Recuperare"),
-                          QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+        const QString cale = caleRecuperata(f.absoluteFilePath());
+        const bool da = intrebareDaNu(
+            fereastra_, QMessageBox::Question, QStringLiteral("Recuperare"),
+            QStringLiteral(
+                "Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat %1 (modificat la %2)?")
+                .arg(cale.isEmpty() ? QStringLiteral("fara nume") : QFileInfo(cale).fileName(),
+                     f.lastModified().toString(QStringLiteral("HH:mm"))));
         const bool recuperat = da && deschideRecuperare(f.absoluteFilePath());
         QFile::remove(f.absoluteFilePath());
         QFile::remove(caleFisierCale(f.absoluteFilePath()));
@@ -367,11 +379,7 @@ bool ProiectCurent::deschideRecuperare(const QString &fisier)
                     QStringLiteral("Proiectul nesalvat nu poate fi recuperat:\n%1").arg(problema));
         return false;
     }
-    QString cale;
-    QFile f(caleFisierCale(fisier));
-    if (f.open(QIODevice::ReadOnly))
-        cale = QString::fromUtf8(f.read(4096));
-    restaureazaNesalvat(*stare, cale);
+    restaureazaNesalvat(*stare, caleRecuperata(fisier));
     return true;
 }
 

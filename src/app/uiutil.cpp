@@ -5,9 +5,12 @@
 #include <QScreen>
 
 QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
-                                  const QString &text, QMessageBox::StandardButtons butoane)
+                                  const QString &text, QMessageBox::StandardButtons butoane,
+                                  QMessageBox::StandardButton implicit)
 {
     QMessageBox box(icon, titlu, text, butoane, parent);
+    if (implicit != QMessageBox::NoButton)
+        box.setDefaultButton(implicit);
     box.setEscapeButton(butoane & QMessageBox::Cancel ? QMessageBox::Cancel
                         : butoane & QMessageBox::No   ? QMessageBox::No
                                                       : QMessageBox::Ok);

@@ -19,10 +19,11 @@ constexpr int pixelsToTwips(int pixels)
 }
 
 // The program's message boxes: title, text, icon and buttons, shown modally
-// with exec() over parent. Returns the button pressed.
+// with exec() over parent; implicit, when given, is the button Enter presses.
+// Returns the button pressed.
 QMessageBox::StandardButton mesaj(QWidget *parent, QMessageBox::Icon icon, const QString &titlu,
-                                  const QString &text,
-                                  QMessageBox::StandardButtons butoane = QMessageBox::Ok);
+                                  const QString &text, QMessageBox::StandardButtons butoane = QMessageBox::Ok,
+                                  QMessageBox::StandardButton implicit = QMessageBox::NoButton);
 
 inline void mesajCritic(QWidget *parent, const QString &titlu, const QString &text)
 {

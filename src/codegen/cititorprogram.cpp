@@ -502,15 +502,14 @@ void Cititor::pierderi(Import &import) const
                  .arg(lungimiImplicite_);
     if (butoane_)
         p << QStringLiteral(
-                 "Latimea si inaltimea butoanelor (%1 bare) nu se pastreaza in program: au primit latimea "
+                 "Latimea si inaltimea butoanelor (%1) nu se pastreaza in program: au primit latimea "
                  "%2 (sau cat cere cel mai lung text) si inaltimea 1.")
-                 .arg(butoane_)
+                 .arg(cuNumar(butoane_, "bara", "bare"))
                  .arg(LatimeButon);
     if (comentariiIgnorate_)
-        p << QStringLiteral(
-                 "Comentariile care nu preced un obiect (%1 linii) nu fac parte din proiect si au fost "
-                 "lasate deoparte.")
-                 .arg(comentariiIgnorate_);
+        p << QStringLiteral("Comentariile care nu preced un obiect (%1) nu fac parte din proiect si au fost "
+                            "lasate deoparte.")
+                 .arg(cuNumar(comentariiIgnorate_, "linie", "linii"));
     if (obiecte_ && !comentariiObiecte_)
         p << QStringLiteral(
             "Programul nu are comentarii ale obiectelor: daca a fost generat fara comentarii, "
@@ -549,6 +548,16 @@ std::optional<Import> citeste(const QByteArray &date, QString *problema)
                                                        .arg(r.motiv, linii.at(r.linie - 1).left(120));
         return std::nullopt;
     }
+}
+
+QString cuNumar(int n, const char *unu, const char *multe)
+{
+    if (n == 1)
+        return QStringLiteral("1 ") + QString::fromLatin1(unu);
+    // From twenty on, and for whole hundreds, Romanian puts "de" between the number and its noun.
+    const bool de = n % 100 >= 20 || (n >= 100 && n % 100 == 0);
+    return QString::number(n) + (de ? QStringLiteral(" de ") : QStringLiteral(" ")) +
+           QString::fromLatin1(multe);
 }
 
 std::optional<Import> incarca(const QString &cale, QString *problema)

@@ -33,4 +33,8 @@ std::optional<Import> citeste(const QByteArray &date, QString *problema);
 // Refuses a file over MarimeMaxima before reading it whole.
 std::optional<Import> incarca(const QString &cale, QString *problema);
 
+// A count and its noun as Romanian agrees them, for the import's summary:
+// "1 bara", "2 bare", "20 de bare".
+QString cuNumar(int n, const char *unu, const char *multe);
+
 } // namespace CititorProgram

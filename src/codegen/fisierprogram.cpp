@@ -1,6 +1,7 @@
 #include "fisierprogram.h"
 
 #include "model/cp1250.h"
+#include "model/eroarefisier.h"
 
 #include <QSaveFile>
 
@@ -38,7 +39,7 @@ bool scrie(const QString &cale, const QByteArray &continut, QString *problema)
         return true;
     // The temporary file of a failed write goes away with the object.
     if (problema)
-        *problema = fisier.errorString();
+        *problema = EroareFisier::motiv(fisier);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "codegen/cititorprogram.h"
 #include "codegen/fisierprogram.h"
 #include "codegen/generator.h"
+#include "model/eroarefisier.h"
 #include "model/fisierproiect.h"
 #include "model/optionsfile.h"
 
@@ -18,6 +19,7 @@ namespace {
 const QString kGenereaza = QStringLiteral("genereaza");
 const QString kImporta = QStringLiteral("importa");
 const QString kIesire = QStringLiteral("iesire");
+const QString kSuprascrie = QStringLiteral("suprascrie");
 
 void scrie(FILE *flux, const QString &text)
 {
@@ -65,7 +67,7 @@ std::optional<Setari> setari(QString *problema)
     if (!f.exists())
         return Setari{};
     if (!f.open(QIODevice::ReadOnly)) {
-        *problema = QStringLiteral("Fisierul de optiuni nu poate fi citit (%1).").arg(f.errorString());
+        *problema = QStringLiteral("Fisierul de optiuni nu poate fi citit (%1).").arg(EroareFisier::motiv(f));
         return std::nullopt;
     }
     return OptionsFile::decode(f.read(OptionsFile::RecordSize));
@@ -95,8 +97,11 @@ int genereaza(const QString &intrare, const QString &iesire)
     return 0;
 }
 
-int importa(const QString &intrare, const QString &iesire)
+// A project is a pupil's work, never regenerated from anything: it is replaced only when asked.
+int importa(const QString &intrare, const QString &iesire, bool suprascrie)
 {
+    if (!suprascrie && QFileInfo::exists(iesire))
+        return eroare(1, iesire, QStringLiteral("exista deja (folositi --suprascrie)"));
     QString problema;
     const std::optional<CititorProgram::Import> import = CititorProgram::incarca(intrare, &problema);
     if (!import)
@@ -106,6 +111,25 @@ int importa(const QString &intrare, const QString &iesire)
     for (const QString &pierdere : import->pierderi)
         scrie(stdout, pierdere);
     return 0;
+}
+
+// What parse() refused, naming the option as it was typed. Qt's own message
+// is English, but quotes the option: "Missing value after '--importa'."
+QString optiuneGresita(const QCommandLineParser &linie)
+{
+    if (!linie.unknownOptionNames().isEmpty()) {
+        const QString nume = linie.unknownOptionNames().constFirst();
+        return QStringLiteral("Optiunea \"%1%2\" nu exista.")
+            .arg(nume.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nume);
+    }
+    const QString text = linie.errorText();
+    const qsizetype inceput = text.indexOf(QLatin1Char('\'')), sfarsit = text.lastIndexOf(QLatin1Char('\''));
+    if (inceput < 0 || sfarsit <= inceput)
+        return QStringLiteral("O optiune nu are valoarea cuvenita.");
+    const QString optiune = text.mid(inceput + 1, sfarsit - inceput - 1);
+    return text.startsWith(QLatin1String("Unexpected"))
+               ? QStringLiteral("Optiunea \"%1\" nu primeste o valoare.").arg(optiune)
+               : QStringLiteral("Optiunea \"%1\" cere o valoare.").arg(optiune);
 }
 
 } // namespace
@@ -131,6 +155,9 @@ void configureaza(QCommandLineParser &linie)
         {{QStringLiteral("o"), kIesire},
          QStringLiteral("Fisierul scris de --genereaza sau --importa."),
          QStringLiteral("fisier")},
+        {kSuprascrie,
+         QStringLiteral("Permite lui --importa sa inlocuiasca un proiect existent (--genereaza inlocuieste "
+                        "oricum programul).")},
     });
     // What QApplication takes out of the arguments for itself.
     for (const char *nume : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -155,7 +182,7 @@ bool faraFereastra(const QCommandLineParser &linie, bool analizat)
     if (!analizat || linie.positionalArguments().size() > 1)
         return true;
     for (const QString &nume :
-         {QStringLiteral("help"), QStringLiteral("version"), kGenereaza, kImporta, kIesire}) {
+         {QStringLiteral("help"), QStringLiteral("version"), kGenereaza, kImporta, kIesire, kSuprascrie}) {
         if (linie.isSet(nume))
             return true;
     }
@@ -168,10 +195,7 @@ int ruleaza(const QCommandLineParser &linie, bool analizat)
         return eroare(2, QString(), motiv + QStringLiteral(" Vedeti \"%1 --help\".").arg(numeProgram()));
     };
     if (!analizat)
-        return gresit(
-            linie.unknownOptionNames().isEmpty()
-                ? QStringLiteral("O optiune nu are valoarea cuvenita.")
-                : QStringLiteral("Optiunea \"%1\" nu exista.").arg(linie.unknownOptionNames().constFirst()));
+        return gresit(optiuneGresita(linie));
     if (linie.isSet(QStringLiteral("help"))) {
         // Qt writes its headings in English; the rest of the text is ours.
         QString ajutor = linie.helpText();
@@ -191,9 +215,10 @@ int ruleaza(const QCommandLineParser &linie, bool analizat)
     if (comenzi > 1)
         return gresit(QStringLiteral("Se da o singura comanda: --genereaza sau --importa."));
     if (comenzi == 0)
-        return gresit(linie.isSet(kIesire)
-                          ? QStringLiteral("-o se foloseste doar cu --genereaza sau --importa.")
-                          : QStringLiteral("Se poate deschide un singur proiect."));
+        return gresit(
+            linie.isSet(kIesire)       ? QStringLiteral("-o se foloseste doar cu --genereaza sau --importa.")
+            : linie.isSet(kSuprascrie) ? QStringLiteral("--suprascrie se foloseste doar cu --importa.")
+                                       : QStringLiteral("Se poate deschide un singur proiect."));
     if (!linie.positionalArguments().isEmpty())
         return gresit(
             QStringLiteral("Argument in plus: \"%1\".").arg(linie.positionalArguments().constFirst()));
@@ -205,7 +230,7 @@ int ruleaza(const QCommandLineParser &linie, bool analizat)
     if (acelasiFisier(intrare, iesire))
         return gresit(
             QStringLiteral("Fisierul scris ar fi chiar \"%1\".").arg(QDir::toNativeSeparators(intrare)));
-    return program ? genereaza(intrare, iesire) : importa(intrare, iesire);
+    return program ? genereaza(intrare, iesire) : importa(intrare, iesire, linie.isSet(kSuprascrie));
 }
 
 } // namespace LinieComanda

@@ -67,7 +67,7 @@ void FrmButon::construiesteControalele()
               "Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
               "doriti sa-l activeze.")},
          {"", "Label4",
-          QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce invormatii in variabile sau "
+          QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
                          "campurile unei baze de date")},
          {"", "Label5",
           QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active.")}});

@@ -93,9 +93,8 @@ void FrmGet::construiesteControalele()
     const QString texteAjutor[] = {
         QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
                        "campurile unei baze de date"),
-        QStringLiteral(
-            "Pentru fiecrare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
-            "citite de la tastatura."),
+        QStringLiteral("Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
+                       "citite de la tastatura."),
         QStringLiteral("Nu se pot introduce texte care sa depaseasca latimea ferestrei active."),
     };
     int i = 1;

@@ -1,5 +1,6 @@
 #include "fisierproiect.h"
 
+#include "model/eroarefisier.h"
 #include "model/reguli.h"
 
 #include <QDir>
@@ -415,9 +416,9 @@ std::optional<StareProiect> Citire::proiect(const QByteArray &date)
     QJsonParseError eroare;
     const QJsonDocument doc = QJsonDocument::fromJson(date, &eroare);
     if (eroare.error != QJsonParseError::NoError) {
-        problema = QStringLiteral("Eroare de sintaxa JSON la pozitia %1: %2")
-                       .arg(eroare.offset)
-                       .arg(eroare.errorString());
+        // Qt's words for the fault are English and mean nothing to a pupil: only where it is.
+        problema =
+            QStringLiteral("Fisierul nu este un proiect Sirolant valid (pozitia %1).").arg(eroare.offset);
         return std::nullopt;
     }
     if (!doc.isObject()) {
@@ -553,14 +554,14 @@ bool salveaza(const QString &cale, const StareProiect &stare, QString *problema)
         return esec(
             f.error() == QFileDevice::PermissionsError
                 ? QStringLiteral("Nu aveti dreptul de a scrie in %1.").arg(QDir::toNativeSeparators(cale))
-                : QStringLiteral("Fisierul nu poate fi creat (%1).").arg(f.errorString()));
+                : QStringLiteral("Fisierul nu poate fi creat (%1).").arg(EroareFisier::motiv(f)));
     const QByteArray date = scrie(stare);
     if (f.write(date) != date.size()) {
         f.cancelWriting();
-        return esec(QStringLiteral("Scrierea fisierului a esuat (%1).").arg(f.errorString()));
+        return esec(QStringLiteral("Scrierea fisierului a esuat (%1).").arg(EroareFisier::motiv(f)));
     }
     if (!f.commit())
-        return esec(QStringLiteral("Fisierul nu a putut fi inlocuit (%1).").arg(f.errorString()));
+        return esec(QStringLiteral("Fisierul nu a putut fi inlocuit (%1).").arg(EroareFisier::motiv(f)));
     return true;
 }
 
@@ -575,7 +576,7 @@ std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QStr
     if (!f.exists())
         return esec(QStringLiteral("Fisierul nu exista."));
     if (!f.open(QIODevice::ReadOnly))
-        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
+        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(EroareFisier::motiv(f)));
     if (f.size() > limita)
         return esec(QStringLiteral("Fisierul are %1 octeti, peste limita de %2 octeti (1 MiB).")
                         .arg(f.size())
@@ -583,7 +584,7 @@ std::optional<QByteArray> citesteFisier(const QString &cale, qint64 limita, QStr
     // One byte more than allowed is enough to tell a file that grew meanwhile.
     QByteArray date = f.read(limita + 1);
     if (f.error() != QFileDevice::NoError)
-        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(f.errorString()));
+        return esec(QStringLiteral("Fisierul nu poate fi citit (%1).").arg(EroareFisier::motiv(f)));
     return date;
 }
 

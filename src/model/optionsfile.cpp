@@ -1,6 +1,7 @@
 #include "optionsfile.h"
 
 #include "cp1250.h"
+#include "eroarefisier.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -131,7 +132,7 @@ bool read(const QString &fileName, Setari *setari, QString *error)
     if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Fisierul de optiuni \"%1\" nu poate fi deschis: %2")
-                         .arg(fileName, file.errorString());
+                         .arg(fileName, EroareFisier::motiv(file));
         return false;
     }
     *setari = decode(file.read(RecordSize));
@@ -147,7 +148,7 @@ bool write(const QString &fileName, const Setari &setari, QString *error)
     if (!file.open(QIODevice::WriteOnly) || file.write(*rec) != rec->size() || !file.commit()) {
         if (error)
             *error = QStringLiteral("Fisierul de optiuni \"%1\" nu poate fi scris: %2")
-                         .arg(fileName, file.errorString());
+                         .arg(fileName, EroareFisier::motiv(file));
         return false;
     }
     return true;

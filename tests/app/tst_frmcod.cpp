@@ -102,16 +102,15 @@ void TestFrmCod::programsFollowTheDesign()
         QCOMPARE(label(d, "lblLiniaSelectata"), u"3"_s);
         lst->setCurrentRow(0); // a line selected from code counts as a click
         QCOMPARE(label(d, "lblLiniaSelectata"), u"1"_s);
-        // The box regenerates the window chosen in the palette, with or without the
-        // starting code; neither label follows until the list is clicked or focused.
-        clickWidget(chk);
-        QCOMPARE(afterHeader(d), StartingCode + one);
-        QCOMPARE(label(d, "lblTotalLinii"), QString::number(4 + one.size()));
-        lst->setFocus();
-        QCOMPARE(label(d, "lblLiniaSelectata"), u"1"_s);
-        QTRY_COMPARE(label(d, "lblTotalLinii"), QString::number(lst->count()));
-        clickWidget(chk);
-        QCOMPARE(afterHeader(d), one);
+        // The box regenerates the window chosen in the palette, with or without the starting
+        // code; the counts follow the lines shown, of which none is selected.
+        for (const QStringList &shown : {StartingCode + one, one}) {
+            clickLine(lst, lst->count() - 1);
+            clickWidget(chk);
+            QCOMPARE(afterHeader(d), shown);
+            QCOMPARE(label(d, "lblTotalLinii"), QString::number(4 + shown.size()));
+            QCOMPARE(label(d, "lblLiniaSelectata"), u"0"_s);
+        }
     };
     QVERIFY(duringModal([&] { pressKey(*m, "frmFerestre", "COD"); }, windowViewer));
     pressKey(*m, "frmFerestre", "STERGE"); // windows 1 and 3 are left
@@ -131,7 +130,10 @@ void TestFrmCod::saving_data()
     QTest::addColumn<QString>("selected"); // the viewer's line label afterwards
     // The name is put in capitals, 8 at most with the blank, no path characters or wildcards.
     QTest::newRow("Enter") << u" r/a\\p:o*r?t\"<>|xyz"_s << u"enter"_s << u"RAPORTX.PRG"_s << u"4"_s;
-    QTest::newRow("OLD.B.PRG picked, Salveaza") << QString() << u"cmdSalveaza"_s << u"OLD.PRG"_s << u"4"_s;
+    // A picked OLD.B.PRG gives OLD, which exists: Da replaces it, Nu keeps it and the dialog.
+    QTest::newRow("OLD.B.PRG picked, Salveaza, Da")
+        << QString() << u"cmdSalveaza"_s << u"OLD.PRG"_s << u"4"_s;
+    QTest::newRow("OLD.B.PRG picked, Salveaza, Nu") << QString() << u"cmdSalveaza"_s << QString() << u"0"_s;
     QTest::newRow("Anuleaza") << u"nou"_s << u"cmdAnuleaza"_s << QString() << u"0"_s;
     QTest::newRow("Esc") << u"nou"_s << u"esc"_s << QString() << u"0"_s;
     QTest::newRow("line 3 not in Windows-1250") << u"nou"_s << u"enter"_s << QString() << u"3"_s;
@@ -143,7 +145,7 @@ void TestFrmCod::saving()
     QFETCH(QString, ending);
     QFETCH(QString, file);
     QFETCH(QString, selected);
-    const bool refused = selected == u"3"_s;
+    const bool refused = selected == u"3"_s, exists = name.isEmpty(), kept = exists && file.isEmpty();
     TempCwd cwd;
     for (const char *f : {"OLD.PRG", "OLD.B.PRG", "notes.txt"})
         QVERIFY(QFile(cwd.filePath(QString::fromLatin1(f))).open(QIODevice::WriteOnly));
@@ -157,12 +159,14 @@ void TestFrmCod::saving()
         auto *list = find<QListWidget>(d, u"File"_s); // the programs of the folder
         QVERIFY(list->count() == 2 && list->item(0)->text() == u"OLD.B.PRG"_s);
         name.isEmpty() ? clickLine(list, 0) : QTest::keyClicks(txt, name); // a pick gives OLD
-        box = refused ? answerNextMessageBox(QMessageBox::Ok) : nullptr;
+        box = refused  ? answerNextMessageBox(QMessageBox::Ok)
+              : exists ? answerNextMessageBox(kept ? QMessageBox::No : QMessageBox::Yes)
+                       : nullptr;
         txt->setFocus();
         ending.startsWith(u"cmd"_s)
             ? clickWidget(find<QPushButton>(d, ending))
             : QTest::keyClick(txt, ending == u"esc"_s ? Qt::Key_Escape : Qt::Key_Return);
-        QCOMPARE(d->isVisible(), refused);
+        QCOMPARE(d->isVisible(), refused || kept);
     };
     const auto codeViewer = [&](QDialog *v) {
         QVERIFY(duringModal([&] { clickWidget(find<QPushButton>(v, u"cmdSalveaza"_s)); }, saveDialog));
@@ -172,6 +176,8 @@ void TestFrmCod::saving()
     QVERIFY(duringModal([&] { viewer.exec(); }, codeViewer));
     QVERIFY(!refused ||
             (box->seen && box->icon == QMessageBox::Critical && box->text.contains(u"Linia 3"_s)));
+    QVERIFY(!exists || (box->seen && box->buttons == (QMessageBox::Yes | QMessageBox::No) &&
+                        box->text == u"Fisierul OLD.PRG exista deja. Il inlocuiti?"_s));
     // CR LF after every line, Windows-1250 letters; no other file.
     QCOMPARE(QDir(cwd.path()).entryList(QDir::Files | QDir::Hidden).size(), file == u"RAPORTX.PRG"_s ? 4 : 3);
     QFile f(cwd.filePath(file.isEmpty() ? u"OLD.PRG"_s : file));

@@ -50,7 +50,7 @@ private slots:
                  {"generate, no options file made",
                   {{"--genereaza", "ana.sirolant", "--iesire", "a.PRG"}, 0, "a.PRG", ""}},
                  {"import, beside", {{"--importa", "bun.PRG"}, 0, "bun.sirolant", ""}},
-                 {"help", {{"--help"}, 0, "", "--importa <fisier>"}},
+                 {"help", {{"--help"}, 0, "", "--suprascrie"}},
                  {"version", {{"-v"}, 0, "", "1.0.0"}},
                  {"both commands",
                   {{"--genereaza", "ana.sirolant", "--importa", "bun.PRG"}, 2, "", "sirolant: "}},
@@ -58,7 +58,17 @@ private slots:
                  {"a project besides",
                   {{"--genereaza", "ana.sirolant", "gol.sirolant"}, 2, "", "sirolant: "}},
                  {"two projects", {{"ana.sirolant", "gol.sirolant"}, 2, "", "sirolant: "}},
-                 {"unknown option", {{"--deschide", "ana.sirolant"}, 2, "", "sirolant: "}},
+                 {"unknown option",
+                  {{"--deschide", "ana.sirolant"}, 2, "", "sirolant: Optiunea \"--deschide\" nu exista."}},
+                 {"no value", {{"--genereaza"}, 2, "", "sirolant: Optiunea \"--genereaza\" cere o valoare."}},
+                 {"--suprascrie alone", {{"--suprascrie"}, 2, "", "sirolant: --suprascrie se foloseste"}},
+                 {"import over a project",
+                  {{"--importa", "bun.PRG", "-o", "ana.sirolant"},
+                   1,
+                   "",
+                   "sirolant: ana.sirolant: exista deja (folositi --suprascrie)\n"}},
+                 {"import over a project, --suprascrie",
+                  {{"--importa", "bun.PRG", "-o", "gol.sirolant", "--suprascrie"}, 0, "gol.sirolant", ""}},
                  {"output is the input", {{"--importa", "bun.PRG", "-o", "./bun.PRG"}, 2, "", "sirolant: "}},
                  {"not a project", {{"--genereaza", "rau.sirolant"}, 1, "", "sirolant: rau.sirolant: "}},
                  {"no windows", {{"--genereaza", "gol.sirolant"}, 1, "", "sirolant: gol.sirolant: "}},
@@ -80,7 +90,7 @@ private slots:
         QVERIFY(FisierProiect::salveaza("gol.sirolant", {Proiect().Ferestre, Proiect().Obiecte}, nullptr));
         const bool bare = run.made == "a.PRG" && QFile::remove("Sirolant.opt");
         QStringList after = QDir().entryList(QDir::Files) << run.made;
-        after.removeAll(QString()), after.sort(Qt::CaseInsensitive);
+        after.removeAll(QString()), after.removeDuplicates(), after.sort(Qt::CaseInsensitive);
 
         qputenv("QT_QPA_PLATFORM", "nonexistent");
         QProcess p;

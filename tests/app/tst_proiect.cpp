@@ -12,13 +12,20 @@
 #include "support/uitest.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -89,6 +96,7 @@ private slots:
     void commandLineFile();
     void importProgram();
     void recoveryAfterAKill();
+    void qtTextsInRomanian();
 };
 
 void TestProiect::init()
@@ -105,7 +113,9 @@ void TestProiect::saveOpenAndTheQuestion()
     build(*m);
     const QStringList built = program(*m);
     const StareProiect state = m->model().stare();
-    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+    // Unsaved work is marked also without a file.
+    QCOMPARE(m->windowTitle(), MdiMain::captionText() + QStringLiteral("[*]"));
+    QVERIFY(m->isWindowModified());
 
     // Saving a design without a file asks for one.
     const QString file = cwd.filePath(QStringLiteral("clienti.sirolant"));
@@ -134,8 +144,8 @@ void TestProiect::saveOpenAndTheQuestion()
     QVERIFY(m->proiect().fereastraFolosita(2) && m->isWindowModified());
     auto no = answerNextMessageBox(QMessageBox::No);
     trigger(*m, "mnuProiectNou");
-    QVERIFY(no->seen && !m->proiect().fereastraFolosita(1));
-    QCOMPARE(m->windowTitle(), MdiMain::captionText());
+    QVERIFY(no->seen && !m->proiect().fereastraFolosita(1) && !m->isWindowModified());
+    QCOMPARE(m->windowTitle(), MdiMain::captionText() + QStringLiteral("[*]"));
 
     // The recent file opens the design as it was saved: records, lists, selection, program.
     auto *recent = m->findChild<QMenu *>(QStringLiteral("mnuProiectRecente"));
@@ -219,7 +229,7 @@ void TestProiect::importProgram()
         for (const QString &s : accepted ? expected->pierderi : QStringList{"ANA.PRG", "Linia 1"})
             QVERIFY2(result->text.contains(s), qPrintable(result->text));
         // Like a new project: no file, work to save, no undo; a refused program changes nothing.
-        QVERIFY(m->windowTitle() == MdiMain::captionText() && m->proiectCurent().modificat());
+        QVERIFY(m->windowTitle() == MdiMain::captionText() + "[*]" && m->isWindowModified());
         QCOMPARE(m->findChild<QAction *>("mnuEditareAnuleaza")->isEnabled(), !accepted);
     }
 }
@@ -234,6 +244,9 @@ int child(int argc, char *argv[])
     auto m = startMain(quietSettings());
     m->show();
     build(*m);
+    // The work goes on in a project with a file.
+    FisierProiect::salveaza("clienti.sirolant", m->model().stare(), nullptr);
+    m->proiectCurent().incarca("clienti.sirolant");
     QTest::qWait(2500);
     {
         ModelProiect::Tranzactie gesture(m->model(), Modificare::Proiect, 0);
@@ -253,19 +266,82 @@ void TestProiect::recoveryAfterAKill()
     p.kill(); // SIGKILL: nothing of the program's own closing runs
     QVERIFY(p.waitForFinished());
 
+    const QString saved = QDir(ProiectCurent::dosarRecuperare())
+                              .entryInfoList({"recuperare-*.sirolant"})
+                              .value(0)
+                              .lastModified()
+                              .toString("HH:mm"); // when the work was last kept
     TempCwd cwd;
     auto m = std::make_unique<MdiMain>(); // startMain would clear what the child left
     auto question = answerNextMessageBox(QMessageBox::Yes);
     m->show();
     QTRY_VERIFY(question->seen);
-    QCOMPARE(question->text,
-             QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat?"));
+    QCOMPARE(question->text, QStringLiteral("Sirolant nu a fost inchis corect. Recuperati proiectul nesalvat "
+                                            "clienti.sirolant (modificat la %1)?")
+                                 .arg(saved));
     // Everything made more than two seconds before the kill is back, unsaved.
     QCOMPARE(m->proiect().fereastra(2).Titlu, QStringLiteral("Clienti"));
     QCOMPARE(m->proiect().obiect(2).TextAfisat, QStringLiteral("Text 2"));
     QVERIFY(m->proiectCurent().modificat());
     QVERIFY(QDir(ProiectCurent::dosarRecuperare()).entryList({QStringLiteral("*.lock")}).size() ==
             1); // ours only
+}
+
+// Qt's own texts, from the program's translation: the file dialog and its question, a text box's menu,
+// message box buttons, a palette's window menu.
+void TestProiect::qtTextsInRomanian()
+{
+    TempCwd cwd;
+    QVERIFY(QFile(QStringLiteral("x.sirolant")).open(QIODevice::WriteOnly));
+    auto m = startMain(quietSettings());
+    QStringList shown;
+    const auto items = [&shown](const QList<QAction *> &actions) {
+        QStringList l;
+        for (const QAction *a : actions)
+            a->isSeparator() ? void() : l.append(a->text().section(u'\t', 0, 0));
+        shown << l.join(u'|');
+    };
+    onNextModal([&](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            shown << (d ? d->findChild<QLabel *>(name)->text() : QString());
+        for (const char *name : {"backButton", "toParentButton", "newFolderButton", "detailModeButton"})
+            shown << (d ? d->findChild<QToolButton *>(name)->toolTip() : QString());
+        for (const char *name : {"qt_rename_action", "qt_show_hidden_action", "qt_new_folder_action"})
+            shown << (d ? d->findChild<QAction *>(name)->text() : QString());
+        for (auto b : {QDialogButtonBox::Save, QDialogButtonBox::Cancel}) // "&Salveaza" once a name is typed
+            shown << (d ? d->findChild<QDialogButtonBox *>()->button(b)->text().remove(u'&') : QString());
+        for (int i = 0; d && i < 4; ++i)
+            shown << d->findChild<QTreeView *>()->model()->headerData(i, Qt::Horizontal).toString();
+        onNextModal([&](QWidget *q) {
+            auto *box = qobject_cast<QMessageBox *>(q);
+            shown << (box ? box->text() + u'|' + box->button(QMessageBox::Yes)->text() : QString());
+            q->close();
+        });
+        d ? d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("x.sirolant"))
+          : void();
+        QMetaObject::invokeMethod(w, "accept");
+        w->close();
+    });
+    trigger(*m, "mnuProiectSalveazaCa");
+    QPlainTextEdit comment;
+    for (QMenu *menu :
+         {control<QLineEdit>(*m, "frmFerestre", "txtTitluFereastra")->createStandardContextMenu(),
+          comment.createStandardContextMenu()})
+        items(menu->actions()), delete menu;
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        shown << box.button(b)->text();
+    items(m->subFereastra(m->findChild<QWidget *>(QStringLiteral("frmFerestre")))->systemMenu()->actions());
+    QCOMPARE(shown.join(u';'),
+             QStringLiteral(
+                 "Cauta in:;&Nume fisier:;Fisiere de tipul:;Inapoi;Dosarul parinte;Creeaza un dosar nou;"
+                 "Detalii;&Redenumeste;Arata fisierele &ascunse;Dosar &nou;Salveaza;Anuleaza;Nume;Marime;Tip;"
+                 "Data modificarii;"
+                 "x.sirolant exista deja.\nIl inlocuiti?|&Da;"
+                 "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;"
+                 "&Anuleaza|&Reface|&Taie|&Copiaza|&Lipeste|Sterge|Selecteaza tot;&Da;&Nu;Anuleaza;"
+                 "&Muta|&Inchide"));
 }
 
 int main(int argc, char *argv[])

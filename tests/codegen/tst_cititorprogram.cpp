@@ -82,6 +82,8 @@ private slots:
                                   "@ 1,0 GET v PICTURE 'NNNN'",
                                   "READ",
                                   "DEACTIVATE WINDOW FER1"};
+        // What is lost is counted in words that agree with the number.
+        QVERIFY(citeste(program(baza()), nullptr)->pierderi.join(' ').contains("(1 bara)"));
         const auto d = citeste(program(doua), nullptr);
         QVERIFY(d && !isSet(d->stare.obiecte[1].Variabila) && isSet(d->stare.obiecte[2].Variabila));
         QCOMPARE(program(d->stare, {false, false, false}).split('\n').mid(17, 5),

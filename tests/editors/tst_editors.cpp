@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -164,6 +165,7 @@ private slots:
     void getDataTypeTable_data();
     void getDataTypeTable();
     void objectsAndTheirLines();
+    void helpTexts();
 };
 
 void TestEditors::keysAndEnter_data()
@@ -474,6 +476,24 @@ void TestEditors::objectsAndTheirLines()
     });
     for (int slot = 1; slot <= 5; ++slot)
         QVERIFY2(p.obiect(slot) == stored.obiect(slot), qPrintable(QString::number(slot)));
+}
+
+void TestEditors::helpTexts()
+{
+    TempCwd cwd;
+    auto m = mainWithWindow(30);
+    for (const auto &[kind, text] :
+         {std::pair{"GET",
+                    "Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
+                    "citite de la tastatura."},
+          {"BUTON", "Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
+                    "campurile unei baze de date"}})
+        openEditor(*m, QString::fromLatin1(kind), 0, [text = QString::fromLatin1(text)](const Editor &e) {
+            QStringList shown;
+            for (const QLabel *l : e.dlg->findChildren<QLabel *>())
+                shown << l->text();
+            QVERIFY2(shown.contains(text), qPrintable(shown.join(u'\n')));
+        });
 }
 
 QTEST_MAIN(TestEditors)

@@ -1,9 +1,12 @@
 #include "codegen/generator.h"
+#include "model/eroarefisier.h"
 #include "model/fisierproiect.h"
 #include "model/reguli.h"
 #include "support/proiectaleator.h"
 
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace FisierProiect;
 
@@ -78,7 +81,7 @@ private slots:
             QJsonArray refuzate, primite;
             const char *problema = nullptr; // by default the field at cale
         } campuri[] = {
-            {"", {"{\"format\": 1}}"}, {}, "Eroare de sintaxa JSON la pozitia 13:"},
+            {"", {"{\"format\": 1}}"}, {}, "Fisierul nu este un proiect Sirolant valid (pozitia 13)"},
             {"format", {"sirolant", 1}, {}},
             {"",
              {QString(MarimeMaxima + 1, ' ')},
@@ -146,6 +149,13 @@ private slots:
         QVERIFY(incarca(cale, &problema).value_or(StareProiect()).obiecte == stareDeBaza().obiecte);
         QVERIFY(QFile::resize(cale, MarimeMaxima + 1) && !incarca(cale, &problema) &&
                 problema.contains("1 MiB"));
+        // The system's reasons in Romanian: a folder read or replaced, then the common errors.
+        QVERIFY(!incarca(dir.path(), &problema) && problema.contains("(este un dosar)"));
+        QVERIFY(!salveaza(dir.path(), stareDeBaza(), &problema) && problema.contains("(este un dosar)"));
+        for (const auto &[cod, motiv] : {std::pair{ENOENT, "fisierul sau dosarul nu exista"},
+                                         {EACCES, "acces interzis"},
+                                         {ENOSPC, "nu mai este loc pe disc"}})
+            QCOMPARE(EroareFisier::motiv(QFileDevice::OpenError, qt_error_string(cod)), motiv);
     }
 };
 
