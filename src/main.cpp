@@ -1,6 +1,6 @@
 #include "app/frmlogo.h"
 #include "app/mdimain.h"
-#include "codegen/liniecomanda.h"
+#include "cli/liniecomanda.h"
 #include "version.h"
 
 #include <QApplication>

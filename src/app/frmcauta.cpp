@@ -1,8 +1,8 @@
 #include "frmcauta.h"
 
 #include "app/filebrowse.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "model/cp1250.h"
 #include "model/optionsfile.h"
 

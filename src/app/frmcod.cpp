@@ -1,9 +1,9 @@
 #include "frmcod.h"
 
 #include "app/frmsavetofile.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "codegen/generator.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "windowpalette/frmferestre.h"
 
 #include <QCheckBox>

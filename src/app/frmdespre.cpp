@@ -1,6 +1,6 @@
 #include "frmdespre.h"
 
-#include "app/uiutil.h"
+#include "formbase/uiutil.h"
 #include "version.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "frmlogo.h"
 
-#include "uiutil.h"
+#include "formbase/uiutil.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "frmprevizualizare.h"
 
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "codegen/generator.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

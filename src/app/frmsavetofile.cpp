@@ -1,8 +1,8 @@
 #include "frmsavetofile.h"
 
 #include "app/filebrowse.h"
-#include "app/uiutil.h"
 #include "codegen/fisierprogram.h"
+#include "formbase/uiutil.h"
 
 #include <QDir>
 #include <QFileInfo>

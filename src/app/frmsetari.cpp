@@ -1,8 +1,8 @@
 #include "frmsetari.h"
 
 #include "app/frmcauta.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "model/optionsfile.h"
 
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include "app/frmsetari.h"
 #include "app/istoric.h"
 #include "app/proiectcurent.h"
-#include "app/uiutil.h"
+#include "formbase/uiutil.h"
 #include "model/optionsfile.h"
 #include "model/rounding.h"
 #include "objectpalette/frmobiecte.h"

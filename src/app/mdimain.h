@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/sesiune.h"
+#include "formbase/sesiune.h"
 
 #include <QMainWindow>
 

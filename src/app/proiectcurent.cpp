@@ -1,8 +1,8 @@
 #include "proiectcurent.h"
 
 #include "app/istoric.h"
-#include "app/uiutil.h"
 #include "codegen/cititorprogram.h"
+#include "formbase/uiutil.h"
 #include "model/fisierproiect.h"
 #include "model/modelproiect.h"
 

@@ -1,8 +1,8 @@
 #include "editorobiect.h"
 
-#include "app/culoareforma.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
+#include "formbase/culoareforma.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "model/reguli.h"
 
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "frmget.h"
 
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
 #include "editors/updown.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "frmsay.h"
 
-#include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
+#include "formbase/uiutil.h"
 
 #include <QCheckBox>
 #include <QFrame>

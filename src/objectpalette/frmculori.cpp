@@ -1,9 +1,9 @@
 #include "frmculori.h"
 
-#include "app/culoareforma.h"
-#include "app/imagineclic.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
+#include "formbase/culoareforma.h"
+#include "formbase/imagineclic.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 
 #include <QFrame>
 #include <QPushButton>

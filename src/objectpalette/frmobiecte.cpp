@@ -1,12 +1,12 @@
 #include "frmobiecte.h"
 
-#include "app/culoareforma.h"
-#include "app/imagineclic.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "editors/frmbuton.h"
 #include "editors/frmget.h"
 #include "editors/frmsay.h"
+#include "formbase/culoareforma.h"
+#include "formbase/imagineclic.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "model/rounding.h"
 #include "objectpalette/frmculori.h"
 

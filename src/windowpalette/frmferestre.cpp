@@ -1,9 +1,9 @@
 #include "frmferestre.h"
 
-#include "app/culoareforma.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "editors/filtrucaseta.h"
+#include "formbase/culoareforma.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "model/rounding.h"
 #include "model/stare.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/formcopil.h"
-#include "app/interfete.h"
+#include "formbase/formcopil.h"
+#include "formbase/interfete.h"
 
 class QAction;
 class QCheckBox;

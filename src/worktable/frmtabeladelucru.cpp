@@ -1,9 +1,9 @@
 #include "frmtabeladelucru.h"
 
-#include "app/culoareforma.h"
-#include "app/sesiune.h"
-#include "app/uiutil.h"
 #include "elementtabela.h"
+#include "formbase/culoareforma.h"
+#include "formbase/sesiune.h"
+#include "formbase/uiutil.h"
 #include "manipularetabela.h"
 
 #include <QGraphicsScene>

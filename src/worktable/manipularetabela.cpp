@@ -1,6 +1,6 @@
 #include "manipularetabela.h"
 
-#include "app/sesiune.h"
+#include "formbase/sesiune.h"
 #include "model/geometrie.h"
 #include "model/rounding.h"
 

@@ -1,5 +1,5 @@
 #include "app/frmsetari.h"
-#include "app/sesiune.h"
+#include "formbase/sesiune.h"
 #include "model/optionsfile.h"
 #include "support/uitest.h"
 

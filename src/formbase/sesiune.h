@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/interfete.h"
+#include "formbase/interfete.h"
 #include "model/modelproiect.h"
 
 class MdiMain;
