@@ -306,22 +306,27 @@ void ModelProiect::aliniazaFereastra(int n, int coloana, int rand, bool umbraInE
         randPe(f->Verticala - 1);
 }
 
-int ModelProiect::adaugaObiect(const QString &tip, int fereastra, Culoare fundal, Culoare cerneala)
+Modificare creareObiect(TipObiect tip)
+{
+    return tip == TipObiect::Say   ? Modificare::CreareSay
+           : tip == TipObiect::Get ? Modificare::CreareGet
+                                   : Modificare::CreareButon;
+}
+
+int ModelProiect::adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Culoare cerneala)
 {
     const int n = proiect_.PrimulObiectLiber();
-    if (n == -1 || !proiect_.fereastraFolosita(fereastra))
+    if (n == -1 || tip == TipObiect::Niciunul || !proiect_.fereastraFolosita(fereastra))
         return -1;
-    const Modificare fel = tip == QLatin1String("SAY")   ? Modificare::CreareSay
-                           : tip == QLatin1String("GET") ? Modificare::CreareGet
-                                                         : Modificare::CreareButon;
+    const Modificare fel = creareObiect(tip);
     Tranzactie t(*this, fel, n);
     // Nothing of an object that used the slot before survives.
     Obiect &o = proiect_.obiect(n);
     o = Obiect{};
     o.Liber = FlagFalse;
-    o.Tip = tip;
+    o.Tip = numeTip(tip);
     o.Fereastra = quint8(fereastra);
-    if (fel == Modificare::CreareGet) {
+    if (tip == TipObiect::Get) {
         // A field shows white on black whatever its window's colours.
         o.CulorileFerestrei = FlagFalse;
         o.CuloareFundal = Culori::Black;
@@ -332,7 +337,7 @@ int ModelProiect::adaugaObiect(const QString &tip, int fereastra, Culoare fundal
         o.CuloareFundal = fundal;
         o.CuloareCerneala = cerneala;
     }
-    o.Nume = QStringLiteral("%1 %2").arg(tip).arg(n);
+    o.Nume = QStringLiteral("%1 %2").arg(o.Tip).arg(n);
     emit obiectSchimbat(n);
     return n;
 }

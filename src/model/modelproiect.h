@@ -31,6 +31,8 @@ enum class Modificare {
     CuloareObiect,
 };
 
+// The step that creates an object of that kind.
+Modificare creareObiect(TipObiect tip);
 // The step's name as the menu "Editare" shows it after "Anuleaza" or "Reface".
 QString numeModificare(Modificare m);
 
@@ -128,7 +130,7 @@ public:
     // --- Objects -----------------------------------------------------------
     // A new object in the lowest free slot of the given kind in window
     // fereastra, named "KIND n"; -1 when all sixty are in use.
-    int adaugaObiect(const QString &tip, int fereastra, Culoare fundal, Culoare cerneala);
+    int adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Culoare cerneala);
     // The editors' record of object n, written whole.
     void editeazaObiect(int n, const Obiect &o);
     void stergeObiect(int n);

@@ -2,6 +2,30 @@
 
 #include <tuple>
 
+TipObiect tipObiect(const QString &nume)
+{
+    if (nume == QLatin1String("SAY"))
+        return TipObiect::Say;
+    if (nume == QLatin1String("GET"))
+        return TipObiect::Get;
+    return nume == QLatin1String("BUTON") ? TipObiect::Buton : TipObiect::Niciunul;
+}
+
+QString numeTip(TipObiect tip)
+{
+    switch (tip) {
+    case TipObiect::Say:
+        return QStringLiteral("SAY");
+    case TipObiect::Get:
+        return QStringLiteral("GET");
+    case TipObiect::Buton:
+        return QStringLiteral("BUTON");
+    case TipObiect::Niciunul:
+        break;
+    }
+    return {};
+}
+
 bool Fereastra::operator==(const Fereastra &o) const
 {
     return std::tie(Libera, Umbra, Orizontala, Verticala, Latime, Inaltime, CuloareFundal, CuloareCerneala,

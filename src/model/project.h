@@ -29,6 +29,11 @@ struct Fereastra {
     bool operator!=(const Fereastra &o) const { return !(*this == o); }
 };
 
+// What an object is. Records and files keep its name ("SAY", "GET", "BUTON").
+enum class TipObiect { Niciunul, Say, Get, Buton };
+TipObiect tipObiect(const QString &nume);
+QString numeTip(TipObiect tip);
+
 struct Obiect {
     Flag Liber = FlagFalse;
     Flag CulorileFerestrei = FlagFalse;
@@ -38,6 +43,7 @@ struct Obiect {
     quint8 Lungime = 0;
     quint8 InaltimeButon = 1; // push buttons: rows of one button, 1..3; kept for the editor only
     QString Tip;              // "SAY", "GET" or "BUTON"
+    TipObiect tip() const { return tipObiect(Tip); }
     quint8 Fereastra = 0;
     quint8 Coloana = 0; // from 0 inside the window's border
     quint8 Rand = 0;

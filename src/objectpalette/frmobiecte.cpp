@@ -324,11 +324,9 @@ void FrmObiecte::creeazaObiect(const QString &tip)
 
     // The record, its line and the editor session are one step; the
     // editor's Cancel leaves none.
-    const Modificare fel = tip == QLatin1String("SAY")   ? Modificare::CreareSay
-                           : tip == QLatin1String("GET") ? Modificare::CreareGet
-                                                         : Modificare::CreareButon;
-    ModelProiect::Tranzactie pas(model, fel, n);
-    model.adaugaObiect(tip, activa, sesiune().ferestre->culoareFundal(),
+    const TipObiect fel = tipObiect(tip);
+    ModelProiect::Tranzactie pas(model, creareObiect(fel), n);
+    model.adaugaObiect(fel, activa, sesiune().ferestre->culoareFundal(),
                        sesiune().ferestre->culoareCerneala());
     const QString linie = tip == QLatin1String("GET")   ? QStringLiteral("@GET%1 [GET %1]").arg(n)
                           : tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)

@@ -64,7 +64,7 @@ void TestModelProiect::limits()
     // An object's label ends by the right border (width - 2 interior
     // columns); its row stays above the bottom border (height - 2 rows).
     m.seteazaInaltime(n, 6);
-    const int k = m.adaugaObiect(QStringLiteral("SAY"), n, 0, 0);
+    const int k = m.adaugaObiect(TipObiect::Say, n, 0, 0);
     Obiect o = m.obiect(k);
     o.TextAfisat = QStringLiteral("abcd");
     m.editeazaObiect(k, o);
@@ -96,14 +96,14 @@ void TestModelProiect::windowsAndObjects()
     QCOMPARE(int(f1.Latime), 31);
 
     // Objects: named after their kind and slot; a @GET white on black, the others in the window's colours.
-    const int say = m.adaugaObiect(QStringLiteral("SAY"), 1, Culori::Blue, Culori::White);
-    const int get = m.adaugaObiect(QStringLiteral("GET"), 1, Culori::Blue, Culori::White);
-    const int other = m.adaugaObiect(QStringLiteral("SAY"), 2, Culori::Blue, Culori::White);
+    const int say = m.adaugaObiect(TipObiect::Say, 1, Culori::Blue, Culori::White);
+    const int get = m.adaugaObiect(TipObiect::Get, 1, Culori::Blue, Culori::White);
+    const int other = m.adaugaObiect(TipObiect::Say, 2, Culori::Blue, Culori::White);
     QCOMPARE(m.obiect(say).Nume, QStringLiteral("SAY 1"));
     QCOMPARE(m.obiect(get).Nume, QStringLiteral("GET 2"));
     QVERIFY(!isSet(m.obiect(get).CulorileFerestrei) && m.obiect(get).CuloareFundal == Culori::Black &&
             m.obiect(get).CuloareCerneala == Culori::White);
-    QCOMPARE(m.adaugaObiect(QStringLiteral("SAY"), 9, 0, 0), -1); // no such window
+    QCOMPARE(m.adaugaObiect(TipObiect::Say, 9, 0, 0), -1); // no such window
 
     // A new scheme recolours the window and its objects in window colours, and nothing else.
     m.seteazaSchema(1, 4, Culori::Red, Culori::Yellow, Culori::Green);
@@ -169,7 +169,7 @@ void TestModelProiect::stepsAndTransactions()
         {Modificare::UmbraFereastra, false, [&] { m.seteazaUmbra(n, true); }},
         {Modificare::PatrataFereastra, false, [&] { m.seteazaPatrata(n, true); }},
         {Modificare::SchemaFereastra, false, [&] { m.seteazaSchema(n, 2, 1, 2, 3); }},
-        {Modificare::CreareGet, false, [&] { m.adaugaObiect(QStringLiteral("GET"), n, 0, 0); }},
+        {Modificare::CreareGet, false, [&] { m.adaugaObiect(TipObiect::Get, n, 0, 0); }},
         {Modificare::MutareObiect, true, [&] { m.seteazaRandObiect(1, 2); }},
         {Modificare::CuloareObiect, false, [&] { m.seteazaCuloriObiect(1, false, 5, 6); }},
         {Modificare::StergereObiect, false, [&] { m.stergeObiect(1); }},
@@ -214,7 +214,7 @@ void TestModelProiect::stepsAndTransactions()
     }
     {
         ModelProiect::Tranzactie t(m, Modificare::CreareSay, 2);
-        m.stergeObiect(m.adaugaObiect(QStringLiteral("SAY"), 1, 0, 0));
+        m.stergeObiect(m.adaugaObiect(TipObiect::Say, 1, 0, 0));
     }
     QCOMPARE(steps.size(), 0);
     QVERIFY(m.fereastra(1) == before.ferestre[1]);
