@@ -56,6 +56,8 @@ private slots:
     void coduri();
     void navigare_data();
     void navigare();
+    void caFoxPro_data();
+    void caFoxPro();
 };
 
 void TestInterpretor::formeDeLinii_data()
@@ -77,8 +79,8 @@ void TestInterpretor::formeDeLinii_data()
                               << "       abc" << Culori::White << Culori::Black;
     QTest::newRow("get picture width")
         << f + "x = SPACE(9)\n@ 1,1 GET x PICTURE 'NNN'" << QPoint(12, 4) << "   " << -1 << Culori::Black;
-    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1" << QPoint(10, 2) << "  " << -1
-                                << Culori::Black;
+    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1\nx=1\n@ 0,0 GET x\nREAD" << QPoint(10, 2)
+                                << "  " << -1 << Culori::Black;
     QTest::newRow("later window covers") << f + "DEFINE WINDOW FER2 FROM 0,0 TO 4,11 COLOR SCHEME 7\n"
                                                 "ACTIVATE WINDOW FER2"
                                          << QPoint(10, 2) << " │" << Culori::Yellow << Culori::Red;
@@ -267,6 +269,79 @@ void TestInterpretor::navigare()
     QCOMPARE(i.variabila("opt")->numar, double(ales));
     // Once READ is over the program goes on.
     QCOMPARE(celule(i, 0, 5, 4) == QLatin1String("gata"), cursor == QPoint(-1, -1));
+}
+
+void TestInterpretor::caFoxPro_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("taste");
+    QTest::addColumn<int>("stare"); // Interpretor::Stare
+    QTest::addColumn<QPoint>("cursor");
+    QTest::addColumn<QPoint>("celula");
+    QTest::addColumn<QString>("text"); // at celula; with an error, the whole message
+    QTest::addColumn<int>("cerneala"); // of the text's last cell; -1: not checked
+    const int citire = int(Interpretor::Stare::Citire), gata = int(Interpretor::Stare::Terminat);
+    const QPoint nicaieri(-1, -1);
+    const QString doua = "a=SPACE(3)\n@ 0,0 GET a\nb=SPACE(3)\n@ 1,0 GET b\nREAD\n@ 3,0 SAY 'gata'";
+    const QString data = "SET DATE TO DMY\nd={}\n@ 0,0 GET d\nb=SPACE(3)\n@ 1,0 GET b\nREAD";
+    // READ without CYCLE ends when moving on past either end.
+    QTest::newRow("no CYCLE: Tab after the last field")
+        << doua << "{T}{T}" << gata << nicaieri << QPoint(0, 3) << "gata" << -1;
+    QTest::newRow("no CYCLE: Shift+Tab before the first")
+        << doua << "{S}" << gata << nicaieri << QPoint(0, 3) << "gata" << -1;
+    // SET CONFIRM OFF: the last character of a field moves on.
+    QTest::newRow("CONFIRM OFF: full field")
+        << doua << "abc" << citire << QPoint(0, 1) << QPoint(0, 0) << "abc" << -1;
+    QTest::newRow("CONFIRM OFF: full last field")
+        << doua << "{T}xyz" << gata << nicaieri << QPoint(0, 1) << "xyz" << -1;
+    // Home moves the cursor and nothing else.
+    QTest::newRow("Home keeps the text") << "x=SPACE(3)\n@ 0,0 GET x\nREAD"
+                                         << "xy{H}{W}" << gata << nicaieri << QPoint(0, 0) << "xy " << -1;
+    QTest::newRow("Home: a date is still checked")
+        << data << "310224{H}{T}" << citire << QPoint(0, 0) << QPoint(0, 0) << "31/02/24" << -1;
+    // FUNCTION J right-justifies text, B left-justifies numbers.
+    QTest::newRow("J") << "x='ab  '\n@ 0,0 GET x FUNCTION 'J'\nREAD"
+                       << "{W}" << gata << nicaieri << QPoint(0, 0) << "  ab" << -1;
+    QTest::newRow("B while READ shows it")
+        << "x=5\n@ 0,0 GET x FUNCTION 'B'\nREAD"
+        << "" << citire << QPoint(0, 0) << QPoint(0, 0) << "5         " << -1;
+    // "Position is off the screen": @ SAY or @ GET starting outside the window's interior.
+    QTest::newRow("SAY off the window")
+        << kFereastra + "@ 8,0 SAY 'x'"
+        << "" << int(Interpretor::Stare::Eroare) << nicaieri << nicaieri
+        << "Eroare la linia 4: pozitia este in afara ferestrei\n@ 8,0 SAY 'x'" << -1;
+    QTest::newRow("GET off the window")
+        << kFereastra + "x=1\n@ 0,28 GET x"
+        << "" << int(Interpretor::Stare::Eroare) << nicaieri << nicaieri
+        << "Eroare la linia 5: pozitia este in afara ferestrei\n@ 0,28 GET x" << -1;
+    // READ without a GET returns at once; the screen stays as the program last showed it.
+    QTest::newRow("no GET: screen before DEACTIVATE")
+        << kFereastra + "@ 1,1 SAY 'abc'\nREAD\nDEACTIVATE WINDOW FER1"
+        << "" << gata << nicaieri << QPoint(12, 4) << "abc" << -1;
+    // "\<" marks a push button's hot letter, which shows highlighted and unmarked.
+    QTest::newRow("hot letter") << "o=0\n@ 0,0 GET o FUNCTION '*H Da;\\<Nu' SIZE 1,10 COLOR W+/B\nREAD"
+                                << "" << citire << QPoint(0, 0) << QPoint(0, 0) << "<      Da> <      N"
+                                << int(Culori::Yellow);
+}
+
+void TestInterpretor::caFoxPro()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, taste);
+    QFETCH(int, stare);
+    QFETCH(QPoint, cursor);
+    QFETCH(QPoint, celula);
+    QFETCH(QString, text);
+    QFETCH(int, cerneala);
+    Interpretor i = ruleaza("CLEAR\n" + program);
+    apasa(i, taste);
+    QCOMPARE(int(i.stare()), stare);
+    QCOMPARE(i.cursor(), cursor);
+    if (i.stare() == Interpretor::Stare::Eroare)
+        QCOMPARE(i.eroare(), text);
+    else
+        QCOMPARE(celule(i, celula.x(), celula.y(), int(text.size())), text);
+    QVERIFY(cerneala < 0 || i.ecran().at(celula.x() + int(text.size()) - 1, celula.y()).cerneala == cerneala);
 }
 
 QTEST_GUILESS_MAIN(TestInterpretor)
