@@ -214,21 +214,27 @@ void FrmPrevizualizare::actualizeaza()
                                 : QStringLiteral(". Ecranul este cel de dinaintea inchiderii ferestrelor.")) +
                            QStringLiteral("\nEsc inchide, Reia (F5) il porneste din nou."));
 
+    // The table changes only when a READ ends; a key in READ leaves it be.
     const QStringList citite = interpretor_.variabileCitite();
-    tblVariabile_->setRowCount(int(citite.size()));
-    for (int r = 0; r < citite.size(); ++r) {
-        const Valoare v = interpretor_.variabila(citite.at(r)).value_or(Valoare());
-        const QString celule[] = {citite.at(r), Interpretor::numeTip(v.tip), interpretor_.textValoare(v)};
-        for (int c = 0; c < 3; ++c)
-            tblVariabile_->setItem(r, c, new QTableWidgetItem(celule[c]));
+    QStringList celule;
+    for (const QString &nume : citite) {
+        const Valoare v = interpretor_.variabila(nume).value_or(Valoare());
+        celule << nume << Interpretor::numeTip(v.tip) << interpretor_.textValoare(v);
     }
-    // The table grows to show its columns whole, the dialog with it, as far
-    // as the screen allows; past that it scrolls.
-    int latime = 2 * tblVariabile_->frameWidth() + tblVariabile_->verticalScrollBar()->sizeHint().width();
-    const QAbstractItemView *vedere = tblVariabile_;
-    for (int c = 0; c < 3; ++c)
-        latime += qMax(tblVariabile_->horizontalHeader()->sectionSizeHint(c), vedere->sizeHintForColumn(c));
-    const int loc = screen()->availableGeometry().width() - ecran_->width() - 80;
-    tblVariabile_->setMinimumWidth(qBound(260, latime, qMax(260, loc)));
+    if (celule != celuleTabel_) {
+        celuleTabel_ = celule;
+        tblVariabile_->setRowCount(int(citite.size()));
+        for (int i = 0; i < celule.size(); ++i)
+            tblVariabile_->setItem(i / 3, i % 3, new QTableWidgetItem(celule.at(i)));
+        // The table grows to show its columns whole, the dialog with it, as
+        // far as the screen allows; past that it scrolls.
+        int latime = 2 * tblVariabile_->frameWidth() + tblVariabile_->verticalScrollBar()->sizeHint().width();
+        const QAbstractItemView *vedere = tblVariabile_;
+        for (int c = 0; c < 3; ++c)
+            latime +=
+                qMax(tblVariabile_->horizontalHeader()->sectionSizeHint(c), vedere->sizeHintForColumn(c));
+        const int loc = screen()->availableGeometry().width() - ecran_->width() - 80;
+        tblVariabile_->setMinimumWidth(qBound(260, latime, qMax(260, loc)));
+    }
     ecran_->update();
 }

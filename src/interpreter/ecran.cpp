@@ -39,6 +39,8 @@ namespace {
 
 TextButon fara(const QString &s, bool bara)
 {
+    if (!s.contains(QLatin1String("\\<")))
+        return {s, {}};
     TextButon r;
     int inceput = 0; // just after the "<" that opens the picture
     for (int i = 0; i < s.size(); ++i) {

@@ -240,11 +240,11 @@ void Interpretor::ruleaza()
     }
     if (stare_ == Stare::Oprit)
         stare_ = Stare::Terminat;
-    compune();
     // FoxPro would leave its own desktop once the windows are gone; the
     // design stays in sight instead.
     if (stare_ == Stare::Terminat && ramas_)
-        ecran_ = *ramas_;
+        std::tie(fond_, ferestre_, ordine_) = std::tie(ramas_->fond, ramas_->ferestre, ramas_->ordine);
+    compune();
 }
 
 void Interpretor::executa(const QString &linie)
@@ -314,8 +314,7 @@ void Interpretor::comanda(Cititor &c)
         if (activeaza) {
             ramas_.reset();
         } else if (!ramas_) {
-            compune();
-            ramas_ = ecran_;
+            ramas_ = Ramas{fond_, ferestre_, ordine_};
         }
         ordine_.removeAll(f);
         if (activeaza)

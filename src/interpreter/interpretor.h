@@ -145,7 +145,12 @@ private:
     bool clopot_ = false;
     int buton_ = 0;
     QString mesaj_;
-    // The screen as it was before the first DEACTIVATE since the last READ:
-    // what the program leaves to see once it has ended.
-    std::optional<Ecran> ramas_;
+    // The screen as it was before the first DEACTIVATE since the last READ
+    // or ACTIVATE: what the program leaves to see once it has ended.
+    struct Ramas {
+        Ecran fond;
+        std::vector<Fereastra> ferestre;
+        QList<int> ordine;
+    };
+    std::optional<Ramas> ramas_;
 };
