@@ -4,12 +4,15 @@
 #include "formbase/sesiune.h"
 #include "formbase/uiutil.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -51,8 +54,9 @@ QSize EcranPrevizualizare::sizeHint() const
 bool EcranPrevizualizare::event(QEvent *e)
 {
     // While READ runs every key is its own: no shortcut of the main window
-    // (Ctrl+W, F9 ...) fires.
-    if (e->type() == QEvent::ShortcutOverride && interpretor_.stare() == Interpretor::Stare::Citire) {
+    // (Ctrl+W, F9 ...) fires. F5 is the dialog's own "Reia".
+    if (e->type() == QEvent::ShortcutOverride && interpretor_.stare() == Interpretor::Stare::Citire &&
+        static_cast<QKeyEvent *>(e)->key() != Qt::Key_F5) {
         e->accept();
         return true;
     }
@@ -73,6 +77,8 @@ void EcranPrevizualizare::keyPressEvent(QKeyEvent *e)
         e->ignore(); // a finished program lets Esc close the dialog
         return;
     }
+    if (interpretor_.clopot())
+        QApplication::beep();
     update();
     emit tastaFolosita();
 }
@@ -131,7 +137,9 @@ FrmPrevizualizare::FrmPrevizualizare(const QStringList &program, QWidget *parent
     tblVariabile_->setObjectName(QStringLiteral("tblVariabile"));
     tblVariabile_->setHorizontalHeaderLabels(
         {QStringLiteral("Nume"), QStringLiteral("Tip"), QStringLiteral("Valoare")});
-    tblVariabile_->horizontalHeader()->setStretchLastSection(true);
+    // Every column as wide as what it holds, values on one line.
+    tblVariabile_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblVariabile_->setWordWrap(false);
     tblVariabile_->verticalHeader()->setVisible(false);
     tblVariabile_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblVariabile_->setFocusPolicy(Qt::NoFocus);
@@ -139,6 +147,8 @@ FrmPrevizualizare::FrmPrevizualizare(const QStringList &program, QWidget *parent
     cmdReia_->setObjectName(QStringLiteral("cmdReia"));
     cmdReia_->setAutoDefault(false);
     cmdReia_->setFocusPolicy(Qt::NoFocus);
+    cmdReia_->setShortcut(Qt::Key_F5);
+    cmdReia_->setToolTip(QStringLiteral("Porneste programul din nou (F5)"));
 
     auto *sus = new QHBoxLayout;
     sus->addWidget(ecran_);
@@ -189,20 +199,42 @@ void FrmPrevizualizare::actualizeaza()
         lblStare_->setText(
             interpretor_.campCurent() +
             QStringLiteral("\nTab, Enter, Jos: campul urmator   Shift+Tab, Sus: campul anterior   "
-                           "Ins: inserare   Esc, Ctrl+W: incheie READ"));
+                           "Ins: inserare   Esc, Ctrl+W, iesirea dincolo de primul sau ultimul camp: "
+                           "incheie READ"));
     else if (eroare)
         lblStare_->setText(
-            QStringLiteral("Programul s-a oprit la o eroare. Esc inchide, Reia il porneste din nou."));
+            QStringLiteral("Programul s-a oprit la o eroare. Esc inchide, Reia (F5) il porneste din nou."));
     else
-        lblStare_->setText(QStringLiteral("Programul s-a incheiat. Esc inchide, Reia il porneste din nou."));
+        // READ returns at once when no GET waits for it.
+        lblStare_->setText(QStringLiteral("Programul s-a incheiat") +
+                           (interpretor_.variabileCitite().isEmpty()
+                                ? QStringLiteral(": nu are niciun camp de citit (@GET), asa ca READ nu "
+                                                 "a asteptat nimic. Ecranul este cel de dinaintea "
+                                                 "inchiderii ferestrelor.")
+                                : QStringLiteral(". Ecranul este cel de dinaintea inchiderii ferestrelor.")) +
+                           QStringLiteral("\nEsc inchide, Reia (F5) il porneste din nou."));
 
+    // The table changes only when a READ ends; a key in READ leaves it be.
     const QStringList citite = interpretor_.variabileCitite();
-    tblVariabile_->setRowCount(int(citite.size()));
-    for (int r = 0; r < citite.size(); ++r) {
-        const Valoare v = interpretor_.variabila(citite.at(r)).value_or(Valoare());
-        const QString celule[] = {citite.at(r), Interpretor::numeTip(v.tip), interpretor_.textValoare(v)};
+    QStringList celule;
+    for (const QString &nume : citite) {
+        const Valoare v = interpretor_.variabila(nume).value_or(Valoare());
+        celule << nume << Interpretor::numeTip(v.tip) << interpretor_.textValoare(v);
+    }
+    if (celule != celuleTabel_) {
+        celuleTabel_ = celule;
+        tblVariabile_->setRowCount(int(citite.size()));
+        for (int i = 0; i < celule.size(); ++i)
+            tblVariabile_->setItem(i / 3, i % 3, new QTableWidgetItem(celule.at(i)));
+        // The table grows to show its columns whole, the dialog with it, as
+        // far as the screen allows; past that it scrolls.
+        int latime = 2 * tblVariabile_->frameWidth() + tblVariabile_->verticalScrollBar()->sizeHint().width();
+        const QAbstractItemView *vedere = tblVariabile_;
         for (int c = 0; c < 3; ++c)
-            tblVariabile_->setItem(r, c, new QTableWidgetItem(celule[c]));
+            latime +=
+                qMax(tblVariabile_->horizontalHeader()->sectionSizeHint(c), vedere->sizeHintForColumn(c));
+        const int loc = screen()->availableGeometry().width() - ecran_->width() - 80;
+        tblVariabile_->setMinimumWidth(qBound(260, latime, qMax(260, loc)));
     }
     ecran_->update();
 }

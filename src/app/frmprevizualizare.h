@@ -64,4 +64,5 @@ private:
     QLabel *lblStare_;
     QTableWidget *tblVariabile_;
     QPushButton *cmdReia_;
+    QStringList celuleTabel_; // what tblVariabile shows, row by row
 };

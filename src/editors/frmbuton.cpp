@@ -64,7 +64,7 @@ void FrmButon::construiesteControalele()
         190, "Image1", ":/images/buton.png", "Label9", QStringLiteral("Buton"),
         {{"", "Label3",
           QStringLiteral(
-              "Pentru a adauga un shortcut unui buton inserati caracterul \"<\" in fata literei ce "
+              "Pentru a adauga un shortcut unui buton inserati caracterele \"\\<\" in fata literei ce "
               "doriti sa-l activeze.")},
          {"", "Label4",
           QStringLiteral("Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "

@@ -25,10 +25,14 @@ QString formatNumar(double v, int zecimale, int latime, const QString &functie)
     return functie.contains(QLatin1Char('B')) ? s.leftJustified(latime) : s.rightJustified(latime);
 }
 
-QString imagineButon(const QString &prompt)
+TextButon imagineButon(const QString &prompt)
 {
-    const QString t = QString(prompt).remove(QLatin1String("\\<"));
-    return QLatin1Char('<') + QString(qMax(0, 8 - int(t.size())), QLatin1Char(' ')) + t + QLatin1Char('>');
+    TextButon t = textPrompt(prompt);
+    const int blancuri = qMax(0, 8 - int(t.text.size()));
+    t.text = QLatin1Char('<') + QString(blancuri, QLatin1Char(' ')) + t.text + QLatin1Char('>');
+    for (int &l : t.litere)
+        l += 1 + blancuri;
+    return t;
 }
 
 QString Interpretor::textCamp(const Camp &k) const
@@ -36,7 +40,7 @@ QString Interpretor::textCamp(const Camp &k) const
     if (!k.prompturi.isEmpty()) {
         QStringList imagini;
         for (const QString &p : k.prompturi)
-            imagini << imagineButon(p);
+            imagini << imagineButon(p).text;
         return imagini.join(QLatin1Char(' '));
     }
     const Valoare v = variabile_.value(k.variabila);
@@ -52,10 +56,13 @@ QString Interpretor::textCamp(const Camp &k) const
         break;
     case Valoare::Tip::Text:
         t = v.text;
-        if (k.functie.contains(QLatin1Char('T')) || k.functie.contains(QLatin1Char('J')))
+        if (k.functie.contains(QLatin1Char('T')) || k.functie.contains(QLatin1Char('J')) ||
+            k.functie.contains(QLatin1Char('I')))
             t = t.trimmed();
-        if (k.functie.contains(QLatin1Char('I')))
-            t = QString(qMax(0, (k.latime - int(t.trimmed().size())) / 2), QLatin1Char(' ')) + t.trimmed();
+        if (k.functie.contains(QLatin1Char('J')))
+            t = t.rightJustified(k.latime, QLatin1Char(' '), true);
+        else if (k.functie.contains(QLatin1Char('I')))
+            t = QString(qMax(0, (k.latime - int(t.size())) / 2), QLatin1Char(' ')) + t;
         if (k.functie.contains(QLatin1Char('!')))
             t = t.toUpper();
         break;
@@ -77,13 +84,17 @@ void Interpretor::deseneazaCamp(int i)
     }
     int col = k.col;
     for (int b = 0; b < k.prompturi.size(); ++b) {
-        const QString imagine = imagineButon(k.prompturi.at(b)) + (b + 1 < k.prompturi.size() ? " " : "");
+        const TextButon imagine = imagineButon(k.prompturi.at(b));
         const bool ales = curent && b == buton_;
-        scrieInTinta(k.fereastra, col, k.rand, imagine.trimmed(), ales ? k.fundal : k.cerneala,
-                     ales ? k.cerneala : k.fundal);
-        scrieInTinta(k.fereastra, col + int(imagine.size()) - 1, k.rand, imagine.right(1), k.cerneala,
-                     k.fundal);
-        col += int(imagine.size());
+        const Culoare cerneala = ales ? k.fundal : k.cerneala, fundal = ales ? k.cerneala : k.fundal;
+        scrieInTinta(k.fereastra, col, k.rand, imagine.text, cerneala, fundal);
+        for (int l : imagine.litere)
+            scrieInTinta(k.fereastra, col + l, k.rand, imagine.text.mid(l, 1),
+                         cernealaLiteraRapida(cerneala, fundal), fundal);
+        if (b + 1 < k.prompturi.size())
+            scrieInTinta(k.fereastra, col + int(imagine.text.size()), k.rand, QStringLiteral(" "), k.cerneala,
+                         k.fundal);
+        col += int(imagine.text.size()) + 1;
     }
 }
 
@@ -96,7 +107,7 @@ QPoint Interpretor::cursor() const
     if (!k.prompturi.isEmpty()) {
         p.setX(k.col);
         for (int b = 0; b < buton_; ++b)
-            p.rx() += int(imagineButon(k.prompturi.at(b)).size()) + 1;
+            p.rx() += int(imagineButon(k.prompturi.at(b)).text.size()) + 1;
     }
     if (k.fereastra >= 0)
         p += QPoint(ferestre_[std::size_t(k.fereastra)].col, ferestre_[std::size_t(k.fereastra)].rand);
@@ -129,8 +140,11 @@ void Interpretor::intraInCamp(int i)
     if (k.prompturi.isEmpty()) {
         const Valoare &v = variabile_[k.variabila];
         // A number is edited plainly; its first key starts it anew, as FoxPro does.
-        tampon_ = v.tip == Valoare::Tip::Numar ? formatNumar(v.numar, v.zecimale, k.latime, QString())
-                                               : textCamp(k);
+        // B keeps it to the left, as the field shows it.
+        tampon_ = v.tip == Valoare::Tip::Numar
+                      ? formatNumar(v.numar, v.zecimale, k.latime,
+                                    k.functie.contains(QLatin1Char('B')) ? QStringLiteral("B") : QString())
+                      : textCamp(k);
         selectat_ = k.functie.contains(QLatin1Char('K')) || v.tip == Valoare::Tip::Numar;
         poz_ = qMax(0, urmatorEditabil(-1, 1));
         tamponInitial_ = tampon_;
@@ -177,13 +191,17 @@ bool Interpretor::paraseste()
 
 void Interpretor::muta(int pas)
 {
+    const int vechi = curent_;
+    // The READ has no CYCLE clause: moving on past either end ends it.
+    if (vechi + pas < 0 || vechi + pas >= int(campuri_.size())) {
+        terminaCitirea(true);
+        return;
+    }
     if (!paraseste())
         return;
-    const int vechi = curent_;
-    const int n = int(campuri_.size());
     curent_ = -1;
     deseneazaCamp(vechi);
-    intraInCamp((vechi + pas + n) % n);
+    intraInCamp(vechi + pas);
 }
 
 void Interpretor::alegeButon(int b)
@@ -217,6 +235,7 @@ bool Interpretor::tasta(int key, Qt::KeyboardModifiers mod, const QString &text)
     if (stare_ != Stare::Citire)
         return false;
     mesaj_.clear();
+    clopot_ = false;
     const Camp &k = campuri_[std::size_t(curent_)];
     const bool bara = !k.prompturi.isEmpty();
     const bool inapoi =
@@ -338,7 +357,6 @@ bool Interpretor::editeaza(int key, Qt::KeyboardModifiers mod, const QString &te
         poz_ = p >= 0 ? p : poz_;
     } else if (key == Qt::Key_Home) {
         poz_ = qMax(0, urmatorEditabil(-1, 1));
-        tamponInitial_ = tampon_;
     } else if (key == Qt::Key_End) {
         // Just after the last character typed, or on the last place.
         int p = int(tampon_.size());
@@ -377,7 +395,12 @@ bool Interpretor::editeaza(int key, Qt::KeyboardModifiers mod, const QString &te
             tampon_.chop(1);
         }
         const int urmator = urmatorEditabil(p, 1);
-        poz_ = urmator >= 0 ? urmator : n;
+        poz_ = urmator >= 0 ? urmator : p;
+        if (urmator < 0) {
+            // SET CONFIRM OFF, FoxPro's default: a full field rings and moves on.
+            clopot_ = true;
+            muta(1);
+        }
     }
     return true;
 }

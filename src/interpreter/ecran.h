@@ -4,6 +4,7 @@
 
 #include "model/colors.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -51,3 +52,19 @@ private:
     int inaltime_;
     QVector<Celula> celule_;
 };
+
+// Push button text as FoxPro shows it: "\<" makes the character after it the
+// button's hot key and is not shown itself; a bare "<" is just a character.
+struct TextButon {
+    QString text;
+    QList<int> litere; // where the hot letters are in text
+};
+TextButon textPrompt(const QString &prompt);
+// A bar as the design keeps it: pictures of "<", blanks, a prompt and ">",
+// whose widths count the markers. A marker's two cells go to the blanks
+// after its picture's "<", so the bar keeps its width and its pictures
+// their places.
+TextButon textBara(const QString &bara);
+// A text screen cannot underline, so a hot letter stands out by its ink:
+// one that differs clearly from the button's background.
+Culoare cernealaLiteraRapida(Culoare cerneala, Culoare fundal);

@@ -240,6 +240,10 @@ void Interpretor::ruleaza()
     }
     if (stare_ == Stare::Oprit)
         stare_ = Stare::Terminat;
+    // FoxPro would leave its own desktop once the windows are gone; the
+    // design stays in sight instead.
+    if (stare_ == Stare::Terminat && ramas_)
+        std::tie(fond_, ferestre_, ordine_) = std::tie(ramas_->fond, ramas_->ferestre, ramas_->ordine);
     compune();
 }
 
@@ -307,12 +311,18 @@ void Interpretor::comanda(Cititor &c)
     } else if (const bool activeaza = c.cuvant("ACTIVATE"); activeaza || c.cuvant("DEACTIVATE")) {
         cere(c.cuvant("WINDOW"), "lipseste WINDOW");
         const int f = fereastra(c.nume());
+        if (activeaza) {
+            ramas_.reset();
+        } else if (!ramas_) {
+            ramas_ = Ramas{fond_, ferestre_, ordine_};
+        }
         ordine_.removeAll(f);
         if (activeaza)
             ordine_.append(f);
     } else if (c.cuvant("READ")) {
         if (!campuri_.empty()) {
             stare_ = Stare::Citire;
+            ramas_.reset();
             intraInCamp(0);
         }
     } else {
@@ -436,6 +446,12 @@ void Interpretor::la(Cititor &c)
     const int col = c.intreg();
     const int f = ordine_.isEmpty() ? -1 : ordine_.last();
     const int margine = f < 0 ? 0 : 1;
+    // "Position is off the screen": the place must lie inside the window's
+    // border. Text that starts inside and runs past it is cut at the border;
+    // FoxPro's manuals do not say what it does there.
+    const Ecran &e = tinta(f);
+    cere(rand >= 0 && col >= 0 && rand < e.inaltime() - 2 * margine && col < e.latime() - 2 * margine,
+         f < 0 ? "pozitia este in afara ecranului" : "pozitia este in afara ferestrei");
     const Celula fond = f < 0 ? Celula()
                               : Celula{QLatin1Char(' '), ferestre_[std::size_t(f)].cerneala,
                                        ferestre_[std::size_t(f)].fundal};
@@ -490,7 +506,7 @@ void Interpretor::la(Cititor &c)
             const int semn = int(p.indexOf(QLatin1String("\\<")));
             const QString t = semn >= 0 ? p.mid(semn + 2) : p;
             k.taste << (t.isEmpty() ? QChar() : t.at(0).toUpper());
-            imagini << imagineButon(p);
+            imagini << imagineButon(p).text;
         }
         k.latime = int(imagini.join(QLatin1Char(' ')).size());
         k.functie.clear();

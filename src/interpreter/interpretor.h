@@ -38,8 +38,9 @@ struct FormatData {
 // A number as a field of the given width shows it under the FUNCTION codes
 // B, L, Z, $ and ^; stars when it does not fit.
 QString formatNumar(double v, int zecimale, int latime, const QString &functie);
-// A push button's picture: its prompt right-aligned in <...>, ten wide.
-QString imagineButon(const QString &prompt);
+// A push button's picture: its prompt right-aligned in <...>, ten wide, and
+// where its hot letter is.
+TextButon imagineButon(const QString &prompt);
 
 // Runs the text of a generated program on an emulated 80 x 25 screen,
 // line by line, stopping at each READ until its keys have ended it. Knows
@@ -73,6 +74,8 @@ public:
     // What the status line says of the field being edited.
     QString campCurent() const;
     bool suprascriere() const { return suprascriere_; }
+    // Whether the last key rang the bell.
+    bool clopot() const { return clopot_; }
 
 private:
     struct Fereastra {
@@ -139,6 +142,15 @@ private:
     int poz_ = 0;
     bool selectat_ = false; // the first key typed replaces the whole content
     bool suprascriere_ = true;
+    bool clopot_ = false;
     int buton_ = 0;
     QString mesaj_;
+    // The screen as it was before the first DEACTIVATE since the last READ
+    // or ACTIVATE: what the program leaves to see once it has ended.
+    struct Ramas {
+        Ecran fond;
+        std::vector<Fereastra> ferestre;
+        QList<int> ordine;
+    };
+    std::optional<Ramas> ramas_;
 };

@@ -1,6 +1,8 @@
 #include "elementtabela.h"
 #include "model/geometrie.h"
 
+#include "interpreter/ecran.h"
+
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -42,6 +44,12 @@ void ElementTabela::setAutoSize(bool on)
         ajusteazaMarimea();
 }
 
+void ElementTabela::setLitereRapide(bool on)
+{
+    litereRapide_ = on;
+    update();
+}
+
 void ElementTabela::ajusteazaMarimea()
 {
     setRect(0, 0, CelulaLatime * caption_.size(), caption_.isEmpty() ? 0 : CelulaInaltime);
@@ -55,11 +63,15 @@ void ElementTabela::paint(QPainter *painter, const QStyleOptionGraphicsItem *opt
     // Text is drawn in device pixels so it stays crisp at the view's scale,
     // one character per cell: the font is sized to the cell height and
     // spaced to the cell width. The laid-out text is cached.
+    const TextButon bara = litereRapide_ ? textBara(caption_) : TextButon{caption_, {}};
+    QString text = bara.text;
+    for (int l : bara.litere)
+        text[l] = QLatin1Char(' '); // drawn on their own below
     const QTransform t = painter->worldTransform();
     const QRectF device = t.mapRect(rect());
     const qreal celula = CelulaLatime * t.m11();
     const int pixeli = qMax(1, int(15 * 15 * t.m22() + 0.5));
-    if (textPregatit_.text() != caption_ || pixeliText_ != pixeli || celulaText_ != celula) {
+    if (textPregatit_.text() != text || pixeliText_ != pixeli || celulaText_ != celula) {
         QFont f = font_;
         f.setPixelSize(pixeli);
         f.setStyleHint(QFont::TypeWriter);
@@ -68,7 +80,7 @@ void ElementTabela::paint(QPainter *painter, const QStyleOptionGraphicsItem *opt
         f.setLetterSpacing(QFont::AbsoluteSpacing, celula - fm.horizontalAdvance(QLatin1Char('M')));
         fontText_ = f;
         inaltimeText_ = QFontMetricsF(f).height();
-        textPregatit_.setText(caption_);
+        textPregatit_.setText(text);
         textPregatit_.setTextFormat(Qt::PlainText);
         textPregatit_.prepare(QTransform(), f);
         pixeliText_ = pixeli;
@@ -78,8 +90,16 @@ void ElementTabela::paint(QPainter *painter, const QStyleOptionGraphicsItem *opt
     painter->resetTransform();
     painter->setFont(fontText_);
     painter->setPen(culoareText_);
-    painter->drawStaticText(QPointF(device.left(), device.top() + (device.height() - inaltimeText_) / 2),
-                            textPregatit_);
+    const QPointF inceput(device.left(), device.top() + (device.height() - inaltimeText_) / 2);
+    painter->drawStaticText(inceput, textPregatit_);
+    if (!bara.litere.isEmpty()) {
+        auto culoare = [](const QColor &c) { return Culoare(c.red() | c.green() << 8 | c.blue() << 16); };
+        painter->setPen(QColor::fromRgb(
+            rgbFromCuloare(cernealaLiteraRapida(culoare(culoareText_), culoare(brush().color())))));
+        for (int l : bara.litere)
+            painter->drawText(QRectF(inceput + QPointF(l * celula, 0), QSizeF(celula, inaltimeText_)),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, bara.text.mid(l, 1));
+    }
     painter->restore();
 }
 

@@ -34,6 +34,8 @@ public:
     QFont font() const { return font_; }
     // Labels that size themselves follow their caption's length.
     void setAutoSize(bool on);
+    // A push button bar shows its hot letters highlighted, without "\<".
+    void setLitereRapide(bool on);
 
     // Click and double-click handlers; an element without them still takes
     // the press, so a click never reaches an element lying under it.
@@ -56,6 +58,7 @@ private:
     QColor culoareText_ = Qt::black;
     QFont font_;
     bool autoSize_ = false;
+    bool litereRapide_ = false;
     // The caption as last laid out for painting.
     QStaticText textPregatit_;
     QFont fontText_;

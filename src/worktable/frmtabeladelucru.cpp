@@ -208,6 +208,7 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     }
     eticheta->setBrush(culoareQt(o.CuloareFundal));
     eticheta->setCuloareText(culoareQt(o.CuloareCerneala));
+    eticheta->setLitereRapide(o.Tip == QLatin1String("BUTON"));
     eticheta->setCaption(o.TextAfisat);
     eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
                          QLatin1Char(']'));

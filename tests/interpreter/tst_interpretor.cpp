@@ -56,6 +56,8 @@ private slots:
     void coduri();
     void navigare_data();
     void navigare();
+    void caFoxPro_data();
+    void caFoxPro();
 };
 
 void TestInterpretor::formeDeLinii_data()
@@ -77,8 +79,8 @@ void TestInterpretor::formeDeLinii_data()
                               << "       abc" << Culori::White << Culori::Black;
     QTest::newRow("get picture width")
         << f + "x = SPACE(9)\n@ 1,1 GET x PICTURE 'NNN'" << QPoint(12, 4) << "   " << -1 << Culori::Black;
-    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1" << QPoint(10, 2) << "  " << -1
-                                << Culori::Black;
+    QTest::newRow("deactivate") << f + "DEACTIVATE WINDOW FER1\nx=1\n@ 0,0 GET x\nREAD" << QPoint(10, 2)
+                                << "  " << -1 << Culori::Black;
     QTest::newRow("later window covers") << f + "DEFINE WINDOW FER2 FROM 0,0 TO 4,11 COLOR SCHEME 7\n"
                                                 "ACTIVATE WINDOW FER2"
                                          << QPoint(10, 2) << " │" << Culori::Yellow << Culori::Red;
@@ -204,10 +206,6 @@ void TestInterpretor::coduri_data()
                             << "{I}{R}z"
                             << ""
                             << "\"azbc\"";
-    QTest::newRow("never past width") << "x=SPACE(2)\n@ 0,0 GET x"
-                                      << "abc"
-                                      << ""
-                                      << "\"ab\"";
     QTest::newRow("backspace") << "x=SPACE(0) + 'abcd  '\n@ 0,0 GET x"
                                << "{E}{B}{B}"
                                << ""
@@ -248,7 +246,6 @@ void TestInterpretor::navigare_data()
     QTest::newRow("right") << "{R}" << QPoint(11, 0) << 0;
     QTest::newRow("enter chooses") << "{R}{C}" << QPoint(11, 0) << 2;
     QTest::newRow("hot letter") << "p" << QPoint(22, 0) << 3;
-    QTest::newRow("tab") << "{T}" << QPoint(0, 1) << 0;
     QTest::newRow("enter on last ends") << "{T}{T}{T}{C}" << gata << 0;
 }
 
@@ -267,6 +264,63 @@ void TestInterpretor::navigare()
     QCOMPARE(i.variabila("opt")->numar, double(ales));
     // Once READ is over the program goes on.
     QCOMPARE(celule(i, 0, 5, 4) == QLatin1String("gata"), cursor == QPoint(-1, -1));
+}
+
+void TestInterpretor::caFoxPro_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("taste");
+    QTest::addColumn<QPoint>("cursor"); // (-1, -1): READ is over
+    QTest::addColumn<QPoint>("celula");
+    QTest::addColumn<QString>("text"); // at celula, or the error the program stops at
+    QTest::addColumn<int>("cerneala"); // of the text's last cell; -1: not checked
+    auto rand = [](const char *nume, const QString &program, const char *taste, QPoint cursor, QPoint celula,
+                   const QString &text, int cerneala = -1) {
+        QTest::newRow(nume) << program << QString(taste) << cursor << celula << text << cerneala;
+    };
+    const QPoint gata(-1, -1);
+    const QString doua = "a=SPACE(3)\n@ 0,0 GET a\nb=SPACE(3)\n@ 1,0 GET b\nREAD\n@ 3,0 SAY 'gata'";
+    // READ without CYCLE ends past either end.
+    rand("no CYCLE: Tab after the last field", doua, "{T}{T}", gata, {0, 3}, "gata");
+    rand("no CYCLE: Shift+Tab before the first", doua, "{S}", gata, {0, 3}, "gata");
+    // SET CONFIRM OFF: the last character of a field moves on.
+    rand("CONFIRM OFF: full field", doua, "abc", {0, 1}, {0, 0}, "abc");
+    rand("CONFIRM OFF: full last field", doua, "{T}xyz", gata, {0, 1}, "xyz");
+    // Home moves the cursor and nothing else.
+    rand("Home keeps the text", "x=SPACE(3)\n@ 0,0 GET x\nREAD", "xy{H}{W}", gata, {0, 0}, "xy ");
+    rand("Home: a date is still checked", "SET DATE TO DMY\nd={}\n@ 0,0 GET d\nb=SPACE(3)\n@ 1,0 GET b\nREAD",
+         "310224{H}{T}", {0, 0}, {0, 0}, "31/02/24");
+    // FUNCTION J right-justifies text, B left-justifies numbers.
+    rand("J", "x='ab  '\n@ 0,0 GET x FUNCTION 'J'\nREAD", "{W}", gata, {0, 0}, "  ab");
+    rand("B while READ shows it", "x=5\n@ 0,0 GET x FUNCTION 'B'\nREAD", "", {0, 0}, {0, 0}, "5         ");
+    // "Position is off the screen": @ SAY or @ GET starting outside the window's interior.
+    rand("SAY off the window", kFereastra + "@ 8,0 SAY 'x'", "", gata, {},
+         "Eroare la linia 4: pozitia este in afara ferestrei\n@ 8,0 SAY 'x'");
+    rand("GET off the window", kFereastra + "x=1\n@ 0,28 GET x", "", gata, {},
+         "Eroare la linia 5: pozitia este in afara ferestrei\n@ 0,28 GET x");
+    // READ without a GET returns at once; the screen stays as the program last showed it.
+    rand("no GET: screen before DEACTIVATE", kFereastra + "@ 1,1 SAY 'abc'\nREAD\nDEACTIVATE WINDOW FER1", "",
+         gata, {12, 4}, "abc");
+    // "\<" marks a push button's hot letter, which shows highlighted and unmarked.
+    rand("hot letter", "o=0\n@ 0,0 GET o FUNCTION '*H Da;\\<Nu' SIZE 1,10 COLOR W+/B\nREAD", "", {0, 0},
+         {0, 0}, "<      Da> <      N", Culori::Yellow);
+}
+
+void TestInterpretor::caFoxPro()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, taste);
+    QFETCH(QPoint, cursor);
+    QFETCH(QPoint, celula);
+    QFETCH(QString, text);
+    QFETCH(int, cerneala);
+    Interpretor i = ruleaza("CLEAR\n" + program);
+    apasa(i, taste);
+    const bool eroare = text.startsWith(QLatin1String("Eroare"));
+    QCOMPARE(i.cursor(), cursor);
+    QCOMPARE(eroare ? i.eroare() : celule(i, celula.x(), celula.y(), int(text.size())), text);
+    QCOMPARE(i.stare() == Interpretor::Stare::Eroare, eroare);
+    QVERIFY(cerneala < 0 || i.ecran().at(celula.x() + int(text.size()) - 1, celula.y()).cerneala == cerneala);
 }
 
 QTEST_GUILESS_MAIN(TestInterpretor)

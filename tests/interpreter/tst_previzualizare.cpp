@@ -9,6 +9,7 @@
 #include "worktable/elementtabela.h"
 #include "worktable/frmtabeladelucru.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPen>
 #include <QPushButton>
@@ -225,6 +226,7 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
         std::tuple(FlagFalse, 1, "GET", "nume", "T", 5, FlagTrue);
     bool deschis = false;
     onNextModal([&](QWidget *w) {
+        const auto inchide = qScopeGuard([w] { w->close(); }); // a failed check must not hang the run
         deschis = w->objectName() == QLatin1String("frmPrevizualizare");
         QCOMPARE(w->windowTitle(), QStringLiteral("Previzualizare"));
         QWidget *ecran = find<QWidget>(w, "ecran");
@@ -238,10 +240,16 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
         auto *tabel = find<QTableWidget>(w, "tblVariabile");
         QCOMPARE(tabel->item(0, 0)->text(), QStringLiteral("nume"));
         QCOMPARE(tabel->item(0, 2)->text(), QStringLiteral("\"ab   \""));
-        find<QPushButton>(w, "cmdReia")->click();
-        QCOMPARE(ecran->property("cursor").toPoint(), QPoint(1, 1));
-        QTest::keyClick(ecran, Qt::Key_Escape); // ends READ
-        QTest::keyClick(ecran, Qt::Key_Escape); // closes
+        // Columns whole and values on one line; "Reia" is F5.
+        QTRY_VERIFY(tabel->horizontalHeader()->length() <= tabel->viewport()->width());
+        QVERIFY(tabel->columnWidth(2) >= tabel->horizontalHeader()->sectionSizeHint(2) && !tabel->wordWrap());
+        QVERIFY(find<QPushButton>(w, "cmdReia")->toolTip().contains("F5"));
+        w->activateWindow(); // a shortcut fires only in the active window
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(ecran, Qt::Key_F5);
+        QTRY_COMPARE(ecran->property("cursor").toPoint(), QPoint(1, 1)); // the click is animated
+        QTest::keyClick(ecran, Qt::Key_Escape);                          // ends READ
+        QTest::keyClick(ecran, Qt::Key_Escape);                          // closes
         QVERIFY(!w->isVisible());
     });
     QTest::keyClick(m.get(), Qt::Key_F9);
@@ -269,6 +277,9 @@ void TestPrevizualizare::eroareaInLocDeEcran()
                 ->text()
                 .contains(QStringLiteral("linia 2: fereastra nu exista\n"
                                          "ACTIVATE WINDOW FER3")));
+    // Without a GET the status line says why the program ended at once.
+    FrmPrevizualizare g({"DEFINE WINDOW F FROM 0,0 TO 4,9", "ACTIVATE WINDOW F"});
+    QVERIFY(find<QLabel>(&g, "lblStare")->text().contains(QStringLiteral("nu are niciun camp de citit")));
 }
 
 QTEST_MAIN(TestPrevizualizare)
