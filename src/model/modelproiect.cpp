@@ -1,5 +1,7 @@
 #include "modelproiect.h"
 
+#include "model/reguli.h"
+
 QString numeModificare(Modificare m)
 {
     switch (m) {
@@ -182,16 +184,17 @@ void ModelProiect::stergeFereastra(int n)
     f->Libera = FlagTrue;
 }
 
-void ModelProiect::seteazaTitlu(int n, const QString &titlu)
+bool ModelProiect::seteazaTitlu(int n, const QString &titlu)
 {
     Fereastra *f = fereastraFolosita(n);
-    if (!f)
-        return;
+    if (!f || !Reguli::motivText(titlu, Reguli::Filtru::Text, Reguli::LungimeTitlu, false).isEmpty())
+        return false;
     Tranzactie t(*this, Modificare::TitluFereastra, n, true);
     // A title that would touch the corners widens the window by one column.
     if (titlu.size() + 4 == f->Latime)
         f->Latime = quint8(f->Latime + 1);
     f->Titlu = titlu;
+    return true;
 }
 
 void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar)
@@ -232,7 +235,7 @@ void ModelProiect::seteazaPatrata(int n, bool patrata)
 bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
 {
     Fereastra *f = fereastraFolosita(n);
-    if (!f || coloana < 0 || f->Latime + coloana + (umbraInEcran ? 2 : 0) > 80)
+    if (!f || !Reguli::coloanaPermisa(coloana, f->Latime, umbraInEcran))
         return false;
     Tranzactie t(*this, Modificare::MutareFereastra, n, true);
     f->Orizontala = quint8(coloana);
@@ -241,7 +244,7 @@ bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
 
 void ModelProiect::seteazaVerticala(int n, int rand)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && rand >= 0 && rand <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::RandFereastra.contine(rand)) {
         Tranzactie t(*this, Modificare::MutareFereastra, n, true);
         f->Verticala = quint8(rand);
     }
@@ -249,7 +252,7 @@ void ModelProiect::seteazaVerticala(int n, int rand)
 
 void ModelProiect::seteazaLatime(int n, int latime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && latime >= 0 && latime <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::LatimeFereastra.contine(latime)) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Latime = quint8(latime);
     }
@@ -257,7 +260,7 @@ void ModelProiect::seteazaLatime(int n, int latime)
 
 void ModelProiect::seteazaInaltime(int n, int inaltime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && inaltime >= 0 && inaltime <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::InaltimeFereastra.contine(inaltime)) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Inaltime = quint8(inaltime);
     }

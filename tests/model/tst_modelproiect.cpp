@@ -89,11 +89,17 @@ void TestModelProiect::windowsAndObjects()
         QCOMPARE(m.creeazaFereastra(sablon()), n);
     QCOMPARE(m.creeazaFereastra(sablon()), -1);
 
-    // A title four columns short of the width widens the window by one.
-    m.seteazaTitlu(1, QString(25, u'x'));
-    QCOMPARE(int(f1.Latime), 30);
-    m.seteazaTitlu(1, QString(26, u'x'));
-    QCOMPARE(int(f1.Latime), 31);
+    // A title four columns short of the width widens the window by one. A title the box refuses is refused.
+    m.seteazaLatime(1, 24);
+    QVERIFY(m.seteazaTitlu(1, QString(19, u'x')) && f1.Latime == 24);
+    QVERIFY(m.seteazaTitlu(1, QString(20, u'x')) && f1.Latime == 25);
+    QVERIFY(!m.seteazaTitlu(1, QString(21, u'x')) && !m.seteazaTitlu(1, QStringLiteral("a⊬")) &&
+            !m.seteazaTitlu(1, QStringLiteral("a\tb")) && f1.Titlu == QString(20, u'x'));
+    // The bars' ranges, whatever the screen's edges.
+    m.seteazaLatime(1, 80), m.seteazaInaltime(1, 25), m.seteazaVerticala(1, 25);
+    QVERIFY(f1.Latime == 25 && f1.Inaltime == 10 && f1.Verticala == 0);
+    m.seteazaLatime(1, 79), m.seteazaInaltime(1, 24), m.seteazaVerticala(1, 24);
+    QVERIFY(f1.Latime == 79 && f1.Inaltime == 24 && f1.Verticala == 24);
 
     // Objects: named after their kind and slot; a @GET white on black, the others in the window's colours.
     const int say = m.adaugaObiect(QStringLiteral("SAY"), 1, Culori::Blue, Culori::White);
