@@ -86,41 +86,24 @@ private slots:
                  program(doua).split('\n').mid(2));
     }
 
-    // Project files, random and damaged: what the loader accepts generates a program that can be saved, that
-    // the reader accepts, that generates the same bytes again and that reads back to the same records as far
-    // as a program carries them. Windows: in use, Orizontala, Verticala, Latime, Inaltime, SchemaCulori,
-    // Umbra, Titlu. Objects, numbered in program order (windows by slot, their objects by slot): Tip,
-    // Fereastra, Rand, Coloana, Nume, Comentariu (when comments are generated, every line end as "\n"); a
-    // @SAY's Variabila and CulorileFerestrei, and its colours when it has its own; a bar's colours and
-    // prompts (Valoare); a @GET's sixteen option flags, its Lungime under a PICTURE and, when no other @GET
-    // of its window has its name, Variabila, then a variable's TipDate and Valoare, and a text's Lungime.
-    // Texts in the code page's forms. Not carried: window colours and Patrata, TextAfisat, a @GET's colours,
-    // a bar's Lungime, InaltimeButon and CulorileFerestrei, the unused fields of each kind, the lists and the
-    // selection.
+    // Project files, random and damaged: what the loader accepts makes a program that can be saved, that the
+    // reader accepts and that reads back to the same records as far as a program carries them, texts in the
+    // code page's forms: a window's slot, place, size, scheme, shadow, title; objects in program order (by
+    // window, then slot): kind, window, place, Nume, Comentariu (line ends as "\n"); a @SAY's Variabila and
+    // CulorileFerestrei, its own colours; a bar's colours and prompts; a @GET's option flags, its Lungime
+    // under a PICTURE, and when its name is its window's only one: Variabila, a variable's TipDate, Valoare,
+    // text Lungime. Window colours, Patrata, TextAfisat, the lists and all else fall to the editors'
+    // defaults.
     void projectFilesComeBackThroughPrograms()
     {
         QRandomGenerator r(2020);
         const int runde =
             qEnvironmentVariableIsSet("SIROLANT_FUZZ") ? qEnvironmentVariableIntValue("SIROLANT_FUZZ") : 2500;
-        const QJsonValue valori[] = {0,        1,
-                                     3,        5,
-                                     24,       25,
-                                     75,       76,
-                                     77,       78,
-                                     79,       80,
-                                     255,      -1,
-                                     true,     false,
-                                     "",       "T",
-                                     "N",      "L",
-                                     "D",      "F",
-                                     "SAY",    "GET",
-                                     "BUTON",  "White",
-                                     "Blue",   "a;b",
-                                     "1.50",   "-0",
-                                     "x⊬",     "ș ț",
-                                     "a\tb",   "a\nb",
-                                     "a\r\nb", "😀",
-                                     "_x1",    QString(21, 'x')};
+        const QStringList texte =
+            QString("|T|N|L|D|F|SAY|GET|BUTON|White|Blue|a;b|1.50|-0|x⊬|ș ț|a\tb|a\nb|a\r\nb|"
+                    "😀|_x1|xxxxxxxxxxxxxxxxxxxxx")
+                .split('|');
+        const QJsonArray numere{0, 1, 3, 5, 24, 25, 75, 76, 77, 78, 79, 80, 255, -1, true, false};
         const QByteArray piese[] = {"{", "}",    "\"",           ",",        "0",  "7", "-",
                                     "[", "true", "\xe2\x8a\xac", "\xc8\x99", "\\t"};
         int primite = 0;
@@ -133,8 +116,9 @@ private slots:
                     QJsonArray a = rad[lista].toArray();
                     const int j = a.isEmpty() ? -1 : r.bounded(int(a.size()));
                     QJsonObject o = a.at(j).toObject();
+                    const int x = r.bounded(int(texte.size() + numere.size()));
                     o[o.keys().value(r.bounded(int(o.size()) + 1), "slot")] =
-                        valori[r.bounded(int(std::size(valori)))];
+                        x < texte.size() ? QJsonValue(texte[x]) : numere[x - texte.size()];
                     j < 0 ? void() : void((a[j] = o, rad[lista] = a));
                 }
                 d = QJsonDocument(rad).toJson();

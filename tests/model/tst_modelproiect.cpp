@@ -96,9 +96,8 @@ void TestModelProiect::windowsAndObjects()
     QVERIFY(!m.seteazaTitlu(1, QString(21, u'x')) && !m.seteazaTitlu(1, QStringLiteral("a⊬")) &&
             !m.seteazaTitlu(1, QStringLiteral("a\tb")) && f1.Titlu == QString(20, u'x'));
     // The bars' ranges, whatever the screen's edges.
-    m.seteazaLatime(1, 80), m.seteazaInaltime(1, 25), m.seteazaVerticala(1, 25);
-    QVERIFY(f1.Latime == 25 && f1.Inaltime == 10 && f1.Verticala == 0);
-    m.seteazaLatime(1, 79), m.seteazaInaltime(1, 24), m.seteazaVerticala(1, 24);
+    for (int v : {79, 80, 2})
+        m.seteazaLatime(1, v), m.seteazaInaltime(1, v - 55), m.seteazaVerticala(1, v - 55);
     QVERIFY(f1.Latime == 79 && f1.Inaltime == 24 && f1.Verticala == 24);
 
     // Objects: named after their kind and slot; a @GET white on black, the others in the window's colours.
