@@ -16,7 +16,8 @@ using FormeLinii::potriveste;
 
 // The editors' defaults for what a program does not hold.
 constexpr int LungimeText = 3, LungimeNumar = 3, LungimeData = 8, LungimeLogic = 1;
-constexpr int LatimeButon = 10, LatimeButonMinima = 3, InteriorMaxim = 77;
+constexpr int LatimeButon = 10, LatimeButonMinima = 3;
+using Reguli::InteriorMaxim;
 
 struct Refuz {
     int linie;
@@ -78,9 +79,14 @@ Culoare culoareDinCod(const QString &cod, bool *gasita)
     return 0;
 }
 
+quint8 octet(int numar)
+{
+    return quint8(qBound(0, numar, 255)); // a larger number is refused by the rules, not wrapped
+}
+
 quint8 octet(const QString &numar)
 {
-    return quint8(qMin(numar.toInt(), 255)); // a larger number is refused by the rules, not wrapped
+    return octet(numar.toInt());
 }
 
 class Cititor
@@ -223,19 +229,17 @@ bool Cititor::fereastra(const QString &text)
         refuza(QStringLiteral("ferestrele se numesc FER1 ... FER%1, nu FER%2").arg(NumarFerestre).arg(c[0]));
     if (ferestre_.contains(n))
         refuza(QStringLiteral("fereastra FER%1 este definita a doua oara").arg(n));
-    if (r2 > 24 || c2 > 79)
-        refuza(QStringLiteral("fereastra iese din ecran (coltul din dreapta jos la randul %1, coloana %2; "
-                              "ecranul are randurile 0-24 si coloanele 0-79)")
-                   .arg(r2)
-                   .arg(c2));
+    // The edges are the palette's rules, through the window's record below: the
+    // width, height and row bars let a window reach past the screen's right
+    // and bottom edges.
     if (r2 < r1 || c2 < c1)
         refuza(QStringLiteral("coltul din dreapta jos al ferestrei este inaintea celui din stanga sus"));
     Fereastra &f = stare_.ferestre[std::size_t(n)];
     f.Libera = FlagFalse;
     f.Verticala = octet(c[1]);
     f.Orizontala = octet(c[2]);
-    f.Inaltime = quint8(r2 - r1 + 1);
-    f.Latime = quint8(c2 - c1 + 1);
+    f.Inaltime = octet(r2 - r1 + 1);
+    f.Latime = octet(c2 - c1 + 1);
     f.SchemaCulori = octet(c[5]);
     f.Titlu = p->clauze[0] ? literal(c[6]) : QString();
     f.Umbra = toFlag(p->clauze[1]);

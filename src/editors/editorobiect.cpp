@@ -1,5 +1,6 @@
 #include "editorobiect.h"
 
+#include "editors/filtrucaseta.h"
 #include "formbase/culoareforma.h"
 #include "formbase/sesiune.h"
 #include "formbase/uiutil.h"
@@ -81,10 +82,29 @@ QPlainTextEdit *EditorObiect::casetaComentariu(QWidget *parent, int inaltime)
     caseta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     caseta->setTabChangesFocus(true);
     caseta->setFixedHeight(inaltime);
-    // What goes past the limit, typed, pasted or dropped, is cut from the end
-    // of the insertion, in one undo step with it.
+    // What the box refuses (a character a program file cannot hold, or one
+    // that would break a "*" line) goes first, then what goes past the limit
+    // is cut from the end of the insertion; typed, pasted or dropped, in one
+    // undo step with it.
     connect(caseta, &QPlainTextEdit::textChanged, caseta, [caseta, anterior = QString()]() mutable {
         const QString text = caseta->toPlainText();
+        if (!Reguli::textAcceptat(Reguli::Filtru::Comentariu, text)) {
+            semnaleazaCaracter(caseta, text);
+            QTextCursor c(caseta->document());
+            c.joinPreviousEditBlock();
+            // Found afresh each time: the removal may come back here first.
+            for (QString t = text; !Reguli::textAcceptat(Reguli::Filtru::Comentariu, t);
+                 t = caseta->toPlainText()) {
+                qsizetype i = t.size() - 1;
+                while (Reguli::acceptat(Reguli::Filtru::Comentariu, t.at(i), false))
+                    --i;
+                c.setPosition(int(i));
+                c.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
+                c.removeSelectedText();
+            }
+            c.endEditBlock();
+            return; // comes back here without them
+        }
         const QString vechi = std::exchange(anterior, text);
         const auto taiere = Reguli::limiteaza(vechi, text, Reguli::LungimeComentariu);
         if (!taiere)

@@ -7,8 +7,22 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <climits>
+
+void semnaleazaCaracter(QWidget *caseta, const QString &refuzat)
+{
+    const QString c = Reguli::caracterFaraCod(refuzat);
+    if (c.isEmpty())
+        return;
+    QToolTip::showText(
+        caseta->mapToGlobal(QPoint(0, caseta->height())),
+        QStringLiteral("Caracterul \"%1\" nu exista in codul Windows-1250 si nu poate fi scris "
+                       "in program.")
+            .arg(c),
+        caseta);
+}
 
 FiltruCaseta::FiltruCaseta(QLineEdit *caseta, Reguli::Filtru regula)
     : QValidator(caseta)
@@ -72,6 +86,7 @@ QValidator::State FiltruCaseta::validate(QString &input, int &pos) const
         QString bun = Reguli::filtreaza(regula_, adaugat, prefix == 0);
         bun.truncate(loc(input.size() - adaugat.size(), vechi.size()));
         if (bun != adaugat) {
+            semnaleazaCaracter(caseta_, adaugat);
             input = input.left(prefix) + bun + input.right(sufix);
             pos = prefix + bun.size();
         }
@@ -97,6 +112,7 @@ void FiltruCaseta::lipeste(QClipboard::Mode mod)
     const int lungime = caseta_->text().size();
     QString bun = Reguli::filtreaza(regula_, clip, goala());
     bun.truncate(loc(lungime - caseta_->selectedText().size(), lungime));
+    semnaleazaCaracter(caseta_, clip);
     caseta_->insert(bun);
 }
 
@@ -116,8 +132,10 @@ bool FiltruCaseta::eventFilter(QObject *obj, QEvent *event)
             (ke->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
             return false;
         // A refused key is dropped before it reaches the box.
-        if (!Reguli::acceptat(regula_, t.at(0), goala()))
+        if (!Reguli::acceptat(regula_, t.at(0), goala())) {
+            semnaleazaCaracter(caseta_, t);
             return true;
+        }
         const int lungime = caseta_->text().size();
         return !caseta_->hasSelectedText() && loc(lungime, lungime) == 0;
     }

@@ -6,11 +6,19 @@
 #include <QValidator>
 
 class QLineEdit;
+class QWidget;
+
+// Names, in a tip under the box, the first character of refuzat that a
+// program file cannot hold; nothing when there is none. A box drops such a
+// character as it drops any other it refuses, and says why, without
+// stopping the typing with a message box.
+void semnaleazaCaracter(QWidget *caseta, const QString &refuzat);
 
 // Keeps what reaches a one-line box within a rule, however it arrives:
 // typed, pasted (keys, context menu, middle button) or dropped. Refused
 // characters are left out, the rest goes in. Text that the program puts in
-// through seteaza() is taken whole.
+// through seteaza() is taken whole. A character a program file cannot hold
+// is named in a tip (semnaleazaCaracter).
 class FiltruCaseta : public QValidator
 {
     Q_OBJECT

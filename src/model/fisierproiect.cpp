@@ -18,13 +18,9 @@ namespace FisierProiect {
 
 namespace {
 
-// The ranges of the palettes' bars and of the editors' boxes. The widest
-// window leaves 77 columns inside its border: the most a @SAY text, a @GET
-// length, a button's width or a prompt ever gets.
-constexpr int LatimeMaxima = 79;
-constexpr int InteriorMaxim = LatimeMaxima - 2;
-constexpr int PozitieMaxima = 79; // the column bars, and the object palette's row bar
-constexpr int InaltimeMaxima = 24;
+// The object palette's column and row bars.
+constexpr int PozitieMaxima = Reguli::ColoaneEcran - 1;
+using Reguli::InteriorMaxim;
 
 template <typename R> struct CampNumar {
     const char *nume;
@@ -50,10 +46,11 @@ template <typename R> struct Campuri;
 
 template <> struct Campuri<Fereastra> {
     static constexpr CampNumar<Fereastra> numere[] = {
-        {"Orizontala", &Fereastra::Orizontala, 0, PozitieMaxima},
-        {"Verticala", &Fereastra::Verticala, 0, InaltimeMaxima},
-        {"Latime", &Fereastra::Latime, 5, LatimeMaxima},
-        {"Inaltime", &Fereastra::Inaltime, 3, InaltimeMaxima},
+        {"Orizontala", &Fereastra::Orizontala, Reguli::ColoanaFereastra.minim,
+         Reguli::ColoanaFereastra.maxim},
+        {"Verticala", &Fereastra::Verticala, Reguli::RandFereastra.minim, Reguli::RandFereastra.maxim},
+        {"Latime", &Fereastra::Latime, Reguli::LatimeFereastra.minim, Reguli::LatimeFereastra.maxim},
+        {"Inaltime", &Fereastra::Inaltime, Reguli::InaltimeFereastra.minim, Reguli::InaltimeFereastra.maxim},
         {"SchemaCulori", &Fereastra::SchemaCulori, 1, 10},
     };
     static constexpr CampFlag<Fereastra> flaguri[] = {{"Umbra", &Fereastra::Umbra},
@@ -119,34 +116,6 @@ template <typename R> QJsonObject scrieInregistrare(int slot, const R &r)
     for (const auto &c : Campuri<R>::texte)
         o.insert(QLatin1String(c.nume), r.*c.camp);
     return o;
-}
-
-// Where the generated program breaks a comment into "*" lines.
-bool sfarsitDeLinie(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
-}
-
-// Why a text would not pass its box, or nothing: empty where the box must
-// be filled, over maxim characters (-1: no limit), or a character the box's
-// filter refuses, judged as if typed into the empty box.
-QString motivText(const QString &text, Reguli::Filtru filtru, int maxim, bool nevid, bool comentariu = false)
-{
-    if (nevid && text.isEmpty())
-        return QStringLiteral("nu poate fi gol");
-    if (maxim >= 0 && text.size() > maxim)
-        return QStringLiteral("are %1 caractere, cel mult %2 sunt permise").arg(text.size()).arg(maxim);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (comentariu && sfarsitDeLinie(ch))
-            continue;
-        if (!Reguli::acceptat(filtru, ch, i == 0))
-            return QStringLiteral("caracterul %1 (U+%2) nu este permis aici")
-                .arg(i + 1)
-                .arg(ch.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return QString();
 }
 
 // A value and where it stands; the path is spelled out only for a problem.
@@ -274,7 +243,8 @@ template <typename R> bool Citire::inregistrare(const QJsonObject &o, const QStr
 
 bool Citire::reguli(const Fereastra &f, const QString &baza)
 {
-    return !refuzat(baza, "Titlu", motivText(f.Titlu, Reguli::Filtru::Text, Reguli::LungimeTitlu, false));
+    return !refuzat(baza, "Titlu",
+                    Reguli::motivText(f.Titlu, Reguli::Filtru::Text, Reguli::LungimeTitlu, false));
 }
 
 bool Citire::reguli(const Obiect &o, const QString &baza)
@@ -291,12 +261,12 @@ bool Citire::reguli(const Obiect &o, const QString &baza)
     // its window.
     const bool variabila = get || buton || isSet(o.Variabila);
     if (refuzat(baza, "Nume",
-                motivText(o.Nume, variabila ? Filtru::Nume : Filtru::Text,
-                          buton ? -1 : (variabila ? Reguli::LungimeNume : InteriorMaxim), true)) ||
-        refuzat(baza, "TextAfisat", motivText(o.TextAfisat, Filtru::Text, -1, false)) ||
-        refuzat(baza, "TipDate", motivText(o.TipDate, Filtru::Text, -1, false)) ||
+                Reguli::motivText(o.Nume, variabila ? Filtru::Nume : Filtru::Text,
+                                  buton ? -1 : (variabila ? Reguli::LungimeNume : InteriorMaxim), true)) ||
+        refuzat(baza, "TextAfisat", Reguli::motivText(o.TextAfisat, Filtru::Text, -1, false)) ||
+        refuzat(baza, "TipDate", Reguli::motivText(o.TipDate, Filtru::Text, -1, false)) ||
         refuzat(baza, "Comentariu",
-                motivText(o.Comentariu, Filtru::Text, Reguli::LungimeComentariu, false, true)))
+                Reguli::motivText(o.Comentariu, Filtru::Comentariu, Reguli::LungimeComentariu, false)))
         return false;
     if (buton) {
         if (o.Lungime < 3 || o.Lungime > InteriorMaxim)
@@ -305,13 +275,13 @@ bool Citire::reguli(const Obiect &o, const QString &baza)
                 QStringLiteral("trebuie sa fie un numar intreg intre 3 si %1").arg(InteriorMaxim));
         const QStringList prompturi = o.Valoare.split(QLatin1Char(';'));
         for (qsizetype i = 0; i < prompturi.size(); ++i) {
-            const QString motiv = motivText(prompturi[i], Filtru::Prompt, InteriorMaxim, true);
+            const QString motiv = Reguli::motivText(prompturi[i], Filtru::Prompt, InteriorMaxim, true);
             if (!motiv.isEmpty())
                 return !refuzat(baza, "Valoare", QStringLiteral("butonul %1: ").arg(i + 1) + motiv);
         }
         return true;
     }
-    if (refuzat(baza, "Valoare", motivText(o.Valoare, Filtru::Text, -1, false)))
+    if (refuzat(baza, "Valoare", Reguli::motivText(o.Valoare, Filtru::Text, -1, false)))
         return false;
     if (!get)
         return true;

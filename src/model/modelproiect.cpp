@@ -1,5 +1,6 @@
 #include "modelproiect.h"
 
+#include "model/reguli.h"
 #include "model/rounding.h"
 
 #include <algorithm>
@@ -190,17 +191,18 @@ void ModelProiect::stergeFereastra(int n)
     emit fereastraSchimbata(n);
 }
 
-void ModelProiect::seteazaTitlu(int n, const QString &titlu)
+bool ModelProiect::seteazaTitlu(int n, const QString &titlu)
 {
     Fereastra *f = fereastraFolosita(n);
-    if (!f)
-        return;
+    if (!f || !Reguli::motivText(titlu, Reguli::Filtru::Text, Reguli::LungimeTitlu, false).isEmpty())
+        return false;
     Tranzactie t(*this, Modificare::TitluFereastra, n, true);
     // A title that would touch the corners widens the window by one column.
     if (titlu.size() + 4 == f->Latime)
         f->Latime = quint8(f->Latime + 1);
     f->Titlu = titlu;
     emit fereastraSchimbata(n);
+    return true;
 }
 
 void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar)
@@ -244,7 +246,7 @@ void ModelProiect::seteazaPatrata(int n, bool patrata)
 bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
 {
     Fereastra *f = fereastraFolosita(n);
-    if (!f || coloana < 0 || f->Latime + coloana + (umbraInEcran ? 2 : 0) > 80)
+    if (!f || !Reguli::coloanaPermisa(coloana, f->Latime, umbraInEcran))
         return false;
     Tranzactie t(*this, Modificare::MutareFereastra, n, true);
     f->Orizontala = quint8(coloana);
@@ -254,7 +256,7 @@ bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
 
 void ModelProiect::seteazaVerticala(int n, int rand)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && rand >= 0 && rand <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::RandFereastra.contine(rand)) {
         Tranzactie t(*this, Modificare::MutareFereastra, n, true);
         f->Verticala = quint8(rand);
         emit fereastraSchimbata(n);
@@ -263,7 +265,7 @@ void ModelProiect::seteazaVerticala(int n, int rand)
 
 void ModelProiect::seteazaLatime(int n, int latime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && latime >= 0 && latime <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::LatimeFereastra.contine(latime)) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Latime = quint8(latime);
         emit fereastraSchimbata(n);
@@ -272,7 +274,7 @@ void ModelProiect::seteazaLatime(int n, int latime)
 
 void ModelProiect::seteazaInaltime(int n, int inaltime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && inaltime >= 0 && inaltime <= 255) {
+    if (Fereastra *f = fereastraFolosita(n); f && Reguli::InaltimeFereastra.contine(inaltime)) {
         Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
         f->Inaltime = quint8(inaltime);
         if (isSet(f->Patrata))

@@ -110,14 +110,16 @@ public:
     int creeazaFereastra(const Fereastra &sablon);
     // Frees window n and every object in it.
     void stergeFereastra(int n);
-    void seteazaTitlu(int n, const QString &titlu);
+    // Refused (false) over 20 characters or with one the title box refuses.
+    bool seteazaTitlu(int n, const QString &titlu);
     // Scheme and colours; objects in the window's colours take them too.
     void seteazaSchema(int n, int schema, Culoare fundal, Culoare cerneala, Culoare chenar);
     void seteazaUmbra(int n, bool umbra);
     void seteazaPatrata(int n, bool patrata);
     // The left edge; refused (false) when the window, with a shadow kept on
-    // screen, would run past column 80.
+    // screen, would run past column 80 (Reguli::coloanaPermisa).
     bool seteazaOrizontala(int n, int coloana, bool umbraInEcran);
+    // Within the bars' ranges (Reguli), whatever the screen's edges; else nothing changes.
     void seteazaVerticala(int n, int rand);
     void seteazaLatime(int n, int latime);
     // A square window stays twice as wide as high.

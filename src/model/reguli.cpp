@@ -1,5 +1,7 @@
 #include "reguli.h"
 
+#include "model/cp1250.h"
+
 #include <algorithm>
 
 namespace Reguli {
@@ -24,15 +26,89 @@ bool cifra(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+bool sfarsitDeLinie(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
 } // namespace
+
+bool coloanaPermisa(int coloana, int latime, bool umbraInEcran)
+{
+    return coloana >= 0 && coloana + latime + (umbraInEcran ? 2 : 0) <= ColoaneEcran;
+}
+
+bool inProgram(QChar c)
+{
+    // The code page's characters, read once from its 256 bytes.
+    static const QString pagina = [] {
+        QByteArray octeti(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            octeti[i] = char(i);
+        return Cp1250::decode(octeti).remove(QChar::ReplacementCharacter) +
+               QStringLiteral("\u0218\u0219\u021A\u021B");
+    }();
+    return pagina.contains(c);
+}
+
+namespace {
+
+// The whole character at i: both halves of a surrogate pair.
+qsizetype lungimeCaracter(const QString &text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+} // namespace
+
+QString caracterFaraCod(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); i += lungimeCaracter(text, i)) {
+        // A lone half of a pair is no character to name.
+        if (!inProgram(text.at(i)) && (lungimeCaracter(text, i) == 2 || !text.at(i).isSurrogate()))
+            return text.mid(i, lungimeCaracter(text, i));
+    }
+    return QString();
+}
+
+QString motivCaracter(Filtru f, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (acceptat(f, text.at(i), i == 0))
+            continue;
+        const QString c = text.mid(i, lungimeCaracter(text, i));
+        const uint cod = c.size() == 2 ? QChar::surrogateToUcs4(c.at(0), c.at(1)) : c.at(0).unicode();
+        const QString hex = QString::number(cod, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        // In a box of free text, a character is refused for the code page alone.
+        if ((f != Filtru::Text && f != Filtru::Prompt && f != Filtru::Comentariu) ||
+            caracterFaraCod(c).isEmpty())
+            return QStringLiteral("caracterul %1 (U+%2) nu este permis aici").arg(i + 1).arg(hex);
+        return QStringLiteral("caracterul %1, \"%2\" (U+%3), nu exista in codul Windows-1250 al programelor")
+            .arg(i + 1)
+            .arg(c, hex);
+    }
+    return QString();
+}
+
+QString motivText(const QString &text, Filtru f, int maxim, bool nevid)
+{
+    if (nevid && text.isEmpty())
+        return QStringLiteral("nu poate fi gol");
+    if (maxim >= 0 && text.size() > maxim)
+        return QStringLiteral("are %1 caractere, cel mult %2 sunt permise").arg(text.size()).arg(maxim);
+    return motivCaracter(f, text);
+}
 
 bool acceptat(Filtru f, QChar c, bool laInceput)
 {
     switch (f) {
     case Filtru::Text:
-        return !control(c);
+        return !control(c) && inProgram(c);
     case Filtru::Prompt:
-        return !control(c) && c != QLatin1Char(';');
+        return !control(c) && inProgram(c) && c != QLatin1Char(';');
+    case Filtru::Comentariu:
+        return sfarsitDeLinie(c) || (!control(c) && inProgram(c));
     case Filtru::Nume:
         return litera(c) || c == QLatin1Char('_') || (!laInceput && cifra(c));
     case Filtru::Cifre:

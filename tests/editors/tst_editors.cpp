@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <functional>
@@ -209,6 +210,9 @@ void TestEditors::keysAndEnter_data()
     row("GET txtLungime", "digits, no Backspace", "1", 't', "a-2\b", "12");
     row("GET txtValoareImplicita optNumeric", "digits, point, minus", "", 't', "1a-2.5e,\b", "1-2.5");
     row("GET txtValoareImplicita", "printable", "", 'p', "x\ny\tz-0.", "xyz-0.");
+    // A character a program file cannot hold is dropped and named; s with a comma below has a cedilla twin.
+    row("SAY txtText", "not in Windows-1250, pasted", "", 'p', u"ș⊬a"_s, u"șa"_s);
+    row("GET txtValoareImplicita", "not in Windows-1250, menu", "", 'm', u"x⊬y"_s, "xy");
     row("SAY txtText", "Enter", "Total", 'e', "", "Total|| applied");
     row("SAY txtComentariu", "Enter", "", 'e', "", "SAY 1||\n open");
     row("SAY cmdAnuleaza", "Enter", "", 'e', "", "SAY 1||"); // a focused button answers Enter itself
@@ -263,6 +267,7 @@ void TestEditors::keysAndEnter()
             menu->close();
         }
         QCOMPARE(b->text(), expected);
+        QCOMPARE(QToolTip::text().contains(u"\"⊬\""_s), input.contains(u'⊬'));
     });
 }
 
@@ -294,6 +299,7 @@ void TestEditors::cancelDiscardsOrRestores()
     // Edits are written through. The box left focused loses the focus as the
     // editor closes, when the palette has selected another object already.
     const auto cancel = [&](const Editor &e) {
+        e.comment()->insertPlainText(u"⊬\t"_s); // as a paste: refused
         QTest::keyClicks(e.comment(), QString(160, u'c'));
         const int edited = m->findChild<FrmObiecte *>()->obiectSelectat();
         QCOMPARE(m->proiect().obiect(edited).Comentariu, QString(150, u'c'));

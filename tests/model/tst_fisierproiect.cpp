@@ -34,42 +34,6 @@ class TestFisierProiect : public QObject
     Q_OBJECT
 
 private slots:
-    void filesComeBackWholeOrAreRefused()
-    {
-        QRandomGenerator r(11);
-        const auto program = [](const StareProiect &stare) {
-            Proiect p;
-            std::tie(p.Ferestre, p.Obiecte, p.setari.IncludeComentariile) =
-                std::tuple{stare.ferestre, stare.obiecte, -1};
-            return genereazaCodProiect(p)
-                .value_or(ProgramGenerat())
-                .linii; // no date line: the moment does not matter
-        };
-        for (int i = 0; i < 200; ++i) {
-            const StareProiect s = proiectAleator(r);
-            const StareProiect c = citeste(scrie(s), nullptr).value_or(StareProiect());
-            QVERIFY(c.ferestre == s.ferestre && c.obiecte == s.obiecte &&
-                    c.liniiFerestre == s.liniiFerestre &&
-                    std::tie(c.fereastraActiva, c.ordineObiecte, c.obiectSelectat) ==
-                        std::tie(s.fereastraActiva, s.ordineObiecte, s.obiectSelectat));
-            QCOMPARE(program(c), program(s));
-            // Damaged files are refused with a problem; what is accepted comes back the same when written
-            // again.
-            for (int j = 0; j < 30; ++j) {
-                QByteArray d = j % 3 ? scrie(stareDeBaza()) : scrie(s), bucata;
-                const int loc = j % 5 ? r.bounded(int(d.size())) : 0;
-                for (int t = r.bounded(j % 5 ? 4 : 90); t > 0; --t)
-                    bucata += "{}[]\":,-019.eE truefalsn\\u\xc3\xff"[r.bounded(29)];
-                d.replace(loc, j % 2 ? r.bounded(4) : d.size(), bucata + (j % 7 ? "" : scrie(s).mid(loc)));
-                QString problema;
-                const auto a = citeste(d, &problema), b = a ? citeste(scrie(*a), &problema) : a;
-                QVERIFY2(a ? b && b->ferestre == a->ferestre && b->obiecte == a->obiecte
-                           : !problema.isEmpty(),
-                         d.data());
-            }
-        }
-    }
-
     // Each row changes one field of a valid file (no field: gives the bytes); the problem must name the
     // field.
     void refusedFiles()
@@ -94,7 +58,7 @@ private slots:
             {"ferestre", {{}}, {}},
             {"ferestre/0/Latime", {4, 80, 30.5, "30"}, {5, 79}},
             {"ferestre/0/Inaltime", {2, 25}, {3, 24}},
-            {"ferestre/0/Orizontala", {-1, 80}, {79}},
+            {"ferestre/0/Orizontala", {-1, 76}, {75}},
             {"ferestre/0/SchemaCulori", {0, 11}, {10}},
             {"ferestre/0/Umbra", {1, "true", {}}, {false}},
             {"ferestre/0/CuloareFundal", {"LightBlue", "Pink", 0}, {"LightGray"}},
@@ -108,6 +72,7 @@ private slots:
             {"obiecte/0/Nume", {"", x78, "a\nb"}, {x77, "a;b c"}},
             {"obiecte/3/Nume", {"a b", x12}, {x11}},
             {"obiecte/0/Comentariu", {QString(151, 'x'), "a\u0007b", "a\tb"}, {QString(150, '\n'), "a\r\nb"}},
+            {"obiecte/0/Comentariu", {"a⊬"}, {"ș"}, "obiecte[0].Comentariu: caracterul 2, \"⊬\""},
             {"obiecte/1/Nume", {"", "1abc", "a b", x12}, {x11, "_a1"}},
             {"obiecte/1/TipDate", {"X", ""}, {"T"}},
             {"obiecte/1/Lungime", {0, 78}, {1, 77}},

@@ -89,11 +89,16 @@ void TestModelProiect::windowsAndObjects()
         QCOMPARE(m.creeazaFereastra(sablon()), n);
     QCOMPARE(m.creeazaFereastra(sablon()), -1);
 
-    // A title four columns short of the width widens the window by one.
-    m.seteazaTitlu(1, QString(25, u'x'));
-    QCOMPARE(int(f1.Latime), 30);
-    m.seteazaTitlu(1, QString(26, u'x'));
-    QCOMPARE(int(f1.Latime), 31);
+    // A title four columns short of the width widens the window by one. A title the box refuses is refused.
+    m.seteazaLatime(1, 24);
+    QVERIFY(m.seteazaTitlu(1, QString(19, u'x')) && f1.Latime == 24);
+    QVERIFY(m.seteazaTitlu(1, QString(20, u'x')) && f1.Latime == 25);
+    QVERIFY(!m.seteazaTitlu(1, QString(21, u'x')) && !m.seteazaTitlu(1, QStringLiteral("a⊬")) &&
+            !m.seteazaTitlu(1, QStringLiteral("a\tb")) && f1.Titlu == QString(20, u'x'));
+    // The bars' ranges, whatever the screen's edges.
+    for (int v : {79, 80, 2})
+        m.seteazaLatime(1, v), m.seteazaInaltime(1, v - 55), m.seteazaVerticala(1, v - 55);
+    QVERIFY(f1.Latime == 79 && f1.Inaltime == 24 && f1.Verticala == 24);
 
     // Objects: named after their kind and slot; a @GET white on black, the others in the window's colours.
     const int say = m.adaugaObiect(TipObiect::Say, 1, Culori::Blue, Culori::White);
@@ -113,7 +118,8 @@ void TestModelProiect::windowsAndObjects()
     QVERIFY(m.obiect(get).CuloareFundal == Culori::Black && m.obiect(other).CuloareFundal == Culori::Blue);
 
     // The nine places: a 31 x 10 window (no shadow / shadow kept on screen) and a label of 4 in it.
-    m.seteazaTitlu(1, QStringLiteral("A"));
+    m.seteazaLatime(1, 31);
+    m.seteazaInaltime(1, 10);
     const struct {
         int coloana, rand;
         bool umbra;

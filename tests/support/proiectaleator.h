@@ -105,7 +105,8 @@ inline StareProiect proiectAleator(QRandomGenerator &r, bool peEcran = false)
                                                                    : " [" + s.ferestre[n].Titlu + "]")});
     s.fereastraActiva = ferestre.value(0, -1);
     for (int k = r.bounded(1, 4); k <= NumarObiecte && !ferestre.isEmpty(); k += r.bounded(1, 5)) {
-        Obiect &o = s.obiecte[k] = stareDeBaza().obiecte[r.bounded(1, 8)];
+        static const StareProiect baza = stareDeBaza();
+        Obiect &o = s.obiecte[k] = baza.obiecte[r.bounded(1, 8)];
         const Fereastra &f = s.ferestre[o.Fereastra = quint8(ferestre[r.bounded(int(ferestre.size()))])];
         const bool say = o.Tip == "SAY", get = o.Tip == "GET";
         o.Nume = say && !isSet(o.Variabila) ? text(76) + "." : "v" + text(10, "abcxyzABCXYZ_0123456789");
