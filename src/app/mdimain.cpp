@@ -90,8 +90,7 @@ MdiMain::MdiMain(QWidget *parent)
     QString eroare;
     if (!OptionsFile::read(OptionsFile::defaultFileName(), &sesiune_.model.setari(), &eroare))
         mesajCritic(this, kTitluOptiuni, eroare);
-    sesiune_.model.proiectModificabil().ResetFerestre();
-    sesiune_.model.proiectModificabil().ResetObiecte();
+    sesiune_.model.reseteaza();
 
     const Setari &s = sesiune_.model.setari();
     dimensiuneLaAsezare_ = frameGeometry().size();

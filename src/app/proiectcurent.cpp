@@ -47,18 +47,6 @@ QString alegeFisier(QWidget *parinte, const QString &titlu, bool salvare, const 
     return dialog.selectedFiles().constFirst();
 }
 
-// A design with nothing in it, as the program starts.
-StareProiect stareGoala()
-{
-    Proiect p;
-    p.ResetFerestre();
-    p.ResetObiecte();
-    StareProiect s;
-    s.ferestre = p.Ferestre;
-    s.obiecte = p.Obiecte;
-    return s;
-}
-
 QString caleFisierCale(const QString &recuperare)
 {
     return recuperare + QStringLiteral(".cale");
@@ -145,7 +133,7 @@ void ProiectCurent::nou()
 {
     if (!continuaDupaModificari())
         return;
-    model_.restaureaza(stareGoala());
+    model_.restaureaza(ModelProiect::stareInitiala());
     istoric_.stiva()->clear();
     stergeRecuperarea();
     seteazaFisier(QString());

@@ -39,6 +39,11 @@ const Obiect &EditorObiect::obiect() const
                : gol_;
 }
 
+ModelProiect &EditorObiect::model() const
+{
+    return sesiune_.model;
+}
+
 void EditorObiect::scrie(const Obiect &o)
 {
     if (sesiune_.model.proiect().obiectFolosit(numarLaDeschidere_))

@@ -9,6 +9,7 @@
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class ModelProiect;
 struct Sesiune;
 
 // A control given the objectName by which the editor and its users find it.
@@ -43,12 +44,8 @@ protected:
     // or the editor has finished, so a late handler never writes elsewhere.
     const Obiect &obiect() const;
     void scrie(const Obiect &o);
-    template <typename F> void modifica(F &&schimbare)
-    {
-        Obiect o = obiect();
-        schimbare(o);
-        scrie(o);
-    }
+    // Every change of the record goes through the design's operations.
+    ModelProiect &model() const;
     // Whether the editor reopened an existing object rather than a new one.
     bool obiectExistent() const;
     // Width of the active window, 0 when there is none.

@@ -235,10 +235,7 @@ void FrmButon::afiseaza(const Stare &s)
     txtComentariu_->setPlainText(s.comentariu);
     // The bar's two fields are not rebuilt here: a width changed after the
     // prompts were added leaves the picture as it was.
-    modifica([&](Obiect &o) {
-        o.Valoare = s.valoare;
-        o.TextAfisat = s.textAfisat;
-    });
+    model().seteazaBaraStocata(numarObiect(), s.valoare, s.textAfisat);
 }
 
 QStringList FrmButon::prompturi() const
@@ -251,11 +248,7 @@ QStringList FrmButon::prompturi() const
 
 void FrmButon::reconstruiesteBara()
 {
-    modifica([&](Obiect &o) {
-        const QStringList p = prompturi();
-        o.Valoare = p.join(QLatin1Char(';'));
-        o.TextAfisat = Reguli::textAfisatButon(p, o.Lungime);
-    });
+    model().seteazaBara(numarObiect(), prompturi());
 }
 
 void FrmButon::activeazaBara(bool on)
@@ -272,7 +265,7 @@ void FrmButon::txtText_Change()
 
 void FrmButon::txtVariabilaButon_Change()
 {
-    modifica([&](Obiect &o) { o.Nume = txtVariabilaButon_->text(); });
+    model().seteazaText(numarObiect(), &Obiect::Nume, txtVariabilaButon_->text());
 }
 
 void FrmButon::txtVariabilaButon_LostFocus()
@@ -305,19 +298,19 @@ bool FrmButon::eventFilter(QObject *obj, QEvent *event)
 void FrmButon::txtLatimeButon_Change()
 {
     const int latime = qBound(0, txtLatimeButon_->text().toInt(), 255);
-    modifica([&](Obiect &o) { o.Lungime = quint8(latime); });
+    model().seteazaLungime(numarObiect(), latime);
     // Cuts a longer prompt being typed.
     txtText_->setMaxLength(qMax(1, latime));
 }
 
 void FrmButon::txtInaltimeButon_Change()
 {
-    modifica([&](Obiect &o) { o.InaltimeButon = quint8(qBound(0, txtInaltimeButon_->text().toInt(), 255)); });
+    model().seteazaInaltimeButon(numarObiect(), txtInaltimeButon_->text().toInt());
 }
 
 void FrmButon::txtComentariu_Change()
 {
-    modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
+    model().seteazaText(numarObiect(), &Obiect::Comentariu, txtComentariu_->toPlainText());
 }
 
 void FrmButon::cmdAdauga_Click()
@@ -352,10 +345,7 @@ void FrmButon::cmdStergeTot_Click()
 {
     lstButoane_->clear();
     txtText_->setFocus();
-    modifica([&](Obiect &o) {
-        o.TextAfisat.clear();
-        o.Valoare.clear();
-    });
+    model().seteazaBaraStocata(numarObiect(), QString(), QString());
     activeazaBara(false);
 }
 

@@ -351,7 +351,7 @@ void FrmGet::legaGrupuri()
                 for (QCheckBox *p : parteneri)
                     p->setChecked(false);
             }
-            modifica([&](Obiect &o) { o.*flag = toFlag(bifat); });
+            model().seteazaIndicator(numarObiect(), flag, bifat);
         });
     }
 
@@ -449,7 +449,7 @@ void FrmGet::alegeDestinatia(bool variabila)
     for (QWidget *w :
          std::initializer_list<QWidget *>{txtValoareImplicita_, cmbValoareImplicita_, lblValoareImplicita_})
         w->setEnabled(variabila);
-    modifica([&](Obiect &o) { o.Variabila = toFlag(variabila); });
+    model().seteazaIndicator(numarObiect(), &Obiect::Variabila, variabila);
 }
 
 void FrmGet::stareCaseta(QCheckBox *caseta, bool activa, int bifa)
@@ -531,11 +531,8 @@ void FrmGet::alegeTip(Tip tip)
     // when a control already held the value and so ran no handler.
     static const char *const coduri[] = {"T", "N", "D", "L"};
     static const char *const valori[] = {"", "0", "", "F"};
-    modifica([&](Obiect &o) {
-        o.TipDate = QLatin1String(coduri[t]);
-        o.Lungime = quint8(qMin(valoareLungime(), 255));
-        o.Valoare = QLatin1String(valori[t]);
-    });
+    model().seteazaTipDate(numarObiect(), QLatin1String(coduri[t]), valoareLungime(),
+                           QLatin1String(valori[t]));
 }
 
 void FrmGet::txtNume_Change()
@@ -544,10 +541,7 @@ void FrmGet::txtNume_Change()
         return;
     const QString nume = txtNumaVariabila_->text();
     cmdAplica_->setEnabled(!nume.isEmpty());
-    modifica([&](Obiect &o) {
-        o.Nume = nume;
-        o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, valoareLungime());
-    });
+    model().seteazaNumeGet(numarObiect(), nume, valoareLungime());
 }
 
 void FrmGet::txtLungime_Change()
@@ -555,14 +549,14 @@ void FrmGet::txtLungime_Change()
     if (!activ())
         return;
     // A byte cannot hold more; leaving the box brings it into 1..w anyway.
-    modifica([&](Obiect &o) { o.Lungime = quint8(qMin(valoareLungime(), 255)); });
+    model().seteazaLungime(numarObiect(), valoareLungime());
 }
 
 void FrmGet::txtValoareImplicita_Change()
 {
     if (!activ())
         return;
-    modifica([&](Obiect &o) { o.Valoare = txtValoareImplicita_->text(); });
+    model().seteazaText(numarObiect(), &Obiect::Valoare, txtValoareImplicita_->text());
 }
 
 void FrmGet::cmbValoareImplicita_Click(int index)
@@ -570,13 +564,13 @@ void FrmGet::cmbValoareImplicita_Click(int index)
     // Only a logical field takes its default from the list.
     if (!activ() || index < 0 || !optLogic_->isChecked())
         return;
-    modifica([&](Obiect &o) { o.Valoare = cmbValoareImplicita_->itemText(index); });
+    model().seteazaText(numarObiect(), &Obiect::Valoare, cmbValoareImplicita_->itemText(index));
 }
 
 void FrmGet::txtComentariu_Change()
 {
     if (activ())
-        modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
+        model().seteazaText(numarObiect(), &Obiect::Comentariu, txtComentariu_->toPlainText());
 }
 
 void FrmGet::limiteazaLungimea()

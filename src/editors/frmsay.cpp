@@ -2,6 +2,7 @@
 
 #include "editors/filtrucaseta.h"
 #include "formbase/uiutil.h"
+#include "model/modelproiect.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -144,7 +145,7 @@ void FrmSay::chkAfiseazaVariabila_Click()
     else
         txtNumeVariabila_->setFocus();
     actualizeazaAplica();
-    modifica([&](Obiect &o) { o.Variabila = toFlag(variabila); });
+    model().seteazaIndicator(numarObiect(), &Obiect::Variabila, variabila);
 }
 
 void FrmSay::actualizeazaAplica()
@@ -157,7 +158,7 @@ void FrmSay::actualizeazaAplica()
 
 void FrmSay::txtComentariu_Change()
 {
-    modifica([&](Obiect &o) { o.Comentariu = txtComentariu_->toPlainText(); });
+    model().seteazaText(numarObiect(), &Obiect::Comentariu, txtComentariu_->toPlainText());
 }
 
 void FrmSay::cmdAplica_Click()
@@ -165,10 +166,7 @@ void FrmSay::cmdAplica_Click()
     const QString valoare = chkAfiseazaVariabila_->isChecked() ? txtNumeVariabila_->text() : txtText_->text();
     if (valoare.isEmpty())
         return;
-    modifica([&](Obiect &o) {
-        o.Nume = valoare;
-        o.TextAfisat = valoare;
-    });
+    model().seteazaTextSay(numarObiect(), valoare);
     incheieAplicarea();
 }
 

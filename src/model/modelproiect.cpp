@@ -88,6 +88,26 @@ StareProiect ModelProiect::stare() const
     return s;
 }
 
+StareProiect ModelProiect::stareInitiala()
+{
+    Proiect p;
+    p.ResetFerestre();
+    p.ResetObiecte();
+    StareProiect s;
+    s.ferestre = p.Ferestre;
+    s.obiecte = p.Obiecte;
+    return s;
+}
+
+void ModelProiect::reseteaza()
+{
+    const StareProiect s = stareInitiala();
+    proiect_.Ferestre = s.ferestre;
+    proiect_.Obiecte = s.obiecte;
+    seteazaListaFerestre({}, -1);
+    seteazaListaObiecte({}, -1);
+}
+
 void ModelProiect::restaureaza(const StareProiect &s)
 {
     QList<int> ferestre, obiecte;
@@ -151,7 +171,7 @@ Obiect *ModelProiect::obiectFolosit(int n)
     return proiect_.obiectFolosit(n) ? &proiect_.obiect(n) : nullptr;
 }
 
-int ModelProiect::creeazaFereastra(const Fereastra &sablon)
+int ModelProiect::creeazaFereastra(const SablonFereastra &sablon)
 {
     const int n = proiect_.PrimaFereastraLibera();
     if (n == -1)
@@ -159,16 +179,16 @@ int ModelProiect::creeazaFereastra(const Fereastra &sablon)
     Tranzactie t(*this, Modificare::CreareFereastra, n);
     Fereastra &f = proiect_.fereastra(n);
     f.Libera = FlagFalse;
-    f.Umbra = sablon.Umbra;
-    f.CuloareFundal = sablon.CuloareFundal;
-    f.CuloareChenar = sablon.CuloareChenar;
-    f.CuloareCerneala = sablon.CuloareCerneala;
-    f.SchemaCulori = sablon.SchemaCulori;
+    f.Umbra = toFlag(sablon.umbra);
+    f.CuloareFundal = sablon.fundal;
+    f.CuloareChenar = sablon.chenar;
+    f.CuloareCerneala = sablon.cerneala;
+    f.SchemaCulori = quint8(sablon.schema);
     f.Orizontala = 0;
     f.Verticala = 0;
     f.Inaltime = 10;
     // A square window starts twice as wide as high.
-    f.Patrata = sablon.Patrata;
+    f.Patrata = toFlag(sablon.patrata);
     f.Latime = isSet(f.Patrata) ? 20 : 30;
     f.Titlu = QStringLiteral("FER %1").arg(n);
     emit fereastraSchimbata(n);
@@ -351,6 +371,73 @@ void ModelProiect::editeazaObiect(int n, const Obiect &o)
         *ob = o;
         emit obiectSchimbat(n);
     }
+}
+
+template <typename F> void ModelProiect::modificaObiect(int n, F &&schimbare)
+{
+    if (Obiect *o = obiectFolosit(n)) {
+        Tranzactie t(*this, Modificare::ModificareObiect, n);
+        schimbare(*o);
+        emit obiectSchimbat(n);
+    }
+}
+
+void ModelProiect::seteazaText(int n, QString Obiect::*camp, const QString &text)
+{
+    modificaObiect(n, [&](Obiect &o) { o.*camp = text; });
+}
+
+void ModelProiect::seteazaIndicator(int n, Flag Obiect::*camp, bool valoare)
+{
+    modificaObiect(n, [&](Obiect &o) { o.*camp = toFlag(valoare); });
+}
+
+void ModelProiect::seteazaLungime(int n, int lungime)
+{
+    modificaObiect(n, [&](Obiect &o) { o.Lungime = quint8(std::clamp(lungime, 0, 255)); });
+}
+
+void ModelProiect::seteazaInaltimeButon(int n, int inaltime)
+{
+    modificaObiect(n, [&](Obiect &o) { o.InaltimeButon = quint8(std::clamp(inaltime, 0, 255)); });
+}
+
+void ModelProiect::seteazaTextSay(int n, const QString &text)
+{
+    modificaObiect(n, [&](Obiect &o) { o.Nume = o.TextAfisat = text; });
+}
+
+void ModelProiect::seteazaNumeGet(int n, const QString &nume, int taiere)
+{
+    modificaObiect(n, [&](Obiect &o) {
+        o.Nume = nume;
+        o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, taiere);
+    });
+}
+
+void ModelProiect::seteazaTipDate(int n, const QString &tip, int lungime, const QString &valoareImplicita)
+{
+    modificaObiect(n, [&](Obiect &o) {
+        o.TipDate = tip;
+        o.Lungime = quint8(std::clamp(lungime, 0, 255));
+        o.Valoare = valoareImplicita;
+    });
+}
+
+void ModelProiect::seteazaBara(int n, const QStringList &prompturi)
+{
+    modificaObiect(n, [&](Obiect &o) {
+        o.Valoare = prompturi.join(QLatin1Char(';'));
+        o.TextAfisat = Reguli::textAfisatButon(prompturi, o.Lungime);
+    });
+}
+
+void ModelProiect::seteazaBaraStocata(int n, const QString &valoare, const QString &textAfisat)
+{
+    modificaObiect(n, [&](Obiect &o) {
+        o.Valoare = valoare;
+        o.TextAfisat = textAfisat;
+    });
 }
 
 void ModelProiect::stergeObiect(int n)

@@ -69,6 +69,10 @@ public:
     const Obiect &obiect(int n) const { return proiect_.obiect(n); }
 
     StareProiect stare() const;
+    // A design with nothing in it.
+    static StareProiect stareInitiala();
+    // The design as the program starts it: every slot free, the lists empty. No step.
+    void reseteaza();
     // Puts a design back (undo, redo, loading) as one piece: no step; emits restaurat.
     void restaureaza(const StareProiect &stare);
 
@@ -104,10 +108,17 @@ public:
     };
 
     // --- Windows -----------------------------------------------------------
-    // A new window in the lowest free slot, from the template's colours,
-    // scheme, shadow and square flag; at the top left, ten rows high, 30
-    // columns wide (20 when square), titled "FER n". -1 when all are in use.
-    int creeazaFereastra(const Fereastra &sablon);
+    // What the window palette sets for a window it creates.
+    struct SablonFereastra {
+        bool umbra = false;
+        bool patrata = false;
+        int schema = 1;
+        Culoare fundal = 0, cerneala = 0, chenar = 0;
+    };
+    // A new window in the lowest free slot, from the template; at the top
+    // left, ten rows high, 30 columns wide (20 when square), titled "FER n".
+    // -1 when all are in use.
+    int creeazaFereastra(const SablonFereastra &sablon);
     // Frees window n and every object in it.
     void stergeFereastra(int n);
     // Refused (false) over 20 characters or with one the title box refuses.
@@ -135,6 +146,20 @@ public:
     int adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Culoare cerneala);
     // The editors' record of object n, written whole.
     void editeazaObiect(int n, const Obiect &o);
+    // The editors' fields, one at a time as the user edits them.
+    void seteazaText(int n, QString Obiect::*camp, const QString &text);
+    void seteazaIndicator(int n, Flag Obiect::*camp, bool valoare);
+    void seteazaLungime(int n, int lungime);
+    void seteazaInaltimeButon(int n, int inaltime);
+    // A @SAY shows what it prints: its text or its variable's name.
+    void seteazaTextSay(int n, const QString &text);
+    // A @GET's label is its name padded to its length or cut at taiere.
+    void seteazaNumeGet(int n, const QString &nume, int taiere);
+    void seteazaTipDate(int n, const QString &tip, int lungime, const QString &valoareImplicita);
+    // A bar of buttons: its prompts and the label they make at the bar's width;
+    // or both fields as stored, for a bar shown again as it was.
+    void seteazaBara(int n, const QStringList &prompturi);
+    void seteazaBaraStocata(int n, const QString &valoare, const QString &textAfisat);
     void stergeObiect(int n);
     // Inside the window's interior: the label ends by the right border, the
     // row stays above the bottom one; each refused axis keeps its value.
@@ -161,6 +186,7 @@ signals:
     void restaurat(const QList<int> &ferestre, const QList<int> &obiecte);
 
 private:
+    template <typename F> void modificaObiect(int n, F &&schimbare);
     Fereastra *fereastraFolosita(int n);
     Obiect *obiectFolosit(int n);
 

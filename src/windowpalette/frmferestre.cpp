@@ -272,14 +272,9 @@ void FrmFerestre::creeazaFereastra()
     // The record, its line and what the palette shows of it are one step.
     ModelProiect::Tranzactie pas(model, Modificare::CreareFereastra, n);
     // The shadow and square boxes reach the new window as the scheme does.
-    Fereastra sablon;
-    sablon.Umbra = toFlag(chkUmbra_->isChecked());
-    sablon.Patrata = toFlag(chkPatrata_->isChecked());
-    sablon.CuloareFundal = shpFundal_->culoare();
-    sablon.CuloareChenar = shpChenar_->culoare();
-    sablon.CuloareCerneala = shpCerneala_->culoare();
-    sablon.SchemaCulori = quint8(cmbSchema_->currentData(Qt::UserRole).toInt());
-    model.creeazaFereastra(sablon);
+    model.creeazaFereastra({chkUmbra_->isChecked(), chkPatrata_->isChecked(),
+                            cmbSchema_->currentData(Qt::UserRole).toInt(), shpFundal_->culoare(),
+                            shpCerneala_->culoare(), shpChenar_->culoare()});
 
     ignoraSelectia_ = true;
     cmbFereastra_->addItem(QStringLiteral("F%1 [FER %1]").arg(n), n);

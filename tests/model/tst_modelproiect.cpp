@@ -8,15 +8,9 @@
 
 namespace {
 
-Fereastra sablon(bool umbra = false, bool patrata = false)
+ModelProiect::SablonFereastra sablon(bool umbra = false, bool patrata = false)
 {
-    Fereastra f;
-    f.Umbra = toFlag(umbra);
-    f.Patrata = toFlag(patrata);
-    f.CuloareFundal = Culori::Blue;
-    f.CuloareCerneala = Culori::White;
-    f.SchemaCulori = 1;
-    return f;
+    return {umbra, patrata, 1, Culori::Blue, Culori::White, Culori::Black};
 }
 
 } // namespace
