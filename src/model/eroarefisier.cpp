@@ -50,7 +50,11 @@ QString motiv(QFileDevice::FileError eroare, const QString &text, const QString 
         {"QSaveFile", "Writing canceled by application", "scrierea a fost anulata"},
     };
     for (const auto &q : qt) {
-        if (text == QCoreApplication::translate(q.context, q.text).arg(fisier))
+        // Only the texts with a place for the file name take it.
+        QString tradus = QCoreApplication::translate(q.context, q.text);
+        if (tradus.contains(QLatin1String("%1")))
+            tradus = tradus.arg(fisier);
+        if (text == tradus)
             return QString::fromLatin1(q.romana);
     }
     // Anything rarer: what kind of failure, in Romanian, and the system's own words.

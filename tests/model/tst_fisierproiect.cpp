@@ -60,7 +60,7 @@ private slots:
             {"ferestre/0/Inaltime", {2, 25}, {3, 24}},
             {"ferestre/0/Orizontala", {-1, 76}, {75}},
             {"ferestre/0/SchemaCulori", {0, 11}, {10}},
-            {"ferestre/0/Umbra", {1, "true", {}}, {false}},
+            {"ferestre/0/Umbra", {1, "true"}, {false}},
             {"ferestre/0/CuloareFundal", {"LightBlue", "Pink", 0}, {"LightGray"}},
             {"ferestre/0/Titlu", {x78.left(21), "a\tb", "a\nb", {}}, {x78.left(20)}},
             {"obiecte/0/Tip", {"say"}, {}},
@@ -99,6 +99,26 @@ private slots:
                              qPrintable(QString(c.cale) + " = " + v.toVariant().toString().left(80) + ": " +
                                         problema));
                 }
+    }
+
+    // Every key of the file is required: each one removed in turn is refused, and named.
+    void everyKeyIsRequired()
+    {
+        const QJsonObject rad = QJsonDocument::fromJson(scrie(stareDeBaza())).object();
+        QStringList cai;
+        for (auto it = rad.begin(); it != rad.end(); ++it) {
+            cai << it.key();
+            if (it.value().isArray() && it.value().toArray().first().isObject())
+                for (const QString &k : it.value().toArray().first().toObject().keys())
+                    cai << it.key() + "/0/" + k;
+        }
+        QVERIFY(cai.size() > 30);
+        for (const QString &cale : cai) {
+            QString problema;
+            QVERIFY2(!citeste(editat(cale, QJsonValue()), &problema) &&
+                         problema.contains(QString(cale).replace("/0/", "[0].")),
+                     qPrintable(cale + ": " + problema));
+        }
     }
 
     void savingAndLoadingFiles()
