@@ -75,37 +75,33 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
     }
 }
 
-// Runs a damaged copy of a program with random keys: it must end, or stop
-// at an error that names its line.
+// Damages one line of a program, runs it with random keys and checks the
+// outcome the damage predicts: the program runs line by line, so the damaged
+// line stops it with an error naming exactly that line (an unknown command,
+// or a text left open); damage inside a comment changes nothing.
 bool mutat(QStringList p, QRandomGenerator &rng)
 {
-    const QString bucati = QStringLiteral("@,'\"[]+-=(){}.*/ 09AZaz;<\\");
-    for (int m = int(rng.bounded(1, 5)); m > 0; --m) {
-        const int l = int(rng.bounded(int(p.size())));
-        const int poz = int(rng.bounded(int(p[l].size()) + 1));
-        if (const quint32 fel = rng.bounded(3); fel < 2)
-            fel ? p[l].remove(poz, int(rng.bounded(1, 4))) : p[l].insert(poz, bucati.at(rng.bounded(26)));
-        else
-            p.swapItemsAt(l, int(rng.bounded(int(p.size()))));
-    }
+    const int l = int(rng.bounded(int(p.size())));
+    const bool comentariu = p[l].startsWith(QLatin1Char('*'));
+    const qsizetype ghilimea = p[l].indexOf(QRegularExpression(QStringLiteral("['\"\\[]")));
+    if (!comentariu && ghilimea >= 0 && rng.bounded(2))
+        p[l].truncate(ghilimea + 1);
+    else if (comentariu)
+        p[l] += QStringLiteral(" FOO 'x");
+    else
+        p[l] = QStringLiteral("FOO ") + p[l].section(QLatin1Char(' '), 1);
     Interpretor i;
     i.porneste(p);
-    const int taste[] = {Qt::Key_Tab,
-                         Qt::Key_Backtab,
-                         Qt::Key_Left,
-                         Qt::Key_End,
-                         Qt::Key_Backspace,
-                         Qt::Key_Delete,
-                         Qt::Key_Insert,
-                         Qt::Key_Return,
-                         0,
-                         0,
-                         0,
-                         0};
+    const QString bucati = QStringLiteral("'\" 09AZaz;<");
+    const int taste[] = {
+        Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_End, Qt::Key_Backspace, Qt::Key_Return, 0, 0};
     for (int k = 0; k < 200 && i.stare() == Interpretor::Stare::Citire; ++k)
-        i.tasta(k >= 150 ? int(Qt::Key_Escape) : taste[rng.bounded(12)], {},
-                QString(bucati.at(rng.bounded(26))));
-    return i.stare() == Interpretor::Stare::Terminat || i.eroare().contains(QStringLiteral("linia "));
+        i.tasta(k >= 150 ? int(Qt::Key_Escape) : taste[rng.bounded(8)], {},
+                QString(bucati.at(rng.bounded(10))));
+    if (comentariu)
+        return i.stare() == Interpretor::Stare::Terminat;
+    return i.stare() == Interpretor::Stare::Eroare &&
+           i.eroare().startsWith(QStringLiteral("Eroare la linia %1: ").arg(l + 1));
 }
 
 // The cells the work table paints for window n and its objects, read off its items.
