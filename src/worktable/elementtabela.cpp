@@ -103,13 +103,6 @@ void ElementTabela::mousePressEvent(QGraphicsSceneMouseEvent *event)
     event->accept();
 }
 
-void ElementTabela::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton && laClic && contains(event->pos()))
-        laClic();
-}
-
 void ElementTabela::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
     event->accept();

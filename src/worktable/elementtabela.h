@@ -35,9 +35,9 @@ public:
     // Labels that size themselves follow their caption's length.
     void setAutoSize(bool on);
 
-    // Click and double-click handlers; an element without them still takes
-    // the press, so a click never reaches an element lying under it.
-    std::function<void()> laClic;
+    // The double-click handler; every element takes the press all the same,
+    // so a click never reaches an element lying under it. What a click
+    // selects is the mouse handling's, which tells a click from a drag.
     std::function<void()> laDubluClic;
 
     QPainterPath shape() const override;
@@ -45,7 +45,6 @@ public:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
-    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:

@@ -75,7 +75,6 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
 
         auto *fundal =
             new ElementTabela(QStringLiteral("lblWindow%1").arg(n), ElementTabela::Tip::Eticheta, 5 + n);
-        fundal->laClic = [this, n] { clicFereastra(n); };
         lblWindow_[std::size_t(n)] = fundal;
 
         auto *chenar =
@@ -87,7 +86,6 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
             new ElementTabela(QStringLiteral("lblTitle%1").arg(n), ElementTabela::Tip::Eticheta, 15 + n);
         titlu->setFont(fontCourier(true));
         titlu->setAutoSize(true);
-        titlu->laClic = [this, n] { clicFereastra(n); };
         lblTitle_[std::size_t(n)] = titlu;
 
         for (ElementTabela *e : {umbra, fundal, chenar, titlu})
@@ -211,12 +209,6 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     eticheta->setCaption(o.TextAfisat);
     eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
                          QLatin1Char(']'));
-}
-
-void FrmTabelaDeLucru::clicFereastra(int n)
-{
-    if (sesiune().ferestre)
-        sesiune().ferestre->selecteazaFereastraNumar(n);
 }
 
 void FrmTabelaDeLucru::dubluClicObiect()

@@ -47,7 +47,6 @@ public:
 
 private:
     void deseneazaObiectIn(int n, int fereastra);
-    void clicFereastra(int n);
     void dubluClicObiect();
 
     QGraphicsScene *scena_;

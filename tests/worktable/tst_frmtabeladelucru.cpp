@@ -77,12 +77,13 @@ private slots:
         s.UmbraImplicit = FlagTrue;
         Design d(s);
         d.m->show();
-        auto click = [&](QPointF twips, bool twice = false) { // through the real view
-            QWidget *viewport = d.table()->vedere()->viewport();
+        QWidget *viewport = d.table()->vedere()->viewport();
+        auto click = [&](QPointF twips, bool twice = false) { // through the real view, as a user's
             const QPoint at = d.table()->vedere()->mapFromScene(twips);
-            twice ? QTest::mouseDClick(viewport, Qt::LeftButton, {}, at)
-                  : QTest::mousePress(viewport, Qt::LeftButton, {}, at);
-            QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+            if (twice)
+                QTest::mouseDClick(viewport, Qt::LeftButton, {}, at),
+                    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
         };
         d.put(3, "GET", QStringLiteral("abcde"), 1, 1).Valoare = QStringLiteral("v");
         d.table()->DeseneazaObiect(3);
@@ -90,28 +91,29 @@ private slots:
         ElementTabela *label = d.item("lblObiect3");
         QVERIFY(label->toolTip() == QLatin1String("GET [abcde][v]") &&
                 label->rect().size() == QSizeF(5 * 135, 240));
-        d.list()->setCurrentRow(0); // object 3
-        click(d.item("lblObiect45")->sceneBoundingRect().center(),
-              true);                                    // on any label, centres the selected object
-        QCOMPARE(label->pos(), twips({1 + 12, 1 + 1})); // (30 - 2) / 2 - 5 / 2, in window 1
-        d.create(), d.create();                         // windows 2 and 3; 3 under window 1
+        d.list()->setCurrentRow(0); // object 3; the first click selects object 45, the second centres it
+        click(d.item("lblObiect45")->sceneBoundingRect().center(), true);
+        QVERIFY(d.item("lblObiect45")->pos() == twips({1 + 13, 1 + 7}) && label->pos() == twips({2, 2}));
+        d.create(), d.create(); // windows 2 and 3; 3 under window 1
         d.set(11, 22, 30, 10);
         d.windows()->setCurrentIndex(1);
         pressKey(*d.m, "frmFerestre", "STERGE");
         for (QRect w :
              {QRect(40, 2, 30, 10), QRect(20, 0, 15, 10)}) // window 2 again, listed last; 4 over window 1
             d.create(), d.set(w.x(), w.y(), w.width(), w.height());
-        const std::pair<QPointF, int> clicks[] = {
-            // where, and the window active after
-            {twips({45, 5}), 2},
-            {twips({26, 22}) + QPointF(0, 120), 3}, // a background, a title
-            {twips({71, 12}) + QPointF(0, 120), 3},
-            {{10500, 5850}, 3}, // window 2's shadow over nothing, the empty surface
-            {twips({29, 5}) + QPointF(67.5, 0), 3},
-            {twips({10, 3}), 1}}; // window 1's border over window 4's background; 1's
-        for (const auto &[at, window] : clicks) {
+        const std::tuple<QPointF, int, int> clicks[] = {
+            // where, and the window active and the object selected after: a window clicked alone
+            {twips({45, 5}), 2, -1},
+            {twips({26, 22}) + QPointF(0, 120), 3, -1}, // a background, a title
+            {twips({71, 12}) + QPointF(0, 120), 3, -1},
+            {{10500, 5850}, 3, -1},                     // window 2's shadow over nothing, the empty surface
+            {twips({29, 5}) + QPointF(67.5, 0), 1, -1}, // window 1's border over window 4's background
+            {twips({45, 5}), 2, -1},
+            {twips({3, 2}), 1, 3}, // object 3, in window 1 again
+            {twips({10, 3}), 1, -1}};
+        for (const auto &[at, window, object] : clicks) {
             click(at);
-            QCOMPARE(d.windows()->currentData().toInt(), window);
+            QVERIFY(d.windows()->currentData().toInt() == window && d.m->model().obiectSelectat() == object);
         }
     }
 
@@ -193,10 +195,10 @@ private slots:
                                                                    .arg(r.height()));
         }
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
-        const bool click =
-            expected.isEmpty(); // on an object it does nothing; on a window it picks the window
-        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() &&
-                d.windows()->currentData().toInt() == (click && object ? 2 : 1));
+        // A click or a drag makes window 1 active; a click on the window drops its object, a drag keeps it.
+        const bool click = expected.isEmpty();
+        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() && d.windows()->currentData().toInt() == 1 &&
+                d.list()->currentRow() == (click && !object ? -1 : 0));
         QCOMPARE(undoSteps(), steps + (click ? 0 : 1)); // one drag, one step
         if (!click)
             d.m->istoric().stiva()->undo();
@@ -234,6 +236,8 @@ private slots:
         keys({Qt::Key_Backtab, Qt::Key_Delete}); // back round to 9
         QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) &&
                 !isSet(d.m->proiect().obiect(4).Liber));
+        d.m->istoric().stiva()->undo(); // object 9 back, selected
+        QVERIFY(d.m->model().obiectSelectat() == 9);
     }
 };
 
