@@ -72,3 +72,17 @@ public:
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
 };
+
+// The mark of a selection, drawn over everything: a dotted line one pixel
+// outside rect(), the area it surrounds, so that no cell loses a pixel.
+// White under black dots: seen on every colour. It takes no mouse button and
+// has no shape, so the mouse and itemAt find the elements under it.
+class ConturSelectie : public QGraphicsRectItem
+{
+public:
+    ConturSelectie(const QString &nume, qreal z);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override { return {}; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+};

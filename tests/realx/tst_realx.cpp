@@ -127,6 +127,8 @@ void TestRealX::clickOnATextSelectsIt()
     const QRectF text = d.item("lblObiect4")->sceneBoundingRect();
     clickAt(view->viewport(), view->mapFromScene(text.center()));
     QTRY_COMPARE(d.m->model().obiectSelectat(), 4);
+    auto *mark = dynamic_cast<QGraphicsRectItem *>(d.table()->element(QStringLiteral("shpSelectieObiect")));
+    QVERIFY(mark && mark->isVisible() && mark->mapRectToScene(mark->rect()) == text);
     xdotool({QStringLiteral("key"), QStringLiteral("Delete")});
     QTRY_VERIFY(isSet(d.m->proiect().obiect(4).Liber));
     QVERIFY(!isSet(d.m->proiect().obiect(9).Liber));

@@ -11,6 +11,25 @@ class TestTabela : public QObject
 {
     Q_OBJECT
 
+    // The marks surround the active window's cells and the selected object's label, or are hidden.
+    static void checkMarks(Design &d)
+    {
+        auto area = [&](const char *name) {
+            auto *mark = dynamic_cast<QGraphicsRectItem *>(d.table()->element(QLatin1String(name)));
+            return mark && mark->isVisible() ? QRectF(mark->pos(), mark->rect().size()) : QRectF();
+        };
+        const Fereastra &f = d.window();
+        QRectF object;
+        if (const QListWidgetItem *line = d.list()->currentItem()) {
+            const Obiect &o = d.m->proiect().obiect(line->data(Qt::UserRole).toInt());
+            object = QRectF(twips({f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1}),
+                            QSizeF(135.0 * o.TextAfisat.size(), 240));
+        }
+        QCOMPARE(area("shpSelectieFereastra"),
+                 QRectF(twips({f.Orizontala, f.Verticala}), QSizeF(135.0 * f.Latime, 240.0 * f.Inaltime)));
+        QCOMPARE(area("shpSelectieObiect"), object);
+    }
+
 private slots:
     void elementsAndMarker()
     {
@@ -22,11 +41,13 @@ private slots:
         for (const char *family : {"shpShadow", "lblWindow", "shpFrame", "lblTitle", "lblObiect"})
             for (int n = 1, last = family[3] == 'O' ? 60 : 5; n <= last; ++n)
                 order << QLatin1String(family) + QString::number(family[3] == 'S' ? last + 1 - n : n);
+        order << QStringLiteral("shpSelectieFereastra") << QStringLiteral("shpSelectieObiect"); // over all
         FrmTabelaDeLucru *t = d.table();
         QCOMPARE(t->scena()->items().size(), order.size());
         for (int i = 1; i < order.size(); ++i) // every element hidden while there is no window
             QVERIFY2(!t->element(order[i])->isVisible() &&
-                         t->element(order[i])->zValue() > t->element(order[i - 1])->zValue(),
+                         t->element(order[i])->zValue() > t->element(order[i - 1])->zValue() &&
+                         (i < order.size() - 2) == (t->element(order[i])->acceptedMouseButtons() != 0),
                      qPrintable(order[i]));
         auto *marker = dynamic_cast<QGraphicsPixmapItem *>(t->element(order[0]));
         QVERIFY(marker->isVisible() && marker->sceneBoundingRect() == QRectF(0, 0, 725 * 15, 403 * 15));
@@ -114,6 +135,16 @@ private slots:
         for (const auto &[at, window, object] : clicks) {
             click(at);
             QVERIFY(d.windows()->currentData().toInt() == window && d.m->model().obiectSelectat() == object);
+            checkMarks(d);
+            if (object < 0)
+                continue;
+            // The mark takes the pixels around the label; the label's own stay as they were.
+            const QRect cells(d.table()->vedere()->mapFromScene(label->pos()), QSize(5 * 9, 16));
+            const QImage marked = viewport->grab().toImage();
+            d.table()->element(QStringLiteral("shpSelectieObiect"))->hide();
+            const QImage plain = viewport->grab().toImage();
+            QVERIFY(marked.copy(cells) == plain.copy(cells) &&
+                    marked.copy(cells.adjusted(-1, -1, 1, 1)) != plain.copy(cells.adjusted(-1, -1, 1, 1)));
         }
     }
 
@@ -225,9 +256,11 @@ private slots:
         const int steps = undoSteps();
         keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right});
         QVERIFY(o.Coloana == 6 && o.Rand == 3 && undoSteps() == steps + 1); // a run is one step
+        checkMarks(d);
         keys({Qt::Key_Escape, Qt::Key_Right}); // no object: the window moves and resizes
         keys({Qt::Key_Up, Qt::Key_Right}, Qt::ShiftModifier);
         QVERIFY(d.list()->currentRow() == -1 && o.Coloana == 6 && d.geometry() == QRect(1, 0, 31, 9));
+        checkMarks(d);
         QString editor;
         onNextModal([&](QWidget *dlg) { editor = dlg->objectName(), QTest::keyClick(dlg, Qt::Key_Escape); });
         keys(
@@ -236,8 +269,15 @@ private slots:
         keys({Qt::Key_Backtab, Qt::Key_Delete}); // back round to 9
         QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) &&
                 !isSet(d.m->proiect().obiect(4).Liber));
+        checkMarks(d);
         d.m->istoric().stiva()->undo(); // object 9 back, selected
         QVERIFY(d.m->model().obiectSelectat() == 9);
+        checkMarks(d);
+        StareProiect other = d.m->model().stare(); // the same records, another selection: a file opened
+        other.obiectSelectat = 4;
+        d.m->model().restaureaza(other);
+        QVERIFY(d.m->model().obiectSelectat() == 4);
+        checkMarks(d);
     }
 };
 
