@@ -120,18 +120,15 @@ void TestRealX::clickOnATextSelectsIt()
     Design d;
     d.put(4, "SAY", QStringLiteral("UNU"), 1, 1);
     d.put(9, "SAY", QStringLiteral("DOI"), 1, 3); // listed last: selected
-    d.table()->redeseneaza({1}, {});
     d.m->show();
     QVERIFY(QTest::qWaitForWindowExposed(d.m.get()));
-    QGraphicsView *view = d.table()->vedere();
-    const QRectF text = d.item("lblObiect4")->sceneBoundingRect();
-    clickAt(view->viewport(), view->mapFromScene(text.center()));
-    QTRY_COMPARE(d.m->model().obiectSelectat(), 4);
     auto *mark = dynamic_cast<QGraphicsRectItem *>(d.table()->element(QStringLiteral("shpSelectieObiect")));
-    QVERIFY(mark && mark->isVisible() && mark->mapRectToScene(mark->rect()) == text);
+    const QRectF text = d.item("lblObiect4")->sceneBoundingRect();
+    clickAt(d.table()->vedere()->viewport(), d.table()->vedere()->mapFromScene(text.center()));
+    QTRY_VERIFY(d.m->model().obiectSelectat() == 4 && mark->isVisible() &&
+                mark->mapRectToScene(mark->rect()) == text);
     xdotool({QStringLiteral("key"), QStringLiteral("Delete")});
-    QTRY_VERIFY(isSet(d.m->proiect().obiect(4).Liber));
-    QVERIFY(!isSet(d.m->proiect().obiect(9).Liber));
+    QTRY_VERIFY(isSet(d.m->proiect().obiect(4).Liber) && !isSet(d.m->proiect().obiect(9).Liber));
 }
 
 QTEST_MAIN(TestRealX)
