@@ -125,7 +125,7 @@ void TestRealX::clickOnATextSelectsIt()
     auto *mark = dynamic_cast<QGraphicsRectItem *>(d.table()->element(QStringLiteral("shpSelectieObiect")));
     const QRectF text = d.item("lblObiect4")->sceneBoundingRect();
     clickAt(d.table()->vedere()->viewport(), d.table()->vedere()->mapFromScene(text.center()));
-    QTRY_VERIFY(d.m->model().obiectSelectat() == 4 && mark->isVisible() &&
+    QTRY_VERIFY(d.m->model().obiectSelectat() == 4 && mark && mark->isVisible() &&
                 mark->mapRectToScene(mark->rect()) == text);
     xdotool({QStringLiteral("key"), QStringLiteral("Delete")});
     QTRY_VERIFY(isSet(d.m->proiect().obiect(4).Liber) && !isSet(d.m->proiect().obiect(9).Liber));
