@@ -4,6 +4,7 @@
 #include "model/rounding.h"
 
 #include <algorithm>
+#include <utility>
 
 QString numeModificare(Modificare m)
 {
@@ -112,6 +113,7 @@ void ModelProiect::restaureaza(const StareProiect &s)
 {
     QList<int> ferestre, obiecte;
     sloturiSchimbate(stare(), s, &ferestre, &obiecte);
+    const bool selectie = fereastraActiva_ != s.fereastraActiva || obiectSelectat_ != s.obiectSelectat;
     proiect_.Ferestre = s.ferestre;
     proiect_.Obiecte = s.obiecte;
     liniiFerestre_ = s.liniiFerestre;
@@ -122,18 +124,22 @@ void ModelProiect::restaureaza(const StareProiect &s)
     if (adancime_ > 0)
         deschis_.inainte = s;
     emit restaurat(ferestre, obiecte);
+    if (selectie)
+        emit selectieSchimbata();
 }
 
 void ModelProiect::seteazaListaFerestre(const QList<LinieFereastra> &linii, int activa)
 {
     liniiFerestre_ = linii;
-    fereastraActiva_ = activa;
+    if (std::exchange(fereastraActiva_, activa) != activa)
+        emit selectieSchimbata();
 }
 
 void ModelProiect::seteazaListaObiecte(const QList<int> &ordine, int selectat)
 {
     ordineObiecte_ = ordine;
-    obiectSelectat_ = selectat;
+    if (std::exchange(obiectSelectat_, selectat) != selectat)
+        emit selectieSchimbata();
 }
 
 void ModelProiect::incepe(Modificare fel, int tinta, bool unire)

@@ -184,6 +184,8 @@ signals:
     void obiectSchimbat(int n);
     // A design put back whole; the slots that differ.
     void restaurat(const QList<int> &ferestre, const QList<int> &obiecte);
+    // Another active window or selected object, after the lists and records hold it.
+    void selectieSchimbata();
 
 private:
     template <typename F> void modificaObiect(int n, F &&schimbare);

@@ -3,6 +3,7 @@
 
 #include "interpreter/ecran.h"
 
+#include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -123,13 +124,6 @@ void ElementTabela::mousePressEvent(QGraphicsSceneMouseEvent *event)
     event->accept();
 }
 
-void ElementTabela::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton && laClic && contains(event->pos()))
-        laClic();
-}
-
 void ElementTabela::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
     event->accept();
@@ -147,4 +141,50 @@ MarcajTabela::MarcajTabela(const QPixmap &pixmap)
 void MarcajTabela::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     event->accept();
+}
+
+ConturSelectie::ConturSelectie(const QString &nume, qreal z)
+{
+    setData(0, nume);
+    setZValue(z);
+    setVisible(false);
+    setAcceptedMouseButtons(Qt::NoButton);
+}
+
+QRectF ConturSelectie::boundingRect() const
+{
+    // The line lies a pixel outside the rectangle; two pixels of margin.
+    constexpr qreal m = 2 * Geometrie::TwipsPerPixel;
+    return rect().adjusted(-m, -m, m, m);
+}
+
+void ConturSelectie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    // In device pixels: the area's pixels stay untouched, the line takes the
+    // ring of pixels just around them. Where the ring would fall off the
+    // table (a window at its edge) it takes the edge's own pixels, which
+    // are a window's margin, never a character.
+    const QTransform t = painter->worldTransform();
+    const QRect a = t.mapRect(rect()).toRect();
+    const QRect tabela = t.mapRect(mapRectFromScene(scene()->sceneRect())).toRect();
+    // A line one pixel past the table's edge e goes on e itself.
+    auto pe = [](int linie, int e, int dincolo) { return linie == dincolo ? e : linie; };
+    const int stanga = pe(a.left() - 1, tabela.left(), tabela.left() - 1);
+    const int sus = pe(a.top() - 1, tabela.top(), tabela.top() - 1);
+    const int dreapta = pe(a.right() + 1, tabela.right(), tabela.right() + 1);
+    const int jos = pe(a.bottom() + 1, tabela.bottom(), tabela.bottom() + 1);
+    const QRect r(stanga, sus, dreapta - stanga, jos - sus);
+    painter->save();
+    painter->resetTransform();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    QPen linie(Qt::white, 1);
+    linie.setCosmetic(true);
+    painter->setPen(linie);
+    painter->drawRect(r);
+    linie.setColor(Qt::black);
+    linie.setDashPattern({2, 2});
+    painter->setPen(linie);
+    painter->drawRect(r);
+    painter->restore();
 }

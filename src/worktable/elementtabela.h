@@ -37,9 +37,9 @@ public:
     // A push button bar shows its hot letters highlighted, without "\<".
     void setLitereRapide(bool on);
 
-    // Click and double-click handlers; an element without them still takes
-    // the press, so a click never reaches an element lying under it.
-    std::function<void()> laClic;
+    // The double-click handler; every element takes the press all the same,
+    // so a click never reaches an element lying under it. What a click
+    // selects is the mouse handling's, which tells a click from a drag.
     std::function<void()> laDubluClic;
 
     QPainterPath shape() const override;
@@ -47,7 +47,6 @@ public:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
-    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
@@ -75,4 +74,18 @@ public:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+};
+
+// The mark of a selection, drawn over everything: a dotted line one pixel
+// outside rect(), the area it surrounds, so that no cell loses a pixel.
+// White under black dots: seen on every colour. It takes no mouse button and
+// has no shape, so the mouse and itemAt find the elements under it.
+class ConturSelectie : public QGraphicsRectItem
+{
+public:
+    ConturSelectie(const QString &nume, qreal z);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override { return {}; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 };

@@ -40,6 +40,7 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
     connect(&sesiune.model, &ModelProiect::obiectSchimbat, this, [this](int k) {
         deseneazaObiectIn(k, Proiect::numarObiectValid(k) ? this->sesiune().model.obiect(k).Fereastra : -1);
     });
+    connect(&sesiune.model, &ModelProiect::selectieSchimbata, this, &FrmTabelaDeLucru::marcheazaSelectia);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vedere_);
@@ -59,7 +60,8 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
     vedere_->setBackgroundBrush(palette().window());
 
     // Stacking from the bottom: marker, shadows (5 lowest), backgrounds,
-    // borders, titles, object labels (1 lowest each).
+    // borders, titles, object labels (1 lowest each), then the selection's
+    // marks over them all.
     imgMarcaj_ = new MarcajTabela(imagineMarcaj());
     imgMarcaj_->setData(0, QStringLiteral("imgMarcaj"));
     imgMarcaj_->setTransform(QTransform::fromScale(TwipsPerPixel, TwipsPerPixel));
@@ -75,7 +77,6 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
 
         auto *fundal =
             new ElementTabela(QStringLiteral("lblWindow%1").arg(n), ElementTabela::Tip::Eticheta, 5 + n);
-        fundal->laClic = [this, n] { clicFereastra(n); };
         lblWindow_[std::size_t(n)] = fundal;
 
         auto *chenar =
@@ -87,7 +88,6 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
             new ElementTabela(QStringLiteral("lblTitle%1").arg(n), ElementTabela::Tip::Eticheta, 15 + n);
         titlu->setFont(fontCourier(true));
         titlu->setAutoSize(true);
-        titlu->laClic = [this, n] { clicFereastra(n); };
         lblTitle_[std::size_t(n)] = titlu;
 
         for (ElementTabela *e : {umbra, fundal, chenar, titlu})
@@ -102,6 +102,10 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
         lblObiect_[std::size_t(n)] = obiect;
         scena_->addItem(obiect);
     }
+    conturFereastra_ = new ConturSelectie(QStringLiteral("shpSelectieFereastra"), 81);
+    conturObiect_ = new ConturSelectie(QStringLiteral("shpSelectieObiect"), 82);
+    scena_->addItem(conturFereastra_);
+    scena_->addItem(conturObiect_);
 
     new ManipulareTabela(sesiune, vedere_);
 
@@ -170,6 +174,7 @@ void FrmTabelaDeLucru::DeseneazaFereastra(int n)
     titlu->setPos((x + w / 2.0 - l / 2.0) * CelulaLatime, CelulaInaltime * y);
     titlu->setBrush(culoareQt(f.CuloareFundal));
     titlu->setCuloareText(culoareQt(f.CuloareChenar));
+    marcheazaSelectia();
 }
 
 void FrmTabelaDeLucru::DeseneazaObiect(int n)
@@ -212,12 +217,31 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     eticheta->setCaption(o.TextAfisat);
     eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
                          QLatin1Char(']'));
+    marcheazaSelectia();
 }
 
-void FrmTabelaDeLucru::clicFereastra(int n)
+// Whatever is drawn, the marks follow the active window and the selected
+// object as they now stand; so does any change of the selection.
+void FrmTabelaDeLucru::marcheazaSelectia()
 {
-    if (sesiune().ferestre)
-        sesiune().ferestre->selecteazaFereastraNumar(n);
+    const ModelProiect &m = sesiune().model;
+    const int n = m.fereastraActiva(), k = m.obiectSelectat();
+    const bool fereastra = m.proiect().fereastraFolosita(n);
+    const bool obiect = fereastra && m.proiect().obiectFolosit(k) && m.obiect(k).Fereastra == n;
+    if (fereastra) {
+        const ElementTabela *fundal = lblWindow_[std::size_t(n)];
+        conturFereastra_->setPos(fundal->pos());
+        conturFereastra_->setRect(fundal->rect());
+    }
+    if (obiect) {
+        // An empty label still shows where it is: one cell.
+        const ElementTabela *eticheta = lblObiect_[std::size_t(k)];
+        conturObiect_->setPos(eticheta->pos());
+        conturObiect_->setRect(eticheta->rect().isEmpty() ? QRectF(0, 0, CelulaLatime, CelulaInaltime)
+                                                          : eticheta->rect());
+    }
+    conturFereastra_->setVisible(fereastra);
+    conturObiect_->setVisible(obiect);
 }
 
 void FrmTabelaDeLucru::dubluClicObiect()

@@ -11,6 +11,7 @@ class QGraphicsView;
 class QGraphicsPixmapItem;
 class QGraphicsItem;
 class ElementTabela;
+class ConturSelectie;
 
 // The work table: the simulated 80 x 25 character screen. A view of the
 // window and object records; it keeps no data of its own and redraws only
@@ -47,7 +48,7 @@ public:
 
 private:
     void deseneazaObiectIn(int n, int fereastra);
-    void clicFereastra(int n);
+    void marcheazaSelectia();
     void dubluClicObiect();
 
     QGraphicsScene *scena_;
@@ -58,4 +59,7 @@ private:
     std::array<ElementTabela *, 6> lblTitle_{};
     std::array<ElementTabela *, 61> lblObiect_{};
     QGraphicsPixmapItem *imgMarcaj_ = nullptr;
+    // The marks of the active window and of the selected object.
+    ConturSelectie *conturFereastra_ = nullptr;
+    ConturSelectie *conturObiect_ = nullptr;
 };

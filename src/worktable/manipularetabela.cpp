@@ -44,9 +44,8 @@ ManipulareTabela::ManipulareTabela(Sesiune &sesiune, QGraphicsView *vedere)
 bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
 {
     // Nothing is swallowed but the keys handled: the press and the release
-    // still reach the elements, so a click stays the click it always was.
-    // After a drag the release lands on the window the drag made active, or
-    // on no clickable element, and so changes nothing.
+    // still reach the elements, which take them, and a double-click on an
+    // object label still reaches its element.
     if (event->type() == QEvent::KeyPress) {
         if (tragere_ && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
             termina(true);
@@ -76,8 +75,12 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
         mouseMove(e);
         break;
     case QEvent::MouseButtonRelease:
-        if (e->button() == Qt::LeftButton)
+        if (e->button() == Qt::LeftButton) {
+            // A press that never became a drag is a click: it picks what it took.
+            if (!tragere_ && tinta_.fel != Fel::Nimic)
+                alege(true);
             termina();
+        }
         break;
     default:
         break;
@@ -131,27 +134,41 @@ void ManipulareTabela::mouseMove(QMouseEvent *e)
     pas(celule);
 }
 
-bool ManipulareTabela::incepe()
+bool ManipulareTabela::alege(bool clic)
 {
     IPaletaFerestre *ferestre = sesiune_.ferestre;
     IPaletaObiecte *obiecte = sesiune_.obiecte;
     if (!ferestre || !obiecte)
         return false;
-    const Proiect &p = sesiune_.model.proiect();
     const int k = tinta_.numar;
-    const int n = tinta_.fel == Fel::Obiect ? p.obiect(k).Fereastra : k;
-    // The palettes act on the active window and the selected object only.
+    const int n = tinta_.fel == Fel::Obiect ? sesiune_.model.obiect(k).Fereastra : k;
+    // Through the palettes' lists, as a user's pick there: the palettes act
+    // on the active window and the selected object only.
     if (ferestre->fereastraActiva() != n)
         ferestre->selecteazaFereastraNumar(n);
     if (ferestre->fereastraActiva() != n)
         return false;
     if (tinta_.fel == Fel::Obiect) {
         obiecte->selecteazaObiectNumar(k);
-        if (obiecte->obiectSelectat() != k)
-            return false;
+        return obiecte->obiectSelectat() == k;
+    }
+    // A window clicked is taken alone, so the keys move it; a window dragged
+    // keeps the object the palette shows.
+    if (clic)
+        obiecte->selecteazaObiectNumar(-1);
+    return true;
+}
+
+bool ManipulareTabela::incepe()
+{
+    if (!alege(false))
+        return false;
+    const Proiect &p = sesiune_.model.proiect();
+    const int k = tinta_.numar;
+    if (tinta_.fel == Fel::Obiect) {
         ancora_ = {p.obiect(k).Coloana, p.obiect(k).Rand};
     } else {
-        const Fereastra &f = p.fereastra(n);
+        const Fereastra &f = p.fereastra(k);
         ancora_ = tinta_.fel == Fel::Colt ? QPoint(f.Latime, f.Inaltime) : QPoint(f.Orizontala, f.Verticala);
     }
     // The whole drag, press to release, is one step.

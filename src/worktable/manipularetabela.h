@@ -9,10 +9,11 @@ class QGraphicsView;
 class QKeyEvent;
 class QMouseEvent;
 
-// Direct manipulation on the work table: a window taken by its border,
-// title or background moves, taken by its bottom-right corner it resizes,
-// an object taken by its label moves inside its window; the keys of the
-// focused view nudge, resize, pick and act. Nothing is changed here: every
+// Direct manipulation on the work table: a click selects the window or the
+// object it hits; a window taken by its border, title or background moves,
+// taken by its bottom-right corner it resizes, an object taken by its label
+// moves inside its window; the keys of the focused view nudge, resize, pick
+// and act. Nothing is changed here: every
 // step goes through the palettes' bars and buttons, so their rules (edges,
 // shadow margin, square windows, objects following, object limits) apply
 // exactly as they do to the user's own scrolls and clicks.
@@ -33,6 +34,10 @@ private:
 
     Tinta tintaLa(QPoint pozitie) const;
     void mouseMove(QMouseEvent *e);
+    // Makes what the press took the selection: its window active and the
+    // object selected, or, for a click on a window, no object. False when
+    // the palettes refuse it.
+    bool alege(bool clic);
     bool incepe();
     void pas(QPoint deplasare);
     void termina(bool renunta = false);

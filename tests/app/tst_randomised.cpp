@@ -159,8 +159,8 @@ private:
 
 // What the work table and both palettes show, as text: every element, and
 // every named control's state. Values that history alone decides (a disabled
-// control's, the palette option "Mentine umbra", the width bar after a title
-// widened the window) are left out.
+// control's, the palette option "Mentine umbra") are left out; the width bar
+// after a title widened the window shows the record's width.
 QStringList whatIsShown(MdiMain &m)
 {
     QStringList shown;
@@ -199,9 +199,12 @@ QStringList whatIsShown(MdiMain &m)
             shown << name + (on ? QStringLiteral(" on") : QStringLiteral(" off"));
             // Values only where history does not decide them (the width bar after a title widened the
             // window).
-            if (!w || !on || name.endsWith(QLatin1String("chkMentineUmbra")) ||
-                (!widthShown && name.contains(QLatin1String("Latime"))))
+            if (!w || !on || name.endsWith(QLatin1String("chkMentineUmbra")))
                 continue;
+            if (!widthShown && name.contains(QLatin1String("Latime"))) { // as its next showing will
+                shown << name + QLatin1Char('=') + QString::number(m.proiect().fereastra(active).Latime);
+                continue;
+            }
             QStringList values;
             if (auto *b = qobject_cast<QScrollBar *>(w))
                 values << QString::number(b->value());

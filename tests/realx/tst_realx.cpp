@@ -2,9 +2,7 @@
 // ruleaza.sh): the first receiver of each event is the top-level window, as
 // for a user, so steps must be known where the change is made.
 #include "app/istoric.h"
-#include "support/mainfixture.h"
-#include "support/uitest.h"
-#include "worktable/frmtabeladelucru.h"
+#include "support/design.h"
 
 #include <QAccessible>
 #include <QGraphicsView>
@@ -52,6 +50,7 @@ class TestRealX : public QObject
 private slots:
     void realInputMakesNamedSteps();
     void accessibleActionIsAStepAtOnce();
+    void clickOnATextSelectsIt();
 };
 
 void TestRealX::realInputMakesNamedSteps()
@@ -114,6 +113,22 @@ void TestRealX::accessibleActionIsAStepAtOnce()
     QVERIFY(asked->seen);
     QCOMPARE(asked->text, QStringLiteral("Salvati modificarile proiectului?"));
     QVERIFY(m->isVisible());
+}
+
+void TestRealX::clickOnATextSelectsIt()
+{
+    Design d;
+    d.put(4, "SAY", QStringLiteral("UNU"), 1, 1);
+    d.put(9, "SAY", QStringLiteral("DOI"), 1, 3); // listed last: selected
+    d.m->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.m.get()));
+    auto *mark = dynamic_cast<QGraphicsRectItem *>(d.table()->element(QStringLiteral("shpSelectieObiect")));
+    const QRectF text = d.item("lblObiect4")->sceneBoundingRect();
+    clickAt(d.table()->vedere()->viewport(), d.table()->vedere()->mapFromScene(text.center()));
+    QTRY_VERIFY(d.m->model().obiectSelectat() == 4 && mark && mark->isVisible() &&
+                mark->mapRectToScene(mark->rect()) == text);
+    xdotool({QStringLiteral("key"), QStringLiteral("Delete")});
+    QTRY_VERIFY(isSet(d.m->proiect().obiect(4).Liber) && !isSet(d.m->proiect().obiect(9).Liber));
 }
 
 QTEST_MAIN(TestRealX)

@@ -11,6 +11,19 @@ class TestTabela : public QObject
 {
     Q_OBJECT
 
+    static void checkMarks(Design &d) // around the active window and the selected object as drawn, or hidden
+    {
+        auto area = [&](const QString &name) {
+            auto *e = dynamic_cast<QGraphicsRectItem *>(d.table()->element(name));
+            return e && e->isVisible() ? e->mapRectToScene(e->rect()) : QRectF();
+        };
+        const QListWidgetItem *line = d.list()->currentItem();
+        QCOMPARE(area("shpSelectieFereastra"),
+                 area(QStringLiteral("lblWindow%1").arg(d.windows()->currentData().toInt())));
+        QCOMPARE(area("shpSelectieObiect"),
+                 area(QStringLiteral("lblObiect%1").arg(line ? line->data(Qt::UserRole).toInt() : 0)));
+    }
+
 private slots:
     void elementsAndMarker()
     {
@@ -22,6 +35,7 @@ private slots:
         for (const char *family : {"shpShadow", "lblWindow", "shpFrame", "lblTitle", "lblObiect"})
             for (int n = 1, last = family[3] == 'O' ? 60 : 5; n <= last; ++n)
                 order << QLatin1String(family) + QString::number(family[3] == 'S' ? last + 1 - n : n);
+        order << QStringLiteral("shpSelectieFereastra") << QStringLiteral("shpSelectieObiect"); // over all
         FrmTabelaDeLucru *t = d.table();
         QCOMPARE(t->scena()->items().size(), order.size());
         for (int i = 1; i < order.size(); ++i) // every element hidden while there is no window
@@ -77,12 +91,13 @@ private slots:
         s.UmbraImplicit = FlagTrue;
         Design d(s);
         d.m->show();
-        auto click = [&](QPointF twips, bool twice = false) { // through the real view
-            QWidget *viewport = d.table()->vedere()->viewport();
+        QWidget *viewport = d.table()->vedere()->viewport();
+        auto click = [&](QPointF twips, bool twice = false) { // through the real view, as a user's
             const QPoint at = d.table()->vedere()->mapFromScene(twips);
-            twice ? QTest::mouseDClick(viewport, Qt::LeftButton, {}, at)
-                  : QTest::mousePress(viewport, Qt::LeftButton, {}, at);
-            QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+            if (twice)
+                QTest::mouseDClick(viewport, Qt::LeftButton, {}, at),
+                    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
         };
         d.put(3, "GET", QStringLiteral("abcde"), 1, 1).Valoare = QStringLiteral("v");
         d.table()->DeseneazaObiect(3);
@@ -90,29 +105,37 @@ private slots:
         ElementTabela *label = d.item("lblObiect3");
         QVERIFY(label->toolTip() == QLatin1String("GET [abcde][v]") &&
                 label->rect().size() == QSizeF(5 * 135, 240));
-        d.list()->setCurrentRow(0); // object 3
-        click(d.item("lblObiect45")->sceneBoundingRect().center(),
-              true);                                    // on any label, centres the selected object
-        QCOMPARE(label->pos(), twips({1 + 12, 1 + 1})); // (30 - 2) / 2 - 5 / 2, in window 1
-        d.create(), d.create();                         // windows 2 and 3; 3 under window 1
+        d.list()->setCurrentRow(0); // object 3; the first click selects object 45, the second centres it
+        click(d.item("lblObiect45")->sceneBoundingRect().center(), true);
+        QVERIFY(d.item("lblObiect45")->pos() == twips({1 + 13, 1 + 7}) && label->pos() == twips({2, 2}));
+        d.create(), d.create(); // windows 2 and 3; 3 under window 1
         d.set(11, 22, 30, 10);
         d.windows()->setCurrentIndex(1);
         pressKey(*d.m, "frmFerestre", "STERGE");
         for (QRect w :
              {QRect(40, 2, 30, 10), QRect(20, 0, 15, 10)}) // window 2 again, listed last; 4 over window 1
             d.create(), d.set(w.x(), w.y(), w.width(), w.height());
-        const std::pair<QPointF, int> clicks[] = {
-            // where, and the window active after
-            {twips({45, 5}), 2},
-            {twips({26, 22}) + QPointF(0, 120), 3}, // a background, a title
-            {twips({71, 12}) + QPointF(0, 120), 3},
-            {{10500, 5850}, 3}, // window 2's shadow over nothing, the empty surface
-            {twips({29, 5}) + QPointF(67.5, 0), 3},
-            {twips({10, 3}), 1}}; // window 1's border over window 4's background; 1's
-        for (const auto &[at, window] : clicks) {
+        const std::tuple<QPointF, int, int> clicks[] = {
+            // where, and the window active and the object selected after: a window clicked alone
+            {twips({45, 5}), 2, -1},
+            {twips({26, 22}) + QPointF(0, 120), 3, -1}, // a background, a title
+            {twips({71, 12}) + QPointF(0, 120), 3, -1},
+            {{10500, 5850}, 3, -1},                     // window 2's shadow over nothing, the empty surface
+            {twips({3, 2}), 1, 3},                      // object 3, with its window
+            {twips({29, 5}) + QPointF(67.5, 0), 1, -1}, // window 1's border over window 4's background
+            {twips({3, 2}), 1, 3}};
+        for (const auto &[at, window, object] : clicks) {
             click(at);
-            QCOMPARE(d.windows()->currentData().toInt(), window);
+            QVERIFY(d.windows()->currentData().toInt() == window && d.m->model().obiectSelectat() == object);
+            checkMarks(d);
         }
+        // The mark takes the pixels around the label; the label's own stay as they were.
+        const QRect cells(d.table()->vedere()->mapFromScene(label->pos()), QSize(5 * 9, 16));
+        const QImage marked = viewport->grab().toImage();
+        d.table()->element(QStringLiteral("shpSelectieObiect"))->hide();
+        const QImage plain = viewport->grab().toImage();
+        QVERIFY(marked.copy(cells) == plain.copy(cells) &&
+                marked.copy(cells.adjusted(-1, -1, 1, 1)) != plain.copy(cells.adjusted(-1, -1, 1, 1)));
     }
 
     void drags_data()
@@ -193,10 +216,10 @@ private slots:
                                                                    .arg(r.height()));
         }
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
-        const bool click =
-            expected.isEmpty(); // on an object it does nothing; on a window it picks the window
-        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() &&
-                d.windows()->currentData().toInt() == (click && object ? 2 : 1));
+        // A click or a drag makes window 1 active; a click on the window drops its object, a drag keeps it.
+        const bool click = expected.isEmpty();
+        QVERIFY(d.m->statusBar()->currentMessage().isEmpty() && d.windows()->currentData().toInt() == 1 &&
+                d.list()->currentRow() == (click && !object ? -1 : 0));
         QCOMPARE(undoSteps(), steps + (click ? 0 : 1)); // one drag, one step
         if (!click)
             d.m->istoric().stiva()->undo();
@@ -226,6 +249,7 @@ private slots:
         keys({Qt::Key_Escape, Qt::Key_Right}); // no object: the window moves and resizes
         keys({Qt::Key_Up, Qt::Key_Right}, Qt::ShiftModifier);
         QVERIFY(d.list()->currentRow() == -1 && o.Coloana == 6 && d.geometry() == QRect(1, 0, 31, 9));
+        checkMarks(d);
         QString editor;
         onNextModal([&](QWidget *dlg) { editor = dlg->objectName(), QTest::keyClick(dlg, Qt::Key_Escape); });
         keys(
@@ -234,6 +258,11 @@ private slots:
         keys({Qt::Key_Backtab, Qt::Key_Delete}); // back round to 9
         QVERIFY(editor == QLatin1String("frmSay") && box->seen && isSet(o.Liber) &&
                 !isSet(d.m->proiect().obiect(4).Liber));
+        checkMarks(d);
+        StareProiect other = d.m->model().stare(); // the same records, another selection: a file opened
+        other.obiectSelectat = -1;
+        d.m->model().restaureaza(other);
+        checkMarks(d);
     }
 };
 
