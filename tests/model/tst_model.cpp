@@ -25,20 +25,17 @@ void TestModel::resetPutsEverySlotInItsInitialState()
 {
     Proiect p;
     p.fereastra(3) = {FlagFalse, FlagTrue, 5, 6, 7, 8, 1, 2, 3, QStringLiteral("X"), 4, FlagTrue};
-    p.obiect(17).Nume = QStringLiteral("x");
+    p.obiect(17) = {FlagFalse, FlagTrue};
     p.obiect(17).FunctionD = FlagTrue;
-    p.obiect(17).Liber = FlagFalse;
     p.ResetFerestre();
     p.ResetObiecte();
-    for (int n = 1; n <= NumarFerestre; ++n) {
-        const Fereastra &f = p.fereastra(n);
-        QVERIFY(f.Libera == FlagTrue && f.Umbra == FlagFalse && f.SchemaCulori == 0 &&
-                f.Titlu == QStringLiteral("FER %1").arg(n));
-        QVERIFY(f.Inaltime == 10 && f.Latime == 20 && f.Orizontala == 0 && f.Verticala == 1);
-    }
+    for (int n = 1; n <= NumarFerestre; ++n)
+        QVERIFY(p.fereastra(n) ==
+                (Fereastra{FlagTrue, FlagFalse, 0, 1, 20, 10, 0, 0, 0, QStringLiteral("FER %1").arg(n)}));
+    Obiect free;
+    free.Liber = FlagTrue;
     for (int n = 1; n <= NumarObiecte; ++n)
-        QVERIFY(p.obiect(n).Liber == FlagTrue && p.obiect(n).FunctionD == FlagFalse &&
-                p.obiect(n).Nume.isEmpty());
+        QVERIFY(p.obiect(n) == free);
     QVERIFY(!p.existaFerestre());
 }
 
@@ -47,28 +44,22 @@ void TestModel::lowestFreeSlotAndFreeing()
     Proiect p;
     QCOMPARE(p.PrimaFereastraLibera(), 1);
     for (int n = 1; n <= NumarFerestre; ++n)
-        p.fereastra(n).Libera = FlagFalse;
-    QCOMPARE(p.PrimaFereastraLibera(), -1);
-    p.fereastra(4).Libera = FlagTrue;
-    p.fereastra(2).Libera = 1; // only -1 counts as set: a slot flagged 1 is in use
+        p.fereastra(n).Libera = n == 4 ? FlagTrue : n == 2 ? 1 : FlagFalse; // only -1 counts as set
     QCOMPARE(p.PrimaFereastraLibera(), 4);
     QVERIFY(p.fereastraFolosita(2) && !p.fereastraFolosita(0) && !p.fereastraFolosita(6));
+    p.fereastra(4).Libera = FlagFalse;
+    QCOMPARE(p.PrimaFereastraLibera(), -1);
 
     // Object slots are shared by all windows: 60 objects of window 1 leave none for window 3.
-    for (int i = 1; i <= NumarObiecte; ++i) {
-        p.obiect(i).Liber = FlagFalse;
-        p.obiect(i).Fereastra = quint8(i % 3 ? 1 : 3);
-        p.obiect(i).Nume = QStringLiteral("o%1").arg(i);
-    }
+    for (int i = 1; i <= NumarObiecte; ++i)
+        std::tie(p.obiect(i).Liber, p.obiect(i).Fereastra, p.obiect(i).Nume) =
+            std::tuple(FlagFalse, quint8(i % 3 ? 1 : 3), QStringLiteral("o%1").arg(i));
     QCOMPARE(p.PrimulObiectLiber(), -1);
-    p.eliberezaFereastra(3);
-    p.eliberezaFereastra(0); // out of range: nothing happens
-    p.eliberezaFereastra(6);
+    for (int n : {3, 0, 6}) // out of range: nothing happens
+        p.eliberezaFereastra(n);
     QVERIFY(!p.fereastraFolosita(3) && p.fereastraFolosita(1));
-    for (int i = 1; i <= NumarObiecte; ++i) {
-        QCOMPARE(p.obiectFolosit(i), i % 3 != 0);
-        QCOMPARE(p.obiect(i).Nume, QStringLiteral("o%1").arg(i)); // kept until the slot is reused
-    }
+    for (int i = 1; i <= NumarObiecte; ++i) // names kept until the slot is reused
+        QVERIFY(p.obiectFolosit(i) == (i % 3 != 0) && p.obiect(i).Nume == QStringLiteral("o%1").arg(i));
     QCOMPARE(p.PrimulObiectLiber(), 3);
 }
 

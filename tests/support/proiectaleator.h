@@ -28,44 +28,17 @@ inline StareProiect stareDeBaza()
                    {"GET", "D", "", "JD", 8}};
     for (int k = 1; k <= 7; ++k) {
         const auto [tip, tipDate, valoare, optiuni, lungime] = obiecte[k - 1];
-        const auto f = [optiuni = optiuni](char cod) { return toFlag(strchr(optiuni, cod)); };
-        s.obiecte[k] = {0,
-                        toFlag(k == 3),
-                        toFlag(k != 1 && k != 3),
-                        valoare,
-                        tipDate,
-                        lungime,
-                        quint8(k == 3 ? 2 : 1),
-                        tip,
-                        quint8(k == 4 ? 4 : 2),
-                        0,
-                        0,
-                        k == 1   ? Green
-                        : k == 4 ? Magenta
-                        : k == 3 ? Blue
-                                 : Black,
-                        k == 1   ? LightRed
-                        : k == 4 ? LightGreen
-                                 : White,
-                        "v" + QString::number(k),
-                        "v",
-                        "",
-                        f('N'),
-                        f('9'),
-                        f('#'),
-                        f('Y'),
-                        f('B'),
-                        f('I'),
-                        f('J'),
-                        f('K'),
-                        f('A'),
-                        f('T'),
-                        f('!'),
-                        f('L'),
-                        f('Z'),
-                        f('^'),
-                        f('$'),
-                        f('D')};
+        Obiect &o = s.obiecte[k];
+        std::tie(o.CulorileFerestrei, o.Variabila, o.Valoare, o.TipDate, o.Lungime, o.InaltimeButon, o.Tip,
+                 o.Fereastra) = std::tuple(toFlag(k == 3), toFlag(k != 1 && k != 3), valoare, tipDate,
+                                           lungime, quint8(k == 3 ? 2 : 1), tip, quint8(k == 4 ? 4 : 2));
+        o.CuloareFundal = k == 1 ? Green : k == 4 ? Magenta : k == 3 ? Blue : Black;
+        o.CuloareCerneala = k == 1 ? LightRed : k == 4 ? LightGreen : White;
+        std::tie(o.Liber, o.Nume, o.TextAfisat) = std::tuple(FlagFalse, "v" + QString::number(k), "v");
+        for (const auto &optiune : Reguli::OptiuniFunction)
+            o.*optiune.flag = toFlag(strchr(optiuni, optiune.cod));
+        for (const auto &optiune : Reguli::OptiuniPicture)
+            o.*optiune.flag = toFlag(strchr(optiuni, optiune.cod));
     }
     return s;
 }
