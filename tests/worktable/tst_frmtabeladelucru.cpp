@@ -158,6 +158,13 @@ private slots:
         for (int column : {47, 48, 49, 50, 50, 50, 50, 49})
             edge << QRect(column, 5, 30, 10);
         QTest::newRow("window past the right edge") << "window" << w << across << edge;
+        // Parts of a cell round halves to even: 13 and 14 pixels are 1.44 and 1.56 columns; 24, 40 and 56
+        // pixels are 1.5, 2.5 and 3.5 rows.
+        QTest::newRow("window by parts of cells")
+            << "window" << QRect(35, 12, 30, 10)
+            << QList<QPoint>{{13, 0}, {14, 0}, {14, 24}, {14, 40}, {14, 56}}
+            << QList<QRect>{
+                   {36, 12, 30, 10}, {37, 12, 30, 10}, {37, 14, 30, 10}, {37, 14, 30, 10}, {37, 16, 30, 10}};
         // Rows drive a square window, unless the mouse went more than twice as far across.
         QTest::newRow("square window by its corner")
             << "corner" << QRect(20, 2, 20, 10) << QList<QPoint>{{0, 32}, {54, 0}, {-18, 0}}
