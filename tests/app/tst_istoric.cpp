@@ -81,6 +81,8 @@ void TestIstoric::stepsAreNamedAndMerged()
     QCOMPARE(int(m->proiect().fereastra(1).Orizontala), 0);
     stack->undo();
     QCOMPARE(int(m->proiect().fereastra(1).Inaltime), 10);
+    stack->redo(); // the three merged presses come back whole
+    QCOMPARE(int(m->proiect().fereastra(1).Inaltime), 13);
 }
 
 void TestIstoric::editorSessionsAndDeletion()
