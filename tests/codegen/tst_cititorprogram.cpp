@@ -40,12 +40,6 @@ QByteArray program(const QStringList &linii)
     return linii.join('\n').toLatin1();
 }
 
-// A text as it comes back from a Windows-1250 file.
-QString cp1250(QString s)
-{
-    return s.replace("ș", "ş").replace("ț", "ţ").replace("Ș", "Ş").replace("Ț", "Ţ");
-}
-
 // A small program of every kind of object, as lines to damage.
 QStringList baza()
 {
@@ -88,13 +82,8 @@ private slots:
     }
 
     // Random designs (their damaged files are the project file suite's): each makes a program that can be
-    // saved, that the reader accepts and that reads back to the same records as far as a program carries
-    // them, texts in the code page's forms: a window's slot, place, size, scheme, shadow, title; objects in
-    // program order (by window, then slot): kind, window, place, Nume, Comentariu (line ends as "\n"); a
-    // @SAY's Variabila and CulorileFerestrei, its own colours; a bar's colours and prompts; a @GET's option
-    // flags, its Lungime under a PICTURE, and when its name is its window's only one: Variabila, a variable's
-    // TipDate, Valoare, text Lungime. Window colours, Patrata, TextAfisat, the lists and all else fall to the
-    // editors' defaults.
+    // saved and that the reader accepts; what it reads generates the same program again, so nothing the
+    // program carries is lost or changed (the generator suite pins what it carries).
     void designsComeBackThroughPrograms()
     {
         QRandomGenerator r(2020);
@@ -114,54 +103,16 @@ private slots:
             const auto a = citeste(p, &problema);
             QVERIFY2(a, qPrintable(problema + "\n" + p));
             QCOMPARE(program(a->stare, v), p);
-            QList<int> obiecte;
+            // The windows it holds come back in their slots, their objects in the lowest ones.
+            int obiecte = 0;
             for (int n = 1; n <= NumarFerestre; ++n) {
-                const Fereastra &f = s->ferestre[n], &g = a->stare.ferestre[n];
-                QCOMPARE(!isSet(g.Libera), !isSet(f.Libera) && (!v.fereastra || v.fereastra == n));
-                QVERIFY(isSet(g.Libera) || std::tuple(g.Orizontala, g.Verticala, g.Latime, g.Inaltime,
-                                                      g.SchemaCulori, isSet(g.Umbra), g.Titlu) ==
-                                               std::tuple(f.Orizontala, f.Verticala, f.Latime, f.Inaltime,
-                                                          f.SchemaCulori, isSet(f.Umbra), cp1250(f.Titlu)));
-                for (int k = 1; k <= NumarObiecte && !isSet(g.Libera); ++k)
-                    !isSet(s->obiecte[k].Liber) && s->obiecte[k].Fereastra == n ? obiecte.append(k) : void();
+                const bool inclusa = !isSet(s->ferestre[n].Libera) && (!v.fereastra || v.fereastra == n);
+                QCOMPARE(!isSet(a->stare.ferestre[n].Libera), inclusa);
+                for (int k = 1; k <= NumarObiecte && inclusa; ++k)
+                    obiecte += !isSet(s->obiecte[k].Liber) && s->obiecte[k].Fereastra == n;
             }
-            for (int k = 1; k <= NumarObiecte; ++k) {
-                const Obiect &c = a->stare.obiecte[k];
-                QCOMPARE(isSet(c.Liber), k > obiecte.size());
-                if (k > obiecte.size())
-                    continue;
-                const Obiect &o = s->obiecte[obiecte[k - 1]];
-                QString comentariu = v.comentarii ? cp1250(o.Comentariu).replace("\r\n", "\n") : "";
-                comentariu.replace(QRegularExpression("[\\r\\x{2028}\\x{2029}]"), "\n");
-                QVERIFY(std::tuple(c.Tip, c.Fereastra, c.Rand, c.Coloana, c.Nume, c.Comentariu) ==
-                        std::tuple(o.Tip, o.Fereastra, o.Rand, o.Coloana, cp1250(o.Nume), comentariu));
-                const bool culori = std::tuple(c.CuloareFundal, c.CuloareCerneala) ==
-                                    std::tuple(o.CuloareFundal, o.CuloareCerneala);
-                if (o.Tip == "SAY")
-                    QVERIFY(isSet(c.Variabila) == isSet(o.Variabila) &&
-                            isSet(c.CulorileFerestrei) == isSet(o.CulorileFerestrei) &&
-                            (isSet(o.CulorileFerestrei) || culori));
-                if (o.Tip == "BUTON")
-                    QVERIFY(culori && c.Valoare == cp1250(o.Valoare));
-                if (o.Tip != "GET")
-                    continue;
-                bool picture = false;
-                for (const Reguli::OptiuneGet &f : Reguli::OptiuniFunction)
-                    QCOMPARE(isSet(c.*f.flag), isSet(o.*f.flag));
-                for (const Reguli::OptiuneGet &f : Reguli::OptiuniPicture) {
-                    QCOMPARE(isSet(c.*f.flag), isSet(o.*f.flag));
-                    picture |= isSet(o.*f.flag);
-                }
-                QVERIFY(!picture || c.Lungime == o.Lungime);
-                if (std::count_if(obiecte.begin(), obiecte.end(), [&](int j) {
-                        return s->obiecte[j].Tip == "GET" && s->obiecte[j].Fereastra == o.Fereastra &&
-                               s->obiecte[j].Nume == o.Nume;
-                    }) > 1)
-                    continue;
-                QCOMPARE(isSet(c.Variabila), isSet(o.Variabila));
-                QVERIFY(!isSet(o.Variabila) || (c.TipDate == o.TipDate && c.Valoare == cp1250(o.Valoare) &&
-                                                (o.TipDate != "T" || c.Lungime == o.Lungime)));
-            }
+            for (int k = 1; k <= NumarObiecte; ++k)
+                QCOMPARE(isSet(a->stare.obiecte[k].Liber), k > obiecte);
         }
     }
 
