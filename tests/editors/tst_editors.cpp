@@ -93,6 +93,11 @@ struct Editor {
         click("cmdAdauga");
     }
     void flag(char code) const { click(boxes[QByteArray(codes).indexOf(code)]); }
+    bool shows(const QString &text) const
+    {
+        const auto labels = dlg->findChildren<QLabel *>();
+        return std::any_of(labels.begin(), labels.end(), [&text](QLabel *l) { return l->text() == text; });
+    }
     QString checked() const
     {
         return letters([this](int i) { return c<QCheckBox>(boxes[i])->isChecked(); });
@@ -164,7 +169,6 @@ private slots:
     void getDataTypeTable_data();
     void getDataTypeTable();
     void objectsAndTheirLines();
-    void helpTexts();
 };
 
 void TestEditors::keysAndEnter_data()
@@ -402,6 +406,9 @@ void TestEditors::objectsAndTheirLines()
         }
     });
     get("suma", "optNumeric", [](const Editor &e) {
+        QVERIFY(
+            e.shows(u"Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
+                    "citite de la tastatura."_s));
         e.arrow("updLungime", "up");
         e.flag('K');
         e.flag('$');
@@ -418,6 +425,9 @@ void TestEditors::objectsAndTheirLines()
         return e.box("txtLatimeButon")->text() + u'x' + e.box("txtInaltimeButon")->text();
     };
     add(*m, u"BUTON"_s, [&](const Editor &e) {
+        // The button editor's help is the one about @GETs.
+        QVERIFY(e.shows(u"Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
+                        "campurile unei baze de date"_s));
         // The arrows keep to 3..18 and 1..3; the prompt being typed follows the width.
         QTest::keyClicks(e.box("txtText"), u"abcdefghijklmnop"_s);
         e.arrow("updLatimeButon", "down", 3);
@@ -476,24 +486,6 @@ void TestEditors::objectsAndTheirLines()
     });
     for (int slot = 1; slot <= 5; ++slot)
         QVERIFY2(p.obiect(slot) == stored.obiect(slot), qPrintable(QString::number(slot)));
-}
-
-void TestEditors::helpTexts()
-{
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    for (const auto &[kind, text] :
-         {std::pair{"GET",
-                    "Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
-                    "citite de la tastatura."},
-          {"BUTON", "Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
-                    "campurile unei baze de date"}})
-        openEditor(*m, QString::fromLatin1(kind), 0, [text = QString::fromLatin1(text)](const Editor &e) {
-            QStringList shown;
-            for (const QLabel *l : e.dlg->findChildren<QLabel *>())
-                shown << l->text();
-            QVERIFY2(shown.contains(text), qPrintable(shown.join(u'\n')));
-        });
 }
 
 QTEST_MAIN(TestEditors)
