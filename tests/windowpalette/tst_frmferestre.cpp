@@ -100,7 +100,6 @@ private slots:
         QTest::newRow("the shadow ends at 79") << Placement{{30, 10}, 2, "48", {48, 3}};
         QTest::newRow("centre, halves down to even") << Placement{{21, 5}, 0, "cmdCentruCentru", {30, 10}};
         QTest::newRow("centre, halves up to even") << Placement{{23, 7}, 0, "cmdCentruCentru", {28, 8}};
-        QTest::newRow("bottom right") << Placement{{30, 10}, 0, "cmdDreaptaJos", {50, 15}};
         QTest::newRow("bottom, shadow alone") << Placement{{30, 10}, 1, "cmdCentruJos", {25, 15}};
         QTest::newRow("bottom right, shadow kept") << Placement{{30, 10}, 2, "cmdDreaptaJos", {48, 14}};
     }
