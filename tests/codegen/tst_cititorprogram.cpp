@@ -131,38 +131,37 @@ private slots:
         QStringList multe = b.mid(0, 3);
         for (int i = 0; i < 61; ++i)
             multe << "@ 0,0 SAY 'x'";
-        QTest::newRow("unknown line") << cu(4, "BROWSE") << "Linia 5: linia nu este una";
-        QTest::newRow("left edge")
-            << cu(1, "DEFINE WINDOW FER2 FROM 1,76 TO 10,80 COLOR SCHEME 1")
-            << "Linia 2: coloana ferestrei: trebuie sa fie un numar intreg intre 0 si 75";
-        QTest::newRow("name") << cu(6, "@ 1,0 GET 1suma") << "Linia 7: numele";
-        QTest::newRow("sixth window") << cu(1, "DEFINE WINDOW FER6 FROM 1,2 TO 10,31 COLOR SCHEME 1")
-                                      << "Linia 2: ferestrele se numesc FER1";
-        QTest::newRow("61 objects") << multe << "Linia 64: programul are mai mult de 60 de obiecte";
-        QTest::newRow("before ACTIVATE")
-            << cu(2, "@ 0,0 SAY 'x'", 0) << "Linia 3: obiect inaintea liniei ACTIVATE";
-        QTest::newRow("outside windows") << QStringList{"@ 0,0 SAY 'x'"} << "Linia 1: obiect in afara";
-        QTest::newRow("no READ") << fara(9) << "Linia 10: lipseste READ";
-        QTest::newRow("no DEACTIVATE")
-            << fara(10) << "Dupa linia 10 (sfarsitul fisierului): lipseste linia DEACTIVATE WINDOW FER2";
-        QTest::newRow("orphan init") << fara(6) << "Linia 4: variabila suma este initializata";
-        QTest::newRow("colour") << cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/X") << "Linia 6: codul de culoare \"X\"";
-        QTest::newRow("background") << cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/W+")
-                                    << "Linia 6: culoarea de fundal";
-        QTest::newRow("PICTURE") << cu(6, "@ 1,0 GET suma PICTURE '99N'") << "Linia 7: PICTURE '99N'";
-        QTest::newRow("FUNCTION") << cu(6, "@ 1,0 GET suma FUNCTION 'KB'") << "Linia 7: FUNCTION 'KB'";
-        QTest::newRow("number") << cu(3, "suma=1x") << "Linia 4: valoarea";
-        QTest::newRow("bar without =0") << fara(7) << "Linia 8: bara de butoane";
-        QTest::newRow("title")
-            << cu(1, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE '123456789012345678901'")
-            << "Linia 2: titlul";
-        QTest::newRow("twice") << cu(10, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1", 0)
-                               << "Linia 11: fereastra FER2 este definita a doua oara";
-        QTest::newRow("no window") << QStringList{"SET ECHO OFF"}
-                                   << "Dupa linia 1 (sfarsitul fisierului): programul nu defineste";
-        QTest::newRow("byte") << cu(5, QString("@ 0,0 SAY 'P") + QChar(0x81) + "'")
-                              << "Linia 6: linia are un octet";
-        QTest::newRow("big") << QStringList(QString(CititorProgram::MarimeMaxima + 1, ' ')) << "1 MiB";
+        const auto row = [](const char *name, const QStringList &l, const QString &motiv) {
+            QTest::newRow(name) << l << motiv;
+        };
+        row("unknown line", cu(4, "BROWSE"), "Linia 5: linia nu este una");
+        row("left edge", cu(1, "DEFINE WINDOW FER2 FROM 1,76 TO 10,80 COLOR SCHEME 1"),
+            "Linia 2: coloana ferestrei: trebuie sa fie un numar intreg intre 0 si 75");
+        row("name", cu(6, "@ 1,0 GET 1suma"), "Linia 7: numele");
+        row("sixth window", cu(1, "DEFINE WINDOW FER6 FROM 1,2 TO 10,31 COLOR SCHEME 1"),
+            "Linia 2: ferestrele se numesc FER1");
+        row("61 objects", multe, "Linia 64: programul are mai mult de 60 de obiecte");
+        row("before ACTIVATE", cu(2, "@ 0,0 SAY 'x'", 0), "Linia 3: obiect inaintea liniei ACTIVATE");
+        row("outside windows", QStringList{"@ 0,0 SAY 'x'"}, "Linia 1: obiect in afara");
+        row("no READ", fara(9), "Linia 10: lipseste READ");
+        row("no DEACTIVATE", fara(10),
+            "Dupa linia 10 (sfarsitul fisierului): lipseste linia DEACTIVATE WINDOW FER2");
+        row("orphan init", fara(6), "Linia 4: variabila suma este initializata");
+        row("colour", cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/X"), "Linia 6: codul de culoare \"X\"");
+        row("background", cu(5, "@ 0,0 SAY 'Pret:' COLOR W+/W+"), "Linia 6: culoarea de fundal");
+        row("PICTURE", cu(6, "@ 1,0 GET suma PICTURE '99N'"), "Linia 7: PICTURE '99N'");
+        row("FUNCTION", cu(6, "@ 1,0 GET suma FUNCTION 'KB'"), "Linia 7: FUNCTION 'KB'");
+        row("number", cu(3, "suma=1x"), "Linia 4: valoarea");
+        row("bar without =0", fara(7), "Linia 8: bara de butoane");
+        row("title",
+            cu(1, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1 TITLE '123456789012345678901'"),
+            "Linia 2: titlul");
+        row("twice", cu(10, "DEFINE WINDOW FER2 FROM 1,2 TO 10,31 COLOR SCHEME 1", 0),
+            "Linia 11: fereastra FER2 este definita a doua oara");
+        row("no window", QStringList{"SET ECHO OFF"},
+            "Dupa linia 1 (sfarsitul fisierului): programul nu defineste");
+        row("byte", cu(5, QString("@ 0,0 SAY 'P") + QChar(0x81) + "'"), "Linia 6: linia are un octet");
+        row("big", QStringList(QString(CititorProgram::MarimeMaxima + 1, ' ')), "1 MiB");
     }
     void refusedPrograms()
     {
