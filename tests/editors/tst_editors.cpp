@@ -130,21 +130,17 @@ void openEditor(MdiMain &m, const QString &kind, int slot, Body body)
         QCOMPARE(m.findChild<FrmObiecte *>()->obiectSelectat(), slot);
     }
     const QString form = QLatin1String("frm") + kind.left(1) + kind.mid(1).toLower();
-    bool opened = false;
-    onNextModal([&opened, form, body](QWidget *dlg) {
-        QPointer<QWidget> guard(dlg);
-        // Focus moves only inside the active window; a slow run may get here first.
-        dlg->activateWindow();
-        if (!QTest::qWaitForWindowActive(dlg))
-            qWarning("editor not activated");
-        opened = dlg->objectName() == form;
-        if (opened)
-            body(Editor{dlg});
-        if (guard && guard->isVisible())
-            QMetaObject::invokeMethod(dlg, "reject");
-    });
-    pressKey(m, "frmObiecte", slot ? "PROPRIETATI" : qPrintable(kind));
-    QVERIFY2(opened, qPrintable(form));
+    QString opened;
+    duringModal([&] { pressKey(m, "frmObiecte", slot ? "PROPRIETATI" : qPrintable(kind)); },
+                [&](QDialog *dlg) {
+                    // Focus moves only inside the active window; a slow run may get here first.
+                    dlg->activateWindow();
+                    if (!QTest::qWaitForWindowActive(dlg))
+                        qWarning("editor not activated");
+                    if ((opened = dlg->objectName()) == form)
+                        body(Editor{dlg});
+                });
+    QCOMPARE(opened, form);
 }
 
 void add(MdiMain &m, const QString &kind, Body fill)

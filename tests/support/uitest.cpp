@@ -37,6 +37,25 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
     timer->start();
 }
 
+bool duringModal(const std::function<void()> &open, const std::function<void(QDialog *)> &body)
+{
+    QWidget *before = QApplication::activeModalWidget();
+    bool ran = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (QPointer<QWidget> w = QApplication::activeModalWidget();
+            !ran && w && w != before && w->isVisible()) {
+            ran = true;
+            body(qobject_cast<QDialog *>(w.data()));
+            if (w && w->isVisible())
+                w->close();
+        }
+    });
+    timer.start(5);
+    open();
+    return ran;
+}
+
 std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs)
 {
     auto seen = std::make_shared<SeenBox>();

@@ -4,6 +4,7 @@
 // modal dialogs and message boxes that open while a test acts.
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,9 @@ struct SeenBox {
 // Runs action once on the next modal widget that becomes active (not the one active now); gives up after
 // timeoutMs.
 void onNextModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+
+// Runs body on the modal dialog that open() shows, then closes it if still open; false if none opened.
+bool duringModal(const std::function<void()> &open, const std::function<void(QDialog *)> &body);
 
 // Answers the next modal message box by clicking button, recording it.
 std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs = 5000);
