@@ -269,10 +269,11 @@ void TestEditors::cancelDiscardsOrRestores_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("how");
-    const char *const ways[] = {"Anuleaza", "Esc", "close box"};
+    // Each editor wires its own Anuleaza; Esc and the close box reach the same reject in all three.
     for (const char *kind : {"SAY", "GET", "BUTON"})
-        for (int how = 0; how < 3; ++how)
-            QTest::addRow("%s %s", kind, ways[how]) << QString::fromLatin1(kind) << how;
+        QTest::addRow("%s Anuleaza", kind) << QString::fromLatin1(kind) << 0;
+    QTest::newRow("GET Esc") << u"GET"_s << 1;
+    QTest::newRow("BUTON close box") << u"BUTON"_s << 2;
 }
 
 void TestEditors::cancelDiscardsOrRestores()
