@@ -41,26 +41,6 @@ QStringList windowBlock(int n)
             u"ACTIVATE WINDOW FER%1"_s.arg(n)};
 }
 
-// Runs body on the modal dialog that open() shows, then closes it if still open; false if none opened.
-bool duringModal(const std::function<void()> &open, const std::function<void(QDialog *)> &body)
-{
-    QWidget *before = QApplication::activeModalWidget();
-    bool ran = false;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (QPointer<QWidget> w = QApplication::activeModalWidget();
-            !ran && w && w != before && w->isVisible()) {
-            ran = true;
-            body(qobject_cast<QDialog *>(w.data()));
-            if (w && w->isVisible())
-                w->close();
-        }
-    });
-    timer.start(5);
-    open();
-    return ran;
-}
-
 void clickLine(QListWidget *list, int row)
 {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());

@@ -22,8 +22,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -95,6 +93,11 @@ struct Editor {
         click("cmdAdauga");
     }
     void flag(char code) const { click(boxes[QByteArray(codes).indexOf(code)]); }
+    bool shows(const QString &text) const
+    {
+        const auto labels = dlg->findChildren<QLabel *>();
+        return std::any_of(labels.begin(), labels.end(), [&text](QLabel *l) { return l->text() == text; });
+    }
     QString checked() const
     {
         return letters([this](int i) { return c<QCheckBox>(boxes[i])->isChecked(); });
@@ -127,21 +130,17 @@ void openEditor(MdiMain &m, const QString &kind, int slot, Body body)
         QCOMPARE(m.findChild<FrmObiecte *>()->obiectSelectat(), slot);
     }
     const QString form = QLatin1String("frm") + kind.left(1) + kind.mid(1).toLower();
-    bool opened = false;
-    onNextModal([&opened, form, body](QWidget *dlg) {
-        QPointer<QWidget> guard(dlg);
-        // Focus moves only inside the active window; a slow run may get here first.
-        dlg->activateWindow();
-        if (!QTest::qWaitForWindowActive(dlg))
-            qWarning("editor not activated");
-        opened = dlg->objectName() == form;
-        if (opened)
-            body(Editor{dlg});
-        if (guard && guard->isVisible())
-            QMetaObject::invokeMethod(dlg, "reject");
-    });
-    pressKey(m, "frmObiecte", slot ? "PROPRIETATI" : qPrintable(kind));
-    QVERIFY2(opened, qPrintable(form));
+    QString opened;
+    duringModal([&] { pressKey(m, "frmObiecte", slot ? "PROPRIETATI" : qPrintable(kind)); },
+                [&](QDialog *dlg) {
+                    // Focus moves only inside the active window; a slow run may get here first.
+                    dlg->activateWindow();
+                    if (!QTest::qWaitForWindowActive(dlg))
+                        qWarning("editor not activated");
+                    if ((opened = dlg->objectName()) == form)
+                        body(Editor{dlg});
+                });
+    QCOMPARE(opened, form);
 }
 
 void add(MdiMain &m, const QString &kind, Body fill)
@@ -166,7 +165,6 @@ private slots:
     void getDataTypeTable_data();
     void getDataTypeTable();
     void objectsAndTheirLines();
-    void helpTexts();
 };
 
 void TestEditors::keysAndEnter_data()
@@ -184,25 +182,21 @@ void TestEditors::keysAndEnter_data()
         QTest::addRow("%s: %s", where, what)
             << QString::fromLatin1(where) << QString::fromLatin1(start) << how << in << out;
     };
-    // A name takes a letter or "_" first, then digits too; nothing else, not
-    // even what lies between "Z" and "a". The button's has no length limit.
-    for (const char *where :
-         {"SAY txtNumeVariabila chkAfiseazaVariabila", "GET txtNumaVariabila", "BUTON txtVariabilaButon"}) {
-        const auto name = [&](const char *what, const char *start, char how, const QString &in,
-                              const char *out) {
-            row(where, what, start, how, in, QString::fromLatin1(out).left(where[0] == 'B' ? -1 : 11));
-        };
-        name("nothing starts it", "", 't', "19-[\\]^` @$.", "");
-        name("refused inside", "", 't', "a1-[\\]^` .#_Z", "a1_Z");
-        // A FoxPro name never starts with a digit, however the edit is made.
-        name("digit typed first", "|a1_Z", 't', "7", "a1_Z");
-        name("first letter deleted before a digit", "a|1_Z", 't', "\b", "a1_Z");
-        name("typed past 11", "", 't', "abcdefghijklmnop", "abcdefghijklmnop");
-        name("pasted, refused before the cut", "", 'p', "1234[]abcdefghijklmn", "abcdefghijklmn");
-        name("pasted refused", "", 'p', u"1[a-b]^c`9_d\\\u0103"_s, "abc9_d");
-        name("pasted line break", "", 'p', "\n9x^y42", "xy42");
-        name("menu at the caret", "a|bc9_d", 'm', "2 [3", "a23bc9_d");
-    }
+    // A name takes a letter or "_" first, then digits too; nothing else, not even what lies between "Z" and
+    // "a". The three editors' name boxes share their filter: the @GET's and the button's take one row each,
+    // for their lengths (the button's has no limit).
+    const char *const say = "SAY txtNumeVariabila chkAfiseazaVariabila";
+    row(say, "nothing starts it", "", 't', "19-[\\]^` @$.", "");
+    row(say, "refused inside", "", 't', "a1-[\\]^` .#_Z", "a1_Z");
+    // A FoxPro name never starts with a digit, however the edit is made.
+    row(say, "digit typed first", "|a1_Z", 't', "7", "a1_Z");
+    row(say, "first letter deleted before a digit", "a|1_Z", 't', "\b", "a1_Z");
+    row(say, "typed past 11", "", 't', "abcdefghijklmnop", "abcdefghijk");
+    row(say, "pasted, refused before the cut", "", 'p', "1234[]abcdefghijklmn", "abcdefghijk");
+    row(say, "pasted refused", "", 'p', u"\n1[a-b]^c`9_d\\\u0103"_s, "abc9_d");
+    row(say, "menu at the caret", "a|bc9_d", 'm', "2 [3", "a23bc9_d");
+    row("GET txtNumaVariabila", "refused inside, cut", "", 't', "a1-[\\]^` .#_Zbcdefghijk", "a1_Zbcdefgh");
+    row("BUTON txtVariabilaButon", "refused inside", "", 't', "a1-[\\]^` .#_Zbcdefghijk", "a1_Zbcdefghijk");
     // In a window 12 columns wide a text or a prompt holds 10 characters.
     row("SAY txtText", "no line breaks, cut", "", 'p', "ab\ncd\r\tef0123456789", "abcdef0123");
     row("BUTON txtText", "no ';'", "", 't', "Da;Nu", "DaNu");
@@ -275,10 +269,11 @@ void TestEditors::cancelDiscardsOrRestores_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("how");
-    const char *const ways[] = {"Anuleaza", "Esc", "close box"};
+    // Each editor wires its own Anuleaza; Esc and the close box reach the same reject in all three.
     for (const char *kind : {"SAY", "GET", "BUTON"})
-        for (int how = 0; how < 3; ++how)
-            QTest::addRow("%s %s", kind, ways[how]) << QString::fromLatin1(kind) << how;
+        QTest::addRow("%s Anuleaza", kind) << QString::fromLatin1(kind) << 0;
+    QTest::newRow("GET Esc") << u"GET"_s << 1;
+    QTest::newRow("BUTON close box") << u"BUTON"_s << 2;
 }
 
 void TestEditors::cancelDiscardsOrRestores()
@@ -408,6 +403,9 @@ void TestEditors::objectsAndTheirLines()
         }
     });
     get("suma", "optNumeric", [](const Editor &e) {
+        QVERIFY(
+            e.shows(u"Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
+                    "citite de la tastatura."_s));
         e.arrow("updLungime", "up");
         e.flag('K');
         e.flag('$');
@@ -424,6 +422,9 @@ void TestEditors::objectsAndTheirLines()
         return e.box("txtLatimeButon")->text() + u'x' + e.box("txtInaltimeButon")->text();
     };
     add(*m, u"BUTON"_s, [&](const Editor &e) {
+        // The button editor's help is the one about @GETs.
+        QVERIFY(e.shows(u"Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
+                        "campurile unei baze de date"_s));
         // The arrows keep to 3..18 and 1..3; the prompt being typed follows the width.
         QTest::keyClicks(e.box("txtText"), u"abcdefghijklmnop"_s);
         e.arrow("updLatimeButon", "down", 3);
@@ -482,24 +483,6 @@ void TestEditors::objectsAndTheirLines()
     });
     for (int slot = 1; slot <= 5; ++slot)
         QVERIFY2(p.obiect(slot) == stored.obiect(slot), qPrintable(QString::number(slot)));
-}
-
-void TestEditors::helpTexts()
-{
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    for (const auto &[kind, text] :
-         {std::pair{"GET",
-                    "Pentru fiecare obiect @GET se pot specifica o serie de atribute ce se aplica datelor "
-                    "citite de la tastatura."},
-          {"BUTON", "Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
-                    "campurile unei baze de date"}})
-        openEditor(*m, QString::fromLatin1(kind), 0, [text = QString::fromLatin1(text)](const Editor &e) {
-            QStringList shown;
-            for (const QLabel *l : e.dlg->findChildren<QLabel *>())
-                shown << l->text();
-            QVERIFY2(shown.contains(text), qPrintable(shown.join(u'\n')));
-        });
 }
 
 QTEST_MAIN(TestEditors)

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree and checks it without installing it: the control
-# data, the files it holds, the desktop entry and MIME file as the desktop's tools read them,
-# and the program taken out of the package.
+# Builds the Debian package and checks it uninstalled: control data, files, the desktop entry and MIME file
+# as the desktop's tools read them, and the program taken out of the package.
 # Usage: tst_pachet.sh <cpack> <build-dir> <version>
 set -euo pipefail
 cpack=$1 build=$2 version=$3
@@ -15,12 +14,10 @@ deb="$work/cpack/sirolant_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $deb"
 
 info=$(dpkg-deb --info "$deb")
-for field in "Package: sirolant" "Version: $version" "Section: devel"; do
-  grep -qx " $field" <<<"$info" || fail "control lacks \"$field\""
-done
-# Found by dpkg-shlibdeps (with versions), and the fonts and Qt plugins named by hand.
-for dep in "libqt6widgets6 (>= " "libc6 (>= " fonts-liberation2 fonts-dejavu-core qt6-qpa-plugins; do
-  grep -q "^ Depends: .*$dep" <<<"$info" || fail "Depends lacks \"$dep\""
+# The control fields; in Depends what dpkg-shlibdeps finds (with versions), then the fonts and Qt plugins.
+for field in "Package: sirolant$" "Version: $version$" "Section: devel$" "Depends: .*libqt6widgets6 (>= " \
+  "Depends: .*libc6 (>= " "Depends: .*fonts-liberation2" "Depends: .*fonts-dejavu-core" "Depends: .*qt6-qpa-plugins"; do
+  grep -q "^ $field" <<<"$info" || fail "control lacks \"$field\""
 done
 
 contents=$(dpkg-deb --contents "$deb")
@@ -45,11 +42,10 @@ zcat "$usr/share/man/man1/sirolant.1.gz" | grep -q "^\.TH SIROLANT 1 .*\"Sirolan
 [ "$("$usr/bin/sirolant" --version)" = "Sirolant $version" ] || fail "--version"
 cd "$work" # no options file here: every setting off
 cat >proiect.sirolant <<'JSON'
-{"format": "sirolant-proiect", "versiune": 1, "fereastraActiva": 1, "obiectSelectat": -1,
- "ordineFerestre": [1], "ordineObiecte": [], "obiecte": [],
- "ferestre": [{"slot": 1, "Orizontala": 5, "Verticala": 2, "Latime": 40, "Inaltime": 12,
-  "SchemaCulori": 1, "Umbra": true, "Patrata": false, "CuloareFundal": "Blue",
-  "CuloareCerneala": "White", "CuloareChenar": "Yellow", "Titlu": "Note"}]}
+{"format": "sirolant-proiect", "versiune": 1, "fereastraActiva": 1, "obiectSelectat": -1, "ordineFerestre": [1],
+ "ordineObiecte": [], "obiecte": [], "ferestre": [{"slot": 1, "Orizontala": 5, "Verticala": 2, "Latime": 40,
+ "Inaltime": 12, "SchemaCulori": 1, "Umbra": true, "Patrata": false, "CuloareFundal": "Blue",
+ "CuloareCerneala": "White", "CuloareChenar": "Yellow", "Titlu": "Note"}]}
 JSON
 "$usr/bin/sirolant" --genereaza proiect.sirolant || fail "--genereaza"
 grep -q "^DEFINE WINDOW FER1 FROM 2,5 TO 13,44 COLOR SCHEME 1 TITLE 'Note' SHADOW" proiect.PRG ||

@@ -25,11 +25,9 @@ std::unique_ptr<MdiMain> startMain(const Setari &s)
 Setari quietSettings()
 {
     Setari s = setariImplicite();
-    s.ConfirmareaInchidere = FlagFalse;
-    s.ConfirmareStergere = FlagFalse;
-    s.SalveazaSetariSpatiuLucru = FlagFalse;
-    s.UmbraImplicit = FlagFalse;
-    s.PastreazaUmbraInEcran = FlagFalse;
+    for (Flag *f : {&s.ConfirmareaInchidere, &s.ConfirmareStergere, &s.SalveazaSetariSpatiuLucru,
+                    &s.UmbraImplicit, &s.PastreazaUmbraInEcran})
+        *f = FlagFalse;
     return s;
 }
 

@@ -26,18 +26,34 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, before, action, clock, timeoutMs]() {
         QWidget *w = QApplication::activeModalWidget();
-        if (w && w != before.data() && w->isVisible()) {
+        const bool found = w && w != before.data() && w->isVisible();
+        if (found || clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
+        }
+        if (found)
             action(w);
-            return;
-        }
-        if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
     });
     timer->start();
+}
+
+bool duringModal(const std::function<void()> &open, const std::function<void(QDialog *)> &body)
+{
+    QWidget *before = QApplication::activeModalWidget();
+    bool ran = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (QPointer<QWidget> w = QApplication::activeModalWidget();
+            !ran && w && w != before && w->isVisible()) {
+            ran = true;
+            body(qobject_cast<QDialog *>(w.data()));
+            if (w && w->isVisible())
+                w->close();
+        }
+    });
+    timer.start(5);
+    open();
+    return ran;
 }
 
 std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs)
@@ -51,11 +67,7 @@ std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button
                 w->close();
                 return;
             }
-            seen->seen = true;
-            seen->title = box->windowTitle();
-            seen->text = box->text();
-            seen->icon = box->icon();
-            seen->buttons = box->standardButtons();
+            *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
             if (QAbstractButton *b = box->button(button))
                 b->click();
             else

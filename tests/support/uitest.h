@@ -1,10 +1,10 @@
 #pragma once
 
-// Helpers for driving the real forms headless: a temporary current
-// directory, finding controls, and answering modal dialogs and message boxes
-// that open while a test acts.
+// Driving the real forms headless: a temporary current directory, finding controls, and answering the
+// modal dialogs and message boxes that open while a test acts.
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -14,8 +14,7 @@
 #include <functional>
 #include <memory>
 
-// Makes a fresh temporary directory the process's current directory for the
-// lifetime of the object (the options file lives there).
+// A fresh temporary directory as the current one while the object lives (the options file lives there).
 class TempCwd
 {
 public:
@@ -41,9 +40,12 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
 };
 
-// Runs action once on the next modal widget that becomes active (one that
-// differs from the modal widget active now). Gives up after timeoutMs.
+// Runs action once on the next modal widget that becomes active (not the one active now); gives up after
+// timeoutMs.
 void onNextModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+
+// Runs body on the modal dialog that open() shows, then closes it if still open; false if none opened.
+bool duringModal(const std::function<void()> &open, const std::function<void(QDialog *)> &body);
 
 // Answers the next modal message box by clicking button, recording it.
 std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button, int timeoutMs = 5000);
