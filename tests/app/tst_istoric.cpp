@@ -23,12 +23,6 @@ private slots:
 
 namespace {
 
-QString undoText(MdiMain &m)
-{
-    QAction *a = m.findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"));
-    return a ? a->text() : QStringLiteral("(no undo action)");
-}
-
 // Clicks on a bar's right arrow, each a step of its own before merging.
 void nudge(QScrollBar *bar, int times)
 {

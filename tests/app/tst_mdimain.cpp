@@ -1,4 +1,3 @@
-#include "app/frmlogo.h"
 #include "app/mdimain.h"
 #include "model/optionsfile.h"
 #include "support/mainfixture.h"
@@ -7,7 +6,6 @@
 #include <QAbstractButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
@@ -65,8 +63,6 @@ class TestMdiMain : public QObject
 private slots:
     void closing_data();
     void closing();
-    void splash_data();
-    void splash();
     void unwritableOptions();
 };
 
@@ -121,41 +117,6 @@ void TestMdiMain::closing()
         const QPoint px = c.remember ? moved[i] : saved[i];
         QCOMPARE(back.*Places[i], (Pozitie{qMin(px.x() * 15, 32767), px.y() * 15}));
     }
-}
-
-void TestMdiMain::splash_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("timer") << u"timer"_s;
-    QTest::newRow("click") << u"click"_s;
-    QTest::newRow("key to the focus window") << u"key"_s;
-    QTest::newRow("key to another window") << u"key elsewhere"_s; // the splash never got the focus
-}
-
-void TestMdiMain::splash()
-{
-    QFETCH(QString, how);
-    TempCwd cwd;
-    MdiMain m;
-    QWidget other;
-    other.show();
-    FrmLogo logo(&m);
-    logo.show();
-    auto *timer = logo.findChild<QTimer *>(u"Timer"_s);
-    QVERIFY(timer && timer->isActive() && timer->interval() == 1000 && !m.isVisible());
-    QSignalSpy ticks(timer, &QTimer::timeout);
-    if (how == u"timer"_s)
-        timer->setInterval(1);
-    else if (how == u"click"_s)
-        QTest::mouseClick(&logo, Qt::LeftButton);
-    // Never sent to the splash itself: where the platform sends keys, if anywhere, or another window.
-    else if (how == u"key"_s && QApplication::focusWindow())
-        QTest::keyClick(QApplication::focusWindow(), Qt::Key_A);
-    else
-        QTest::keyClick(&other, Qt::Key_A);
-    QTRY_VERIFY(m.isVisible());
-    QVERIFY(!logo.isVisible() && !timer->isActive());
-    QCOMPARE(ticks.size(), how == u"timer"_s ? 3 : 0);
 }
 
 void TestMdiMain::unwritableOptions()

@@ -20,53 +20,36 @@ class TestModelProiect : public QObject
     Q_OBJECT
 
 private slots:
-    void limits_data();
     void limits();
     void windowsAndObjects();
     void stepsAndTransactions();
 };
 
-void TestModelProiect::limits_data()
-{
-    QTest::addColumn<int>("latime");
-    QTest::addColumn<bool>("umbra");
-    QTest::addColumn<int>("coloana");
-    QTest::addColumn<bool>("accepted");
-    // A window's right edge, with a shadow kept on screen two columns more, stays within column 80.
-    QTest::newRow("30 wide at 50") << 30 << false << 50 << true;
-    QTest::newRow("30 wide at 51") << 30 << false << 51 << false;
-    QTest::newRow("30 wide at 48, shadow") << 30 << true << 48 << true;
-    QTest::newRow("30 wide at 49, shadow") << 30 << true << 49 << false;
-    QTest::newRow("79 wide at 1") << 79 << false << 1 << true;
-    QTest::newRow("79 wide at 2") << 79 << false << 2 << false;
-    QTest::newRow("negative") << 10 << false << -1 << false;
-}
-
 void TestModelProiect::limits()
 {
-    QFETCH(int, latime);
-    QFETCH(bool, umbra);
-    QFETCH(int, coloana);
-    QFETCH(bool, accepted);
-    ModelProiect m;
-    const int n = m.creeazaFereastra(sablon());
-    m.seteazaLatime(n, latime);
-    m.seteazaOrizontala(n, 0, false);
-    QCOMPARE(m.seteazaOrizontala(n, coloana, umbra), accepted);
-    QCOMPARE(int(m.fereastra(n).Orizontala), accepted ? coloana : 0);
-
-    // An object's label ends by the right border (width - 2 interior
-    // columns); its row stays above the bottom border (height - 2 rows).
-    m.seteazaInaltime(n, 6);
-    const int k = m.adaugaObiect(TipObiect::Say, n, 0, 0);
-    Obiect o = m.obiect(k);
-    o.TextAfisat = QStringLiteral("abcd");
-    m.editeazaObiect(k, o);
-    const int ultima = latime - 2 - 4;
-    QVERIFY(m.seteazaColoanaObiect(k, ultima) == (ultima >= 0));
-    QVERIFY(!m.seteazaColoanaObiect(k, ultima + 1));
-    QVERIFY(m.seteazaRandObiect(k, 3) && !m.seteazaRandObiect(k, 4) && !m.seteazaRandObiect(k, -1));
-    QCOMPARE(int(m.obiect(k).Rand), 3);
+    // A window's right edge, with a shadow kept on screen two columns more, stays within column 80.
+    const struct {
+        int latime;
+        bool umbra;
+        int coloana;
+        bool accepted;
+    } rows[] = {{30, false, 50, true}, {30, false, 51, false}, {30, true, 48, true},  {30, true, 49, false},
+                {79, false, 1, true},  {79, false, 2, false},  {10, false, -1, false}};
+    for (const auto &r : rows) {
+        ModelProiect m;
+        const int n = m.creeazaFereastra(sablon());
+        m.seteazaLatime(n, r.latime);
+        QCOMPARE(m.seteazaOrizontala(n, r.coloana, r.umbra), r.accepted);
+        QCOMPARE(int(m.fereastra(n).Orizontala), r.accepted ? r.coloana : 0);
+        // An object's label ends by the right border (width - 2 interior columns); its row stays above
+        // the bottom border (height - 2 rows).
+        m.seteazaInaltime(n, 6);
+        const int k = m.adaugaObiect(TipObiect::Say, n, 0, 0);
+        m.seteazaTextSay(k, QStringLiteral("abcd"));
+        const int ultima = r.latime - 2 - 4;
+        QVERIFY(m.seteazaColoanaObiect(k, ultima) == (ultima >= 0) && !m.seteazaColoanaObiect(k, ultima + 1));
+        QVERIFY(m.seteazaRandObiect(k, 3) && !m.seteazaRandObiect(k, 4) && !m.seteazaRandObiect(k, -1));
+    }
 }
 
 void TestModelProiect::windowsAndObjects()
@@ -127,9 +110,7 @@ void TestModelProiect::windowsAndObjects()
         m.aliniazaFereastra(1, l.coloana, l.rand, l.umbra);
         QCOMPARE(QPoint(f1.Orizontala, f1.Verticala), QPoint(l.x, l.y));
     }
-    Obiect text = m.obiect(say);
-    text.TextAfisat = QStringLiteral("abcd");
-    m.editeazaObiect(say, text);
+    m.seteazaTextSay(say, QStringLiteral("abcd"));
     m.aliniazaObiect(say, 2, 2);
     QCOMPARE(QPoint(m.obiect(say).Coloana, m.obiect(say).Rand), QPoint(31 - 2 - 4, 10 - 3));
     QVERIFY(m.centreazaOrizontal(say) && m.centreazaVertical(say));

@@ -21,5 +21,12 @@ template <typename T> T *control(MdiMain &m, const char *form, const char *name)
     return f ? f->findChild<T *>(QString::fromLatin1(name)) : nullptr;
 }
 
+// What the menu "Editare" offers to undo.
+inline QString undoText(MdiMain &m)
+{
+    QAction *a = m.findChild<QAction *>(QStringLiteral("mnuEditareAnuleaza"));
+    return a ? a->text() : QStringLiteral("(no undo action)");
+}
+
 // Triggers a tool bar button (a QAction named by its key) of a form.
 void pressKey(MdiMain &m, const char *form, const char *key);
