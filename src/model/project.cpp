@@ -147,14 +147,3 @@ bool Proiect::existaFerestre() const
     }
     return false;
 }
-
-void Proiect::eliberezaFereastra(int n)
-{
-    if (!numarFereastraValid(n))
-        return;
-    for (int i = 1; i <= NumarObiecte; ++i) {
-        if (obiect(i).Fereastra == n)
-            obiect(i).Liber = FlagTrue;
-    }
-    fereastra(n).Libera = FlagTrue;
-}

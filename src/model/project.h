@@ -137,7 +137,4 @@ public:
     int PrimaFereastraLibera() const; // -1 when all five are in use
     int PrimulObiectLiber() const;    // -1 when all sixty are in use
     bool existaFerestre() const;
-
-    // Frees every object of window n, then window n itself.
-    void eliberezaFereastra(int n);
 };

@@ -3,7 +3,6 @@
 // recovered after the program was killed.
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
-#include "codegen/cititorprogram.h"
 #include "codegen/fisierprogram.h"
 #include "codegen/generator.h"
 #include "model/fisierproiect.h"
@@ -260,9 +259,12 @@ int child(int argc, char *argv[])
     m->proiectCurent().incarca("clienti.sirolant");
     // The work is kept for a crash (the file, not the clock, says when).
     pressKey(*m, "frmFerestre", "CREAZA");
-    QTest::qWaitFor(
-        [] { return !QDir(ProiectCurent::dosarRecuperare()).entryList({"recuperare-*.sirolant"}).isEmpty(); },
-        10000);
+    if (!QTest::qWaitFor(
+            [] {
+                return !QDir(ProiectCurent::dosarRecuperare()).entryList({"recuperare-*.sirolant"}).isEmpty();
+            },
+            10000))
+        return 1;
     {
         ModelProiect::Tranzactie gesture(m->model(), Modificare::Proiect, 0);
         pressKey(*m, "frmFerestre", "CREAZA");

@@ -26,13 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What each data type does to the @ GET check boxes, by their letters: P on and
-// left as it was, B on and checked, D on and cleared, O off (and cleared).
+// The @ GET check boxes by their letters.
 const char codes[] = "N9#YBIJKAT!LZ^$D";
-const char *const states[] = {"DDDOPPPBDDBOOOOO",  // Text
-                              "OBOOPPPBOOOBDDDO",  // Numeric
-                              "OOOOPPPBOOOOOOOB",  // Data
-                              "OOOBPPPBOOOOOOOO"}; // Logic
 const char *const boxes[] = {
     "chkPCifreLitere",     "chkPAcceptaNumaiCifreSiSemn", "chkPAcceptaNumaiCifreBlankSiSemn",
     "chkPLogice",          "chkFNumereDreapta",           "chkFTextCentrat",
@@ -40,7 +35,6 @@ const char *const boxes[] = {
     "chkFEliminaSpatiile", "chkFConvertesteMajuscule",    "chkFPrecedeCifreZerouri",
     "chkFAfiseazaBLANK",   "chkFNotatiaStiintifica",      "chkFNotatiaCuMoneda",
     "chkFFormatuSETDATE"};
-const char *const typeOptions[] = {"optText", "optNumeric", "optData", "optLogic"};
 
 // The letters of the @ GET boxes or flags for which on(i) holds.
 QString letters(const std::function<bool(int)> &on)
@@ -162,8 +156,6 @@ private slots:
     void keysAndEnter();
     void cancelDiscardsOrRestores_data();
     void cancelDiscardsOrRestores();
-    void getDataTypeTable_data();
-    void getDataTypeTable();
     void objectsAndTheirLines();
 };
 
@@ -312,56 +304,6 @@ void TestEditors::cancelDiscardsOrRestores()
     // An existing object gets back the record it had at opening.
     openEditor(*m, kind, 1, cancel);
     QVERIFY(o == stored);
-}
-
-void TestEditors::getDataTypeTable_data()
-{
-    QTest::addColumn<int>("prior");
-    QTest::addColumn<int>("target");
-    for (int prior = 0; prior < 4; ++prior)
-        for (int target = 0; target < 4; ++target)
-            if (prior != target)
-                QTest::addRow("%s to %s", typeOptions[prior], typeOptions[target]) << prior << target;
-}
-
-void TestEditors::getDataTypeTable()
-{
-    QFETCH(int, prior);
-    QFETCH(int, target);
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    const Obiect &o = m->proiect().obiect(1);
-    openEditor(*m, u"GET"_s, 0, [&](const Editor &e) {
-        e.click(typeOptions[prior]);
-        for (const char *name : boxes)
-            if (e.c(name)->isEnabled() && !e.c<QCheckBox>(name)->isChecked())
-                e.click(name);
-        e.flag('K'); // cleared, to see it checked again
-        if (prior <= 1) {
-            e.retype("txtLungime", u"7"_s);
-            e.retype("txtValoareImplicita", u"5"_s);
-        }
-        const QString before = e.checked();
-        e.click(typeOptions[target]);
-        for (int i = 0; i < 16; ++i) {
-            const char state = states[target][i];
-            const bool on = state == 'B' || (state == 'P' && before.contains(QLatin1Char(codes[i])));
-            QVERIFY2(e.c(boxes[i])->isEnabled() == (state != 'O'), boxes[i]);
-            QVERIFY2(e.c<QCheckBox>(boxes[i])->isChecked() == on, boxes[i]);
-        }
-        QCOMPARE(flags(o), e.checked());
-        const char *const types[] = {"T=", "N=0", "D=", "L=F"};
-        QCOMPARE(o.TipDate + u'=' + o.Valoare, QLatin1String(types[target]));
-        QCOMPARE(e.c("txtValoareImplicita")->isVisibleTo(e.dlg), target <= 1);
-        QCOMPARE(e.c("cmbValoareImplicita")->isVisibleTo(e.dlg), target == 3);
-        QCOMPARE(e.c("cmbValoareImplicitaData")->isVisibleTo(e.dlg), target == 2);
-        const int lengths[] = {3, 3, 8, 1};
-        QCOMPARE(e.box("txtLungime")->text(), QString::number(lengths[target]));
-        // Only a text or a number takes another length.
-        QCOMPARE(e.box("txtLungime")->isReadOnly(), target > 1);
-        e.arrow("updLungime", "up");
-        QCOMPARE(int(o.Lungime), lengths[target] + (target <= 1));
-    });
 }
 
 void TestEditors::objectsAndTheirLines()
