@@ -1,6 +1,5 @@
-// Real input through a real X server with a window manager (run by
-// ruleaza.sh): the first receiver of each event is the top-level window, as
-// for a user, so steps must be known where the change is made.
+// Real input through an X server with a window manager (ruleaza.sh): the first receiver of each event is
+// the top-level window, as for a user, so steps must be known where the change is made.
 #include "app/istoric.h"
 #include "support/design.h"
 
