@@ -251,62 +251,68 @@ void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cern
     emit fereastraSchimbata(n);
 }
 
-void ModelProiect::seteazaUmbra(int n, bool umbra)
+template <typename F> void ModelProiect::modificaObiect(int n, Modificare fel, bool unire, F &&schimbare)
+{
+    if (Obiect *o = obiectFolosit(n)) {
+        Tranzactie t(*this, fel, n, unire);
+        schimbare(*o);
+        emit obiectSchimbat(n);
+    }
+}
+
+template <typename F> void ModelProiect::modificaFereastra(int n, Modificare fel, bool unire, F &&schimbare)
 {
     if (Fereastra *f = fereastraFolosita(n)) {
-        Tranzactie t(*this, Modificare::UmbraFereastra, n);
-        f->Umbra = toFlag(umbra);
+        Tranzactie t(*this, fel, n, unire);
+        schimbare(*f);
         emit fereastraSchimbata(n);
     }
+}
+
+void ModelProiect::seteazaUmbra(int n, bool umbra)
+{
+    modificaFereastra(n, Modificare::UmbraFereastra, false, [&](Fereastra &f) { f.Umbra = toFlag(umbra); });
 }
 
 void ModelProiect::seteazaPatrata(int n, bool patrata)
 {
-    if (Fereastra *f = fereastraFolosita(n)) {
-        Tranzactie t(*this, Modificare::PatrataFereastra, n);
-        f->Patrata = toFlag(patrata);
-        emit fereastraSchimbata(n);
-    }
+    modificaFereastra(n, Modificare::PatrataFereastra, false,
+                      [&](Fereastra &f) { f.Patrata = toFlag(patrata); });
 }
 
 bool ModelProiect::seteazaOrizontala(int n, int coloana, bool umbraInEcran)
 {
-    Fereastra *f = fereastraFolosita(n);
+    const Fereastra *f = fereastraFolosita(n);
     if (!f || !Reguli::coloanaPermisa(coloana, f->Latime, umbraInEcran))
         return false;
-    Tranzactie t(*this, Modificare::MutareFereastra, n, true);
-    f->Orizontala = quint8(coloana);
-    emit fereastraSchimbata(n);
+    modificaFereastra(n, Modificare::MutareFereastra, true,
+                      [&](Fereastra &g) { g.Orizontala = quint8(coloana); });
     return true;
 }
 
 void ModelProiect::seteazaVerticala(int n, int rand)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && Reguli::RandFereastra.contine(rand)) {
-        Tranzactie t(*this, Modificare::MutareFereastra, n, true);
-        f->Verticala = quint8(rand);
-        emit fereastraSchimbata(n);
-    }
+    if (Reguli::RandFereastra.contine(rand))
+        modificaFereastra(n, Modificare::MutareFereastra, true,
+                          [&](Fereastra &f) { f.Verticala = quint8(rand); });
 }
 
 void ModelProiect::seteazaLatime(int n, int latime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && Reguli::LatimeFereastra.contine(latime)) {
-        Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
-        f->Latime = quint8(latime);
-        emit fereastraSchimbata(n);
-    }
+    if (Reguli::LatimeFereastra.contine(latime))
+        modificaFereastra(n, Modificare::RedimensionareFereastra, true,
+                          [&](Fereastra &f) { f.Latime = quint8(latime); });
 }
 
 void ModelProiect::seteazaInaltime(int n, int inaltime)
 {
-    if (Fereastra *f = fereastraFolosita(n); f && Reguli::InaltimeFereastra.contine(inaltime)) {
-        Tranzactie t(*this, Modificare::RedimensionareFereastra, n, true);
-        f->Inaltime = quint8(inaltime);
-        if (isSet(f->Patrata))
-            f->Latime = quint8(std::min(2 * inaltime, 255));
-        emit fereastraSchimbata(n);
-    }
+    if (!Reguli::InaltimeFereastra.contine(inaltime))
+        return;
+    modificaFereastra(n, Modificare::RedimensionareFereastra, true, [&](Fereastra &f) {
+        f.Inaltime = quint8(inaltime);
+        if (isSet(f.Patrata))
+            f.Latime = quint8(2 * inaltime);
+    });
 }
 
 void ModelProiect::aliniazaFereastra(int n, int coloana, int rand, bool umbraInEcran)
@@ -372,50 +378,39 @@ int ModelProiect::adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Cul
 
 void ModelProiect::editeazaObiect(int n, const Obiect &o)
 {
-    if (Obiect *ob = obiectFolosit(n)) {
-        Tranzactie t(*this, Modificare::ModificareObiect, n);
-        *ob = o;
-        emit obiectSchimbat(n);
-    }
-}
-
-template <typename F> void ModelProiect::modificaObiect(int n, F &&schimbare)
-{
-    if (Obiect *o = obiectFolosit(n)) {
-        Tranzactie t(*this, Modificare::ModificareObiect, n);
-        schimbare(*o);
-        emit obiectSchimbat(n);
-    }
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &ob) { ob = o; });
 }
 
 void ModelProiect::seteazaText(int n, QString Obiect::*camp, const QString &text)
 {
-    modificaObiect(n, [&](Obiect &o) { o.*camp = text; });
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) { o.*camp = text; });
 }
 
 void ModelProiect::seteazaIndicator(int n, Flag Obiect::*camp, bool valoare)
 {
-    modificaObiect(n, [&](Obiect &o) { o.*camp = toFlag(valoare); });
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) { o.*camp = toFlag(valoare); });
 }
 
 void ModelProiect::seteazaLungime(int n, int lungime)
 {
-    modificaObiect(n, [&](Obiect &o) { o.Lungime = quint8(std::clamp(lungime, 0, 255)); });
+    modificaObiect(n, Modificare::ModificareObiect, false,
+                   [&](Obiect &o) { o.Lungime = quint8(std::clamp(lungime, 0, 255)); });
 }
 
 void ModelProiect::seteazaInaltimeButon(int n, int inaltime)
 {
-    modificaObiect(n, [&](Obiect &o) { o.InaltimeButon = quint8(std::clamp(inaltime, 0, 255)); });
+    modificaObiect(n, Modificare::ModificareObiect, false,
+                   [&](Obiect &o) { o.InaltimeButon = quint8(std::clamp(inaltime, 0, 255)); });
 }
 
 void ModelProiect::seteazaTextSay(int n, const QString &text)
 {
-    modificaObiect(n, [&](Obiect &o) { o.Nume = o.TextAfisat = text; });
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) { o.Nume = o.TextAfisat = text; });
 }
 
 void ModelProiect::seteazaNumeGet(int n, const QString &nume, int taiere)
 {
-    modificaObiect(n, [&](Obiect &o) {
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) {
         o.Nume = nume;
         o.TextAfisat = Reguli::textAfisatGet(nume, o.Lungime, taiere);
     });
@@ -423,7 +418,7 @@ void ModelProiect::seteazaNumeGet(int n, const QString &nume, int taiere)
 
 void ModelProiect::seteazaTipDate(int n, const QString &tip, int lungime, const QString &valoareImplicita)
 {
-    modificaObiect(n, [&](Obiect &o) {
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) {
         o.TipDate = tip;
         o.Lungime = quint8(std::clamp(lungime, 0, 255));
         o.Valoare = valoareImplicita;
@@ -432,7 +427,7 @@ void ModelProiect::seteazaTipDate(int n, const QString &tip, int lungime, const 
 
 void ModelProiect::seteazaBara(int n, const QStringList &prompturi)
 {
-    modificaObiect(n, [&](Obiect &o) {
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) {
         o.Valoare = prompturi.join(QLatin1Char(';'));
         o.TextAfisat = Reguli::textAfisatButon(prompturi, o.Lungime);
     });
@@ -440,7 +435,7 @@ void ModelProiect::seteazaBara(int n, const QStringList &prompturi)
 
 void ModelProiect::seteazaBaraStocata(int n, const QString &valoare, const QString &textAfisat)
 {
-    modificaObiect(n, [&](Obiect &o) {
+    modificaObiect(n, Modificare::ModificareObiect, false, [&](Obiect &o) {
         o.Valoare = valoare;
         o.TextAfisat = textAfisat;
     });
@@ -448,36 +443,28 @@ void ModelProiect::seteazaBaraStocata(int n, const QString &valoare, const QStri
 
 void ModelProiect::stergeObiect(int n)
 {
-    if (Obiect *o = obiectFolosit(n)) {
-        Tranzactie t(*this, Modificare::StergereObiect, n);
-        o->Liber = FlagTrue;
-        emit obiectSchimbat(n);
-    }
+    modificaObiect(n, Modificare::StergereObiect, false, [](Obiect &o) { o.Liber = FlagTrue; });
 }
 
 bool ModelProiect::seteazaColoanaObiect(int n, int coloana)
 {
-    Obiect *o = obiectFolosit(n);
+    const Obiect *o = obiectFolosit(n);
     if (!o || coloana < 0 || !proiect_.fereastraFolosita(o->Fereastra))
         return false;
     if (coloana + o->TextAfisat.size() > proiect_.fereastra(o->Fereastra).Latime - 2)
         return false;
-    Tranzactie t(*this, Modificare::MutareObiect, n, true);
-    o->Coloana = quint8(coloana);
-    emit obiectSchimbat(n);
+    modificaObiect(n, Modificare::MutareObiect, true, [&](Obiect &ob) { ob.Coloana = quint8(coloana); });
     return true;
 }
 
 bool ModelProiect::seteazaRandObiect(int n, int rand)
 {
-    Obiect *o = obiectFolosit(n);
+    const Obiect *o = obiectFolosit(n);
     if (!o || rand < 0 || !proiect_.fereastraFolosita(o->Fereastra))
         return false;
     if (rand >= proiect_.fereastra(o->Fereastra).Inaltime - 2)
         return false;
-    Tranzactie t(*this, Modificare::MutareObiect, n, true);
-    o->Rand = quint8(rand);
-    emit obiectSchimbat(n);
+    modificaObiect(n, Modificare::MutareObiect, true, [&](Obiect &ob) { ob.Rand = quint8(rand); });
     return true;
 }
 
@@ -521,11 +508,9 @@ bool ModelProiect::centreazaVertical(int n)
 
 void ModelProiect::seteazaCuloriObiect(int n, bool culorileFerestrei, Culoare fundal, Culoare cerneala)
 {
-    if (Obiect *o = obiectFolosit(n)) {
-        Tranzactie t(*this, Modificare::CuloareObiect, n);
-        o->CulorileFerestrei = toFlag(culorileFerestrei);
-        o->CuloareFundal = fundal;
-        o->CuloareCerneala = cerneala;
-        emit obiectSchimbat(n);
-    }
+    modificaObiect(n, Modificare::CuloareObiect, false, [&](Obiect &o) {
+        o.CulorileFerestrei = toFlag(culorileFerestrei);
+        o.CuloareFundal = fundal;
+        o.CuloareCerneala = cerneala;
+    });
 }

@@ -188,7 +188,9 @@ signals:
     void selectieSchimbata();
 
 private:
-    template <typename F> void modificaObiect(int n, F &&schimbare);
+    // One change of a record in use, as one step of that kind, drawn again at once.
+    template <typename F> void modificaObiect(int n, Modificare fel, bool unire, F &&schimbare);
+    template <typename F> void modificaFereastra(int n, Modificare fel, bool unire, F &&schimbare);
     Fereastra *fereastraFolosita(int n);
     Obiect *obiectFolosit(int n);
 

@@ -517,26 +517,18 @@ void FrmObiecte::StareFaraFerestre()
     activeazaAdaugarea(false);
 }
 
-bool FrmObiecte::context(int *latime, int *inaltime, int *lungime) const
+int FrmObiecte::obiectDePlasat() const
 {
-    if (lstObiecte_->count() == 0)
-        return false;
-    const int n = obiectSelectat();
+    const int n = lstObiecte_->count() > 0 ? obiectSelectat() : -1;
     const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
-    if (!Proiect::numarObiectValid(n) || !Proiect::numarFereastraValid(w))
-        return false;
-    *latime = sesiune().model.proiect().fereastra(w).Latime;
-    *inaltime = sesiune().model.proiect().fereastra(w).Inaltime;
-    *lungime = int(sesiune().model.proiect().obiect(n).TextAfisat.size());
-    return true;
+    return Proiect::numarObiectValid(n) && Proiect::numarFereastraValid(w) ? n : -1;
 }
 
 void FrmObiecte::hsbOrizontala_Change()
 {
-    int latime, inaltime, lungime;
-    if (!context(&latime, &inaltime, &lungime))
+    const int n = obiectDePlasat();
+    if (n < 1)
         return;
-    const int n = obiectSelectat();
     // Refused past the window's right border: the bar goes back.
     if (!sesiune().model.seteazaColoanaObiect(n, hsbOrizontala_->value()))
         hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
@@ -545,10 +537,9 @@ void FrmObiecte::hsbOrizontala_Change()
 
 void FrmObiecte::hsbVerticala_Change()
 {
-    int latime, inaltime, lungime;
-    if (!context(&latime, &inaltime, &lungime))
+    const int n = obiectDePlasat();
+    if (n < 1)
         return;
-    const int n = obiectSelectat();
     // Refused on or below the bottom border: the bar goes back.
     if (!sesiune().model.seteazaRandObiect(n, hsbVerticala_->value()))
         hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
@@ -564,30 +555,27 @@ void FrmObiecte::aratPozitia(int n)
 
 void FrmObiecte::aliniaza(int coloanaButon, int randButon)
 {
-    int latime, inaltime, lungime;
-    if (!context(&latime, &inaltime, &lungime))
+    const int n = obiectDePlasat();
+    if (n < 1)
         return;
-    const int n = obiectSelectat();
     sesiune().model.aliniazaObiect(n, coloanaButon, randButon);
     aratPozitia(n);
 }
 
 void FrmObiecte::CentreazaOrizontal()
 {
-    int latime, inaltime, lungime;
-    if (!context(&latime, &inaltime, &lungime))
-        return;
-    sesiune().model.centreazaOrizontal(obiectSelectat());
-    aratPozitia(obiectSelectat());
+    if (const int n = obiectDePlasat(); n > 0) {
+        sesiune().model.centreazaOrizontal(n);
+        aratPozitia(n);
+    }
 }
 
 void FrmObiecte::CentreazaVertical()
 {
-    int latime, inaltime, lungime;
-    if (!context(&latime, &inaltime, &lungime))
-        return;
-    sesiune().model.centreazaVertical(obiectSelectat());
-    aratPozitia(obiectSelectat());
+    if (const int n = obiectDePlasat(); n > 0) {
+        sesiune().model.centreazaVertical(n);
+        aratPozitia(n);
+    }
 }
 
 void FrmObiecte::selecteazaObiectNumar(int n)

@@ -68,9 +68,8 @@ private:
     void activeazaControaleleObiectului(bool on);
     void activeazaCulorile(int n);
 
-    // Geometry of the active window and the selected object's width; false
-    // when there is no selection to work on.
-    bool context(int *latime, int *inaltime, int *lungime) const;
+    // The selected object when it can be placed (a window is active), else -1.
+    int obiectDePlasat() const;
     void aratPozitia(int n);
 
     QListWidget *lstObiecte_ = nullptr;
