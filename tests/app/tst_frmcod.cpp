@@ -82,8 +82,8 @@ void TestFrmCod::programsFollowTheDesign()
         QCOMPARE(label(d, "lblLiniaSelectata"), u"3"_s);
         lst->setCurrentRow(0); // a line selected from code counts as a click
         QCOMPARE(label(d, "lblLiniaSelectata"), u"1"_s);
-        // The box regenerates the window chosen in the palette, with or without the starting
-        // code; the counts follow the lines shown, of which none is selected.
+        // The box regenerates the window chosen in the palette, with or without the starting code; the counts
+        // follow the lines shown, of which none is selected.
         for (const QStringList &shown : {StartingCode + one, one}) {
             clickLine(lst, lst->count() - 1);
             clickWidget(chk);
@@ -159,7 +159,7 @@ void TestFrmCod::saving()
     QVERIFY(!exists || (box->seen && box->buttons == (QMessageBox::Yes | QMessageBox::No) &&
                         box->text == u"Fisierul OLD.PRG exista deja. Il inlocuiti?"_s));
     // CR LF after every line, Windows-1250 letters; no other file.
-    QCOMPARE(QDir(cwd.path()).entryList(QDir::Files | QDir::Hidden).size(), file == u"RAPORTX.PRG"_s ? 4 : 3);
+    QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden).size(), file == u"RAPORTX.PRG"_s ? 4 : 3);
     QFile f(cwd.filePath(file.isEmpty() ? u"OLD.PRG"_s : file));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), file.isEmpty() ? QByteArray()

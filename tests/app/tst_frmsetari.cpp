@@ -11,8 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Each flag's control (for a pair, the option meaning True) and its offset in
-// the options record; offsets from 34 on are counted past the path.
+// Each flag's control (for a pair, the option meaning True) and its offset in the options record; offsets
+// from 34 on are counted past the path.
 const QStringList Controls =
     u"optCentrazaObiectulOrizontal optFormatZLA chkAnulArePatruCifre "
     u"chkMarcajTabelaLucru chkUmbraImplicit chkFerestrePatrate chkPastreazaUmbraInEcran "
@@ -23,8 +23,8 @@ const QList<int> Offsets = {0, 2, 4, 6, 8, 10, 12, 14, 28, 30, 34, 36, 38};
 const QList<int> Defaults = {0, 2, 4, 8, 12, 14, 28, 30, 36, 38};
 const QString Path = u"C:\\FOXPRO26\\FOXPROX.EXE"_s;
 
-// An options record built from the file layout: -1 at the offsets of the
-// flags given, `others` at the rest, and unless bare, three positions and the path.
+// An options record built from the file layout: -1 at the offsets of the flags given, `others` at the rest,
+// and unless bare, three positions and the path.
 QByteArray record(const QList<int> &flags, bool bare = false, int others = 0)
 {
     QByteArray r(OptionsFile::RecordSize, '\0');

@@ -1,5 +1,5 @@
-// Undo steps as the forms make them: named after what they do, merged by kind and target within a
-// second, an editor session one step, a deletion undone to exactly the design before it.
+// Undo steps as the forms make them: named after what they do, merged by kind and target within a second, an
+// editor session one step, a deletion undone to exactly the design before it.
 #include "app/istoric.h"
 #include "support/mainfixture.h"
 #include "support/uitest.h"

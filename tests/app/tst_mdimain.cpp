@@ -4,7 +4,6 @@
 #include "support/uitest.h"
 
 #include <QAbstractButton>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QTimer>
@@ -121,8 +120,8 @@ void TestMdiMain::closing()
 
 void TestMdiMain::unwritableOptions()
 {
-    // A folder in the file's place fails every read and write, as a read-only start folder does
-    // for anyone but root (who runs the tests in CI).
+    // A folder in the file's place fails every read and write, as a read-only start folder does for anyone
+    // but root (who runs the tests in CI).
     TempCwd cwd;
     QVERIFY(QDir().mkdir(OptionsFile::defaultFileName()));
     QStandardPaths::setTestModeEnabled(true);

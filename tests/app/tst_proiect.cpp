@@ -1,6 +1,5 @@
-// Project files through the real main window: save, open, recent files, the
-// unsaved-changes question, a refused file, a program imported, and a design
-// recovered after the program was killed.
+// Project files through the real main window: save, open, recent files, the unsaved-changes question, a
+// refused file, a program imported, and a design recovered after the program was killed.
 #include "app/mdimain.h"
 #include "app/proiectcurent.h"
 #include "codegen/fisierprogram.h"
@@ -244,8 +243,8 @@ void TestProiect::importProgram()
     }
 }
 
-// Run as a child: builds a design, waits past the recovery interval, makes one
-// more gesture and says so; the parent then kills it.
+// Run as a child: builds a design, waits past the recovery interval, makes one more gesture and says so; the
+// parent then kills it.
 int child(int argc, char *argv[])
 {
     QApplication app(argc, argv);

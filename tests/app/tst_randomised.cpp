@@ -37,8 +37,8 @@ template <typename L> auto pick(QRandomGenerator &r, const L &list)
     return list.at(int(r.bounded(int(list.size()))));
 }
 
-// Answers the modal window open, once, in a random but seeded way: message boxes get OK, the colour pickers
-// a random swatch, the editors a few random edits (the closing buttons left for last) then Apply, Esc or
+// Answers the modal window open, once, in a random but seeded way: message boxes get OK, the colour pickers a
+// random swatch, the editors a few random edits (the closing buttons left for last) then Apply, Esc or
 // Anuleaza; the rest is closed.
 void respond(QRandomGenerator &rng)
 {
@@ -114,9 +114,8 @@ QString value(QWidget *w)
 
 // What the work table and both palettes show, as text: every element, and every named control's state and
 // value. What history alone decides is left out: with no window the window palette's boxes, scheme and
-// swatches (its working copy for the next window), with no object the colour labels, the option
-// "Mentine umbra"; the width bar after a title widened the window shows the record's width, as its next
-// showing will.
+// swatches (its working copy for the next window), with no object the colour labels, the option "Mentine
+// umbra"; the width bar after a title widened the window shows the record's width, as its next showing will.
 QStringList whatIsShown(MdiMain &m)
 {
     QStringList shown;

@@ -115,8 +115,8 @@ QString linesFrom(MdiMain &m, const QString &from, int count)
     return l.indexOf(from) < 0 ? l.join(u'\n') : l.mid(l.indexOf(from), count).join(u'|');
 }
 
-// Presses the palette's key of a kind, or "Proprietati" for the object in slot;
-// body runs in the editor of that kind, which must open, and what it leaves open is cancelled.
+// Presses the palette's key of a kind, or "Proprietati" for the object in slot; body runs in the editor of
+// that kind, which must open, and what it leaves open is cancelled.
 void openEditor(MdiMain &m, const QString &kind, int slot, Body body)
 {
     if (slot) { // the list holds the objects in slot order
@@ -161,9 +161,9 @@ private slots:
 
 void TestEditors::keysAndEnter_data()
 {
-    // where: kind, box, a button clicked first; start: "|" marks the caret; how:
-    // typed, pasted with Ctrl+V or through the box's context menu, or Enter
-    // pressed in the box, giving name|bar|comment and whether the editor applied or stays open.
+    // where: kind, box, a button clicked first; start: "|" marks the caret; how: typed, pasted with Ctrl+V or
+    // through the box's context menu, or Enter pressed in the box, giving name|bar|comment and whether the
+    // editor applied or stays open.
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("start");
     QTest::addColumn<char>("how");
@@ -283,8 +283,8 @@ void TestEditors::cancelDiscardsOrRestores()
             e.addPrompt(u"Unu"_s);
     });
     const Obiect stored = o;
-    // Edits are written through. The box left focused loses the focus as the
-    // editor closes, when the palette has selected another object already.
+    // Edits are written through. The box left focused loses the focus as the editor closes, when the palette
+    // has selected another object already.
     const auto cancel = [&](const Editor &e) {
         e.comment()->insertPlainText(u"⊬\t"_s); // as a paste: refused
         QTest::keyClicks(e.comment(), QString(160, u'c'));
@@ -378,8 +378,8 @@ void TestEditors::objectsAndTheirLines()
         e.arrow("updInaltimeButon", "down", 5);
         QCOMPARE(sizes(e) + QString::number(button.Lungime), u"3x13"_s);
         e.arrow("updLatimeButon", "up", 7);
-        // Prompts go between "<" and ">", padded in front to the width unless at least
-        // the width less two; "<<" takes one back; a variable of "_" only becomes "buton".
+        // Prompts go between "<" and ">", padded in front to the width unless at least the width less two;
+        // "<<" takes one back; a variable of "_" only becomes "buton".
         for (const char *prompt : {"OK", "Renunta", "<Salveaza"})
             e.addPrompt(QLatin1String(prompt));
         QCOMPARE(button.Valoare + button.TextAfisat,

@@ -1,5 +1,5 @@
-// The interpreter: line forms on the screen's cells, every PICTURE/FUNCTION
-// code on typed keys, moving between fields and buttons, errors naming the line.
+// The interpreter: line forms on the screen's cells, every PICTURE/FUNCTION code on typed keys, moving
+// between fields and buttons, errors naming the line.
 #include "interpreter/interpretor.h"
 
 #include <QtTest>

@@ -1,6 +1,5 @@
-// The preview: the emulated screen agrees with the work table on random
-// designs, damaged copies of their programs never crash it, and the dialog
-// runs the generated programs as a user drives it.
+// The preview: the emulated screen agrees with the work table on random designs, damaged copies of their
+// programs never crash it, and the dialog runs the generated programs as a user drives it.
 #include "app/frmprevizualizare.h"
 #include "codegen/generator.h"
 #include "model/reguli.h"
@@ -75,10 +74,9 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
     }
 }
 
-// Damages one line of a program, runs it with random keys and checks the
-// outcome the damage predicts: the program runs line by line, so the damaged
-// line stops it with an error naming exactly that line (an unknown command,
-// or a text left open); damage inside a comment changes nothing.
+// Damages one line of a program, runs it with random keys and checks the outcome the damage predicts: the
+// program runs line by line, so the damaged line stops it with an error naming exactly that line (an unknown
+// command, or a text left open); damage inside a comment changes nothing.
 bool mutat(QStringList p, QRandomGenerator &rng)
 {
     const int l = int(rng.bounded(int(p.size())));
@@ -176,8 +174,8 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
         for (int n = 1; n <= NumarFerestre; ++n) {
             if (!p.fereastraFolosita(n))
                 continue;
-            // Each window alone, as its program shows it before any key: up to
-            // its READ, or without the closing line.
+            // Each window alone, as its program shows it before any key: up to its READ, or without the
+            // closing line.
             QStringList program = genereazaCodFereastra(p, n, true).linii;
             program.removeLast();
             Interpretor i;

@@ -41,8 +41,8 @@ void TestModelProiect::limits()
         m.seteazaLatime(n, r.latime);
         QCOMPARE(m.seteazaOrizontala(n, r.coloana, r.umbra), r.accepted);
         QCOMPARE(int(m.fereastra(n).Orizontala), r.accepted ? r.coloana : 0);
-        // An object's label ends by the right border (width - 2 interior columns); its row stays above
-        // the bottom border (height - 2 rows).
+        // An object's label ends by the right border (width - 2 interior columns); its row stays above the
+        // bottom border (height - 2 rows).
         m.seteazaInaltime(n, 6);
         const int k = m.adaugaObiect(TipObiect::Say, n, 0, 0);
         m.seteazaTextSay(k, QStringLiteral("abcd"));
@@ -184,8 +184,8 @@ void TestModelProiect::stepsAndTransactions()
     QVERIFY(last().fel == Modificare::AliniereFereastra && last().dupa.ferestre[1].Orizontala == 9 &&
             last().dupa.ferestre[1].Verticala == 7 && last().dupa.fereastraActiva == 1);
 
-    // Given up, a transaction puts everything back and reports nothing; so
-    // does one that only wrote into a slot it left free (a new object cancelled).
+    // Given up, a transaction puts everything back and reports nothing; so does one that only wrote into a
+    // slot it left free (a new object cancelled).
     const StareProiect before = m.stare();
     steps.clear();
     {

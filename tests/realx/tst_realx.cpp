@@ -1,5 +1,5 @@
-// Real input through an X server with a window manager (ruleaza.sh): the first receiver of each event is
-// the top-level window, as for a user, so steps must be known where the change is made.
+// Real input through an X server with a window manager (ruleaza.sh): the first receiver of each event is the
+// top-level window, as for a user, so steps must be known where the change is made.
 #include "app/istoric.h"
 #include "support/design.h"
 
@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QProcess>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
@@ -30,10 +31,8 @@ void clickAt(QWidget *w, QPoint local, int times = 1)
 QToolButton *toolButton(MdiMain &m, const char *form, const char *key)
 {
     QAction *a = control<QAction>(m, form, key);
-    for (QObject *o : a ? a->associatedObjects() : QObjectList())
-        if (auto *b = qobject_cast<QToolButton *>(o))
-            return b;
-    return nullptr;
+    auto *bar = a ? qobject_cast<QToolBar *>(a->parent()) : nullptr;
+    return bar ? qobject_cast<QToolButton *>(bar->widgetForAction(a)) : nullptr;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-// The set-up shared by the palette and work table tests: a main window in a
-// fresh current directory, with one window, driven through its palettes.
+// The set-up shared by the palette and work table tests: a main window in a fresh current directory, with one
+// window, driven through its palettes.
 
 #include "objectpalette/frmobiecte.h"
 #include "support/mainfixture.h"

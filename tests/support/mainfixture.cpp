@@ -10,8 +10,8 @@
 
 std::unique_ptr<MdiMain> startMain(const Setari &s)
 {
-    // Recovery files and recent projects go to the test folders; one left by a
-    // run that was killed would stop this one with its question.
+    // Recovery files and recent projects go to the test folders; one left by a run that was killed would stop
+    // this one with its question.
     QStandardPaths::setTestModeEnabled(true);
     bool another = false;
     for (QWidget *w : QApplication::topLevelWidgets())

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-// Writes s as the options file of the current directory, then loads a main
-// window from it, as a start of the program would.
+// Writes s as the options file of the current directory, then loads a main window from it, as a start of the
+// program would.
 std::unique_ptr<MdiMain> startMain(const Setari &s);
 
 // Settings with every confirmation off, so no message box interrupts a test.

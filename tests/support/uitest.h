@@ -1,13 +1,12 @@
 #pragma once
 
-// Driving the real forms headless: a temporary current directory, finding controls, and answering the
-// modal dialogs and message boxes that open while a test acts.
+// Driving the real forms headless: a temporary current directory, finding controls, and answering the modal
+// dialogs and message boxes that open while a test acts.
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -23,7 +22,6 @@ public:
     TempCwd(const TempCwd &) = delete;
     TempCwd &operator=(const TempCwd &) = delete;
 
-    QString path() const { return dir_.path(); }
     QString filePath(const QString &name) const { return dir_.filePath(name); }
 
 private:
@@ -34,8 +32,7 @@ private:
 // What a message box showed, filled in when it was answered.
 struct SeenBox {
     bool seen = false;
-    QString title;
-    QString text;
+    QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
 };
