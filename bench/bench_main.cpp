@@ -90,19 +90,14 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
         QWidget *ferestre = m.findChild<QWidget *>(QStringLiteral("frmFerestre"));
         ferestre->findChild<QAction *>(QStringLiteral("CREAZA"))->trigger();
-        Proiect &p = m.proiect();
+        ModelProiect &model = m.model();
         for (int i = 1; i <= NumarObiecte; ++i) {
-            Obiect &o = p.obiect(i);
-            o.Liber = FlagFalse;
-            o.Fereastra = 1;
-            o.Tip = QStringLiteral("SAY");
-            o.Nume = o.TextAfisat = QStringLiteral("Obiect %1").arg(i);
-            o.Coloana = quint8(i % 20);
-            o.Rand = quint8(i % 8);
-            o.CuloareFundal = Culori::Blue;
-            o.CuloareCerneala = Culori::White;
+            const int k = model.adaugaObiect(TipObiect::Say, 1, Culori::Blue, Culori::White);
+            model.seteazaTextSay(k, QStringLiteral("Obiect %1").arg(i));
+            model.seteazaColoanaObiect(k, i % 20);
+            model.seteazaRandObiect(k, i % 8);
         }
-        m.findChild<FrmObiecte *>()->ActualizeazaListaObiecte();
+        model.actualizeazaListaObiecte();
         QGraphicsView *view = m.findChild<FrmTabelaDeLucru *>()->vedere();
         auto *col = ferestre->findChild<QScrollBar *>(QStringLiteral("hsbOrizontala"));
         auto *width = ferestre->findChild<QScrollBar *>(QStringLiteral("hsbLatime"));
@@ -150,7 +145,7 @@ int main(int argc, char *argv[])
         // mouse moves a cell, the bars run their rules, the objects follow.
         width->setValue(40);
         height->setValue(12);
-        const Fereastra &f = p.fereastra(1);
+        const Fereastra &f = model.fereastra(1);
         const QPoint at = view->mapFromScene(QPointF(135.0 * (f.Orizontala + 3), 240.0 * (f.Verticala + 10)));
         auto mouse = [&](QEvent::Type type, QPoint pos) {
             const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;

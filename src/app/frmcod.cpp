@@ -176,7 +176,7 @@ void FrmCod::regenereaza()
 {
     // The window palette is behind this modal viewer, so its selection is
     // still the window the viewer was opened for.
-    const int n = sesiune_.ferestre ? sesiune_.ferestre->fereastraActiva() : -1;
+    const int n = sesiune_.model.fereastraActiva();
     const ProgramGenerat program =
         ::genereazaCodFereastra(sesiune_.model.proiect(), n, chkIncludeStartingCode_->isChecked());
     setLinii(program.linii);

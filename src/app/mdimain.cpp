@@ -114,15 +114,9 @@ MdiMain::MdiMain(QWidget *parent)
     subObiecte_ = adaugaFormCopil(obiecte);
     aseazaFereastra(subObiecte_, s.PozitieObiecte, pozitieImplicitaObiecte());
 
-    // A design put back whole (undo, redo, a file): the palettes show it and
-    // the work table draws again what differs.
-    connect(&sesiune_.model, &ModelProiect::restaurat, this,
-            [this](const QList<int> &ferestre, const QList<int> &obiecte) {
-                const ModelProiect &m = sesiune_.model;
-                sesiune_.ferestre->reafiseaza(m.liniiFerestre(), m.fereastraActiva());
-                sesiune_.obiecte->reafiseaza(m.ordineObiecte(), m.obiectSelectat());
-                sesiune_.tabela->redeseneaza(ferestre, obiecte);
-            });
+    // A design put back whole (undo, redo, a file): the work table draws
+    // again what differs; the palettes show the lists as they now stand.
+    connect(&sesiune_.model, &ModelProiect::restaurat, tabela, &FrmTabelaDeLucru::redeseneaza);
     istoric_ = new Istoric(sesiune_.model, this);
     proiectCurent_ = new ProiectCurent(this, sesiune_.model, *istoric_, this);
     connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);

@@ -26,7 +26,7 @@ EditorObiect::EditorObiect(Sesiune &sesiune, const QString &nume, const QString 
     setObjectName(nume);
     setWindowTitle(titlu);
     setModal(true);
-    const int n = sesiune_.obiecte ? sesiune_.obiecte->obiectSelectat() : -1;
+    const int n = sesiune_.model.obiectSelectat();
     if (sesiune_.model.proiect().obiectFolosit(n))
         numarLaDeschidere_ = n;
     laDeschidere_ = obiect();
@@ -59,25 +59,25 @@ bool EditorObiect::obiectExistent() const
 
 int EditorObiect::latimeFereastraActive() const
 {
-    const int a = sesiune_.ferestre ? sesiune_.ferestre->fereastraActiva() : -1;
+    const int a = sesiune_.model.fereastraActiva();
     return Proiect::numarFereastraValid(a) ? sesiune_.model.proiect().fereastra(a).Latime : 0;
 }
 
 void EditorObiect::incheieAplicarea()
 {
     numarLaDeschidere_ = -1;
-    if (sesiune_.obiecte)
-        sesiune_.obiecte->ActualizeazaListaObiecte();
+    sesiune_.model.actualizeazaListaObiecte();
     accept();
 }
 
 void EditorObiect::reject()
 {
+    // An existing object gets its opening record back; a new one goes.
     if (sesiune_.obiectExistent)
         scrie(laDeschidere_);
+    else
+        sesiune_.model.stergeObiect(numarLaDeschidere_);
     numarLaDeschidere_ = -1;
-    if (!sesiune_.obiectExistent && sesiune_.obiecte)
-        sesiune_.obiecte->anuleazaObiectNou();
     QDialog::reject();
 }
 

@@ -61,10 +61,6 @@ FrmGet::FrmGet(Sesiune &sesiune, QWidget *parent)
     }
     laDeschidere_ = obiect();
     numeLaDeschidere_ = txtNumaVariabila_->text();
-
-    const int n = numarObiect();
-    if (sesiune.obiecte && Proiect::numarObiectValid(n))
-        sesiune.obiecte->AfiseazaObiectInPaleta(n);
 }
 
 // ---------------------------------------------------------------- layout

@@ -105,41 +105,91 @@ void ModelProiect::reseteaza()
     const StareProiect s = stareInitiala();
     proiect_.Ferestre = s.ferestre;
     proiect_.Obiecte = s.obiecte;
-    seteazaListaFerestre({}, -1);
-    seteazaListaObiecte({}, -1);
+    liniiFerestre_.clear();
+    fereastraActiva_ = -1;
+    ordineObiecte_.clear();
+    obiectSelectat_ = obiectNou_ = -1;
+    emit selectieSchimbata();
 }
 
 void ModelProiect::restaureaza(const StareProiect &s)
 {
     QList<int> ferestre, obiecte;
     sloturiSchimbate(stare(), s, &ferestre, &obiecte);
-    const bool selectie = fereastraActiva_ != s.fereastraActiva || obiectSelectat_ != s.obiectSelectat;
     proiect_.Ferestre = s.ferestre;
     proiect_.Obiecte = s.obiecte;
     liniiFerestre_ = s.liniiFerestre;
     fereastraActiva_ = s.fereastraActiva;
     ordineObiecte_ = s.ordineObiecte;
     obiectSelectat_ = s.obiectSelectat;
+    obiectNou_ = -1;
     // A step under way (the undo command itself) starts from here.
     if (adancime_ > 0)
         deschis_.inainte = s;
     emit restaurat(ferestre, obiecte);
-    if (selectie)
-        emit selectieSchimbata();
+    emit selectieSchimbata();
 }
 
-void ModelProiect::seteazaListaFerestre(const QList<LinieFereastra> &linii, int activa)
+QString textLinieObiect(const Obiect &o, int n)
 {
-    liniiFerestre_ = linii;
-    if (std::exchange(fereastraActiva_, activa) != activa)
-        emit selectieSchimbata();
+    switch (o.tip()) {
+    case TipObiect::Say:
+        return isSet(o.Variabila) ? QStringLiteral("@SAY%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
+                                  : QStringLiteral("@SAY%1 [%2]").arg(n).arg(o.Nume);
+    case TipObiect::Get:
+        return isSet(o.Variabila) ? QStringLiteral("@GET%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
+                                  : QStringLiteral("@GET%1 [CAMP: %2]").arg(n).arg(o.Nume);
+    default:
+        return QStringLiteral("@BUTON%1[%2]").arg(n).arg(o.Nume);
+    }
 }
 
-void ModelProiect::seteazaListaObiecte(const QList<int> &ordine, int selectat)
+QString textLinieObiectNou(TipObiect tip, int n)
 {
-    ordineObiecte_ = ordine;
-    if (std::exchange(obiectSelectat_, selectat) != selectat)
-        emit selectieSchimbata();
+    return tip == TipObiect::Get   ? QStringLiteral("@GET%1 [GET %1]").arg(n)
+           : tip == TipObiect::Say ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
+                                   : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);
+}
+
+QString ModelProiect::textLinieObiect(int k) const
+{
+    if (!Proiect::numarObiectValid(k))
+        return {};
+    const Obiect &o = proiect_.obiect(k);
+    return k == obiectNou_ ? textLinieObiectNou(o.tip(), k) : ::textLinieObiect(o, k);
+}
+
+void ModelProiect::selecteazaFereastra(int n)
+{
+    if (!std::any_of(liniiFerestre_.cbegin(), liniiFerestre_.cend(),
+                     [n](const LinieFereastra &l) { return l.fereastra == n; }))
+        return;
+    fereastraActiva_ = n;
+    actualizeazaListaObiecte();
+}
+
+void ModelProiect::alegeObiectul(int n)
+{
+    obiectSelectat_ = ordineObiecte_.contains(n) ? n : -1;
+    emit selectieSchimbata();
+}
+
+void ModelProiect::selecteazaObiect(int n)
+{
+    if (n == -1 || ordineObiecte_.contains(n))
+        alegeObiectul(n);
+}
+
+void ModelProiect::actualizeazaListaObiecte()
+{
+    ordineObiecte_.clear();
+    obiectNou_ = -1;
+    for (int k = 1; k <= NumarObiecte; ++k) {
+        const Obiect &o = proiect_.obiect(k);
+        if (!isSet(o.Liber) && o.Fereastra == fereastraActiva_)
+            ordineObiecte_.append(k);
+    }
+    alegeObiectul(ordineObiecte_.value(ordineObiecte_.size() - 1, -1));
 }
 
 void ModelProiect::incepe(Modificare fel, int tinta, bool unire)
@@ -198,6 +248,8 @@ int ModelProiect::creeazaFereastra(const SablonFereastra &sablon)
     f.Latime = isSet(f.Patrata) ? 20 : 30;
     f.Titlu = QStringLiteral("FER %1").arg(n);
     emit fereastraSchimbata(n);
+    liniiFerestre_.append({n, textLinieFereastra(n, f.Titlu)});
+    selecteazaFereastra(n);
     return n;
 }
 
@@ -215,6 +267,15 @@ void ModelProiect::stergeFereastra(int n)
     }
     f->Libera = FlagTrue;
     emit fereastraSchimbata(n);
+    liniiFerestre_.erase(std::remove_if(liniiFerestre_.begin(), liniiFerestre_.end(),
+                                        [n](const LinieFereastra &l) { return l.fereastra == n; }),
+                         liniiFerestre_.end());
+    if (!liniiFerestre_.isEmpty()) {
+        selecteazaFereastra(liniiFerestre_.first().fereastra);
+        return;
+    }
+    fereastraActiva_ = -1;
+    actualizeazaListaObiecte();
 }
 
 bool ModelProiect::seteazaTitlu(int n, const QString &titlu)
@@ -297,11 +358,27 @@ void ModelProiect::seteazaVerticala(int n, int rand)
                           [&](Fereastra &f) { f.Verticala = quint8(rand); });
 }
 
-void ModelProiect::seteazaLatime(int n, int latime)
+void ModelProiect::seteazaLatime(int n, int latime, bool tragere)
 {
-    if (Reguli::LatimeFereastra.contine(latime))
-        modificaFereastra(n, Modificare::RedimensionareFereastra, true,
-                          [&](Fereastra &f) { f.Latime = quint8(latime); });
+    if (!Reguli::LatimeFereastra.contine(latime))
+        return;
+    modificaFereastra(n, Modificare::RedimensionareFereastra, true, [&](Fereastra &f) {
+        if (isSet(f.Patrata)) {
+            const int jumatate = roundHalfEven(latime / 2.0);
+            if (jumatate > Reguli::InaltimeFereastra.maxim) {
+                latime = 2 * f.Inaltime;
+            } else {
+                const int inaltime = !tragere || latime / 2.0 > f.Inaltime
+                                         ? std::max(jumatate, Reguli::InaltimeFereastra.minim)
+                                         : Reguli::InaltimeFereastra.minim;
+                // A rounded half equal to the height leaves the width as given.
+                if (inaltime != f.Inaltime)
+                    latime = 2 * inaltime;
+                f.Inaltime = quint8(inaltime);
+            }
+        }
+        f.Latime = quint8(latime);
+    });
 }
 
 void ModelProiect::seteazaInaltime(int n, int inaltime)
@@ -373,6 +450,11 @@ int ModelProiect::adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Cul
     }
     o.Nume = QStringLiteral("%1 %2").arg(o.Tip).arg(n);
     emit obiectSchimbat(n);
+    if (fereastra == fereastraActiva_) {
+        ordineObiecte_.append(n);
+        obiectNou_ = n;
+        alegeObiectul(n);
+    }
     return n;
 }
 
@@ -444,6 +526,11 @@ void ModelProiect::seteazaBaraStocata(int n, const QString &valoare, const QStri
 void ModelProiect::stergeObiect(int n)
 {
     modificaObiect(n, Modificare::StergereObiect, false, [](Obiect &o) { o.Liber = FlagTrue; });
+    if (!ordineObiecte_.removeOne(n))
+        return;
+    if (obiectNou_ == n)
+        obiectNou_ = -1;
+    alegeObiectul(ordineObiecte_.value(ordineObiecte_.size() - 1, -1));
 }
 
 bool ModelProiect::seteazaColoanaObiect(int n, int coloana)

@@ -76,13 +76,25 @@ public:
     // Puts a design back (undo, redo, loading) as one piece: no step; emits restaurat.
     void restaureaza(const StareProiect &stare);
 
-    // What the palettes' lists show.
+    // --- Lists and selection ----------------------------------------------
+    // The window list's lines (creation order, texts as written), the active
+    // window, the active window's objects in list order and the selected one.
     const QList<LinieFereastra> &liniiFerestre() const { return liniiFerestre_; }
     int fereastraActiva() const { return fereastraActiva_; }
     const QList<int> &ordineObiecte() const { return ordineObiecte_; }
     int obiectSelectat() const { return obiectSelectat_; }
-    void seteazaListaFerestre(const QList<LinieFereastra> &linii, int activa);
-    void seteazaListaObiecte(const QList<int> &ordine, int selectat);
+    // The object just created whose line keeps its creation text until the
+    // list is rebuilt (its editor's Apply), or -1.
+    int obiectNou() const { return obiectNou_; }
+    // The line of object k as the object list shows it.
+    QString textLinieObiect(int k) const;
+    // A listed window picked: it becomes active and its objects are listed.
+    void selecteazaFereastra(int n);
+    // A listed object picked, or none (-1).
+    void selecteazaObiect(int n);
+    // Rebuilds the object list: the active window's objects in slot order,
+    // the last one selected.
+    void actualizeazaListaObiecte();
 
     // Transactions: every change between the outermost incepe and its
     // termina is one step; renunta puts the design back as it was at incepe.
@@ -117,9 +129,10 @@ public:
     };
     // A new window in the lowest free slot, from the template; at the top
     // left, ten rows high, 30 columns wide (20 when square), titled "FER n".
-    // -1 when all are in use.
+    // Its line goes last in the window list and is selected. -1 when all
+    // are in use.
     int creeazaFereastra(const SablonFereastra &sablon);
-    // Frees window n and every object in it.
+    // Frees window n and every object in it; the first line left is selected.
     void stergeFereastra(int n);
     // Refused (false) over 20 characters or with one the title box refuses.
     bool seteazaTitlu(int n, const QString &titlu);
@@ -132,8 +145,12 @@ public:
     bool seteazaOrizontala(int n, int coloana, bool umbraInEcran);
     // Within the bars' ranges (Reguli), whatever the screen's edges; else nothing changes.
     void seteazaVerticala(int n, int rand);
-    void seteazaLatime(int n, int latime);
-    // A square window stays twice as wide as high.
+    // A square window's height follows: half the width, rounded, and the
+    // width then twice that when the height changed; over 48 columns the
+    // width goes back to twice the height. Dragged (tragere) no wider than
+    // twice its height, it collapses to the minimum height.
+    void seteazaLatime(int n, int latime, bool tragere = false);
+    // A square window's width follows: twice the height.
     void seteazaInaltime(int n, int inaltime);
     // One of the nine places on the screen (column and row 0, 1, 2: left,
     // centre, right; top, centre, bottom); a shadow kept on screen needs one
@@ -142,7 +159,8 @@ public:
 
     // --- Objects -----------------------------------------------------------
     // A new object in the lowest free slot of the given kind in window
-    // fereastra, named "KIND n"; -1 when all sixty are in use.
+    // fereastra, named "KIND n"; in the active window, its line goes last and
+    // is selected. -1 when all sixty are in use.
     int adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Culoare cerneala);
     // The editors' record of object n, written whole.
     void editeazaObiect(int n, const Obiect &o);
@@ -160,6 +178,7 @@ public:
     // or both fields as stored, for a bar shown again as it was.
     void seteazaBara(int n, const QStringList &prompturi);
     void seteazaBaraStocata(int n, const QString &valoare, const QString &textAfisat);
+    // Frees object n; the last line left is selected.
     void stergeObiect(int n);
     // Inside the window's interior: the label ends by the right border, the
     // row stays above the bottom one; each refused axis keeps its value.
@@ -184,7 +203,7 @@ signals:
     void obiectSchimbat(int n);
     // A design put back whole; the slots that differ.
     void restaurat(const QList<int> &ferestre, const QList<int> &obiecte);
-    // Another active window or selected object, after the lists and records hold it.
+    // The lists, the active window or the selected object changed.
     void selectieSchimbata();
 
 private:
@@ -193,12 +212,14 @@ private:
     template <typename F> void modificaFereastra(int n, Modificare fel, bool unire, F &&schimbare);
     Fereastra *fereastraFolosita(int n);
     Obiect *obiectFolosit(int n);
+    void alegeObiectul(int n);
 
     Proiect proiect_;
     QList<LinieFereastra> liniiFerestre_;
     int fereastraActiva_ = -1;
     QList<int> ordineObiecte_;
     int obiectSelectat_ = -1;
+    int obiectNou_ = -1;
     int adancime_ = 0;
     PasProiect deschis_;
 };
@@ -207,5 +228,8 @@ private:
 // counts as unchanged, whatever its stale fields hold.
 void sloturiSchimbate(const StareProiect &a, const StareProiect &b, QList<int> *ferestre,
                       QList<int> *obiecte);
+// Object n's line as a rebuilt list writes it, and as its creation adds it.
+QString textLinieObiect(const Obiect &o, int n);
+QString textLinieObiectNou(TipObiect tip, int n);
 // Whether two designs hold the same records, free slots aside.
 bool aceleasiInregistrari(const StareProiect &a, const StareProiect &b);

@@ -87,8 +87,9 @@ FrmCulori::FrmCulori(Sesiune &sesiune, Tip tip, QWidget *parent)
     faraButonImplicit(this);
 
     // The colour shown in the palette comes preselected when this picker has it.
-    if (IPaletaObiecte *paleta = sesiune_.obiecte) {
-        const Culoare actuala = paleta->culoareAfisata(tip == Tip::Cerneala);
+    if (const int n = sesiune_.model.obiectSelectat(); sesiune_.model.proiect().obiectFolosit(n)) {
+        const Obiect &o = sesiune_.model.obiect(n);
+        const Culoare actuala = tip == Tip::Cerneala ? o.CuloareCerneala : o.CuloareFundal;
         for (const Mostra &m : lista) {
             if (m.valoare == actuala) {
                 alege(m);
@@ -107,15 +108,13 @@ void FrmCulori::alege(const Mostra &m)
 
 void FrmCulori::modifica()
 {
-    IPaletaObiecte *paleta = sesiune_.obiecte;
-    const int n = paleta ? paleta->obiectSelectat() : -1;
-    if (Proiect::numarObiectValid(n)) {
+    const int n = sesiune_.model.obiectSelectat();
+    if (sesiune_.model.proiect().obiectFolosit(n)) {
         // A colour picked by hand is the object's own from now on.
         const Obiect &o = sesiune_.model.proiect().obiect(n);
         const bool cerneala = tip_ == Tip::Cerneala;
         sesiune_.model.seteazaCuloriObiect(n, false, cerneala ? o.CuloareFundal : CuloareAleasa_,
                                            cerneala ? CuloareAleasa_ : o.CuloareCerneala);
-        paleta->AfiseazaObiectInPaleta(n);
     }
     accept();
 }

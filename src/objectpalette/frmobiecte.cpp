@@ -7,7 +7,6 @@
 #include "formbase/imagineclic.h"
 #include "formbase/sesiune.h"
 #include "formbase/uiutil.h"
-#include "model/rounding.h"
 #include "objectpalette/frmculori.h"
 
 #include <QAction>
@@ -22,6 +21,7 @@
 #include <QToolBar>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -82,9 +82,19 @@ FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
     formeazaPaleta(LatimeTwips, InaltimeTwips);
     construiesteControalele();
 
-    // Opening: no selection, and no window yet to add objects to.
-    StareFaraObiectSelectat();
-    activeazaAdaugarea(false);
+    // The palette shows the model: the active window's objects, the selected
+    // one's record (its colours may follow its window's).
+    ModelProiect &model = sesiune.model;
+    connect(&model, &ModelProiect::obiectSchimbat, this, [this](int n) {
+        if (n == obiectSelectat())
+            arata();
+    });
+    connect(&model, &ModelProiect::fereastraSchimbata, this, [this](int n) {
+        if (n == this->sesiune().model.fereastraActiva())
+            arata();
+    });
+    connect(&model, &ModelProiect::selectieSchimbata, this, &FrmObiecte::arata);
+    arata();
 }
 
 void FrmObiecte::construiesteControalele()
@@ -116,16 +126,19 @@ void FrmObiecte::construiesteControalele()
                             QStringLiteral("Proprietati obiect"), "proprietati");
     actSterge_ = buton(tblComenzi_, "STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge obiect"),
                        "stergeobiect");
-    connect(actSay_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("SAY")); });
-    connect(actGet_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("GET")); });
-    connect(actButon_, &QAction::triggered, this, [this] { creeazaObiect(QStringLiteral("BUTON")); });
+    connect(actSay_, &QAction::triggered, this, [this] { creeazaObiect(TipObiect::Say); });
+    connect(actGet_, &QAction::triggered, this, [this] { creeazaObiect(TipObiect::Get); });
+    connect(actButon_, &QAction::triggered, this, [this] { creeazaObiect(TipObiect::Buton); });
     connect(actProprietati_, &QAction::triggered, this, &FrmObiecte::proprietati);
     connect(actSterge_, &QAction::triggered, this, &FrmObiecte::stergeObiect);
 
     lstObiecte_ = new QListWidget(this);
     lstObiecte_->setObjectName(QStringLiteral("lstObiecte"));
     lstObiecte_->setGeometry(4, 64, 272, 150);
-    connect(lstObiecte_, &QListWidget::currentRowChanged, this, [this] { lstObiecte_Click(); });
+    connect(lstObiecte_, &QListWidget::currentRowChanged, this, [this](int rand) {
+        const QListWidgetItem *item = lstObiecte_->item(rand);
+        sesiune().model.selecteazaObiect(item ? item->data(Qt::UserRole).toInt() : -1);
+    });
     etichetaFixa(this, "Label1", QStringLiteral("Total obiecte:"), QRect(4, 216, 80, 16));
     lblTotalObiecte_ = etichetaFixa(this, "lblTotalObiecte", QStringLiteral("0"), QRect(86, 216, 40, 16));
 
@@ -173,8 +186,10 @@ void FrmObiecte::construiesteControalele()
     hsbOrizontala_ = barOf("hsbOrizontala", 19);
     hsbVerticala_ = barOf("hsbVerticala", 55);
     // Tracking on: dragging the thumb runs the placement rule as it moves.
-    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this] { hsbOrizontala_Change(); });
-    connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this] { hsbVerticala_Change(); });
+    connect(hsbOrizontala_, &QScrollBar::valueChanged, this,
+            [this](int v) { plaseaza([v](ModelProiect &m, int n) { m.seteazaColoanaObiect(n, v); }); });
+    connect(hsbVerticala_, &QScrollBar::valueChanged, this,
+            [this](int v) { plaseaza([v](ModelProiect &m, int n) { m.seteazaRandObiect(n, v); }); });
 
     const char *nume[3][3] = {
         {"cmdStangaSus", "cmdCentruSus", "cmdDreaptaSus"},
@@ -188,7 +203,9 @@ void FrmObiecte::construiesteControalele()
             b->setGeometry(190 + col * 26, 4 + rand * 26, 24, 24);
             b->setIcon(iconSageata(col, rand));
             b->setFocusPolicy(Qt::TabFocus);
-            connect(b, &QPushButton::clicked, this, [this, col, rand] { aliniaza(col, rand); });
+            connect(b, &QPushButton::clicked, this, [this, col, rand] {
+                plaseaza([&](ModelProiect &m, int n) { m.aliniazaObiect(n, col, rand); });
+            });
             butoaneAliniere_.append(b);
         }
     }
@@ -198,65 +215,39 @@ void FrmObiecte::construiesteControalele()
     cmdCentrareVerticala_ = new QPushButton(QStringLiteral("Centrat vertical"), frame);
     cmdCentrareVerticala_->setObjectName(QStringLiteral("cmdCentrareVerticala"));
     cmdCentrareVerticala_->setGeometry(140, 92, 128, 24);
-    connect(cmdCentrareOrizontala_, &QPushButton::clicked, this, &FrmObiecte::CentreazaOrizontal);
-    connect(cmdCentrareVerticala_, &QPushButton::clicked, this, &FrmObiecte::CentreazaVertical);
+    connect(cmdCentrareOrizontala_, &QPushButton::clicked, this,
+            [this] { plaseaza([](ModelProiect &m, int n) { m.centreazaOrizontal(n); }); });
+    connect(cmdCentrareVerticala_, &QPushButton::clicked, this,
+            [this] { plaseaza([](ModelProiect &m, int n) { m.centreazaVertical(n); }); });
     faraButonImplicit(this);
 }
 
 int FrmObiecte::obiectSelectat() const
 {
-    const QListWidgetItem *item = lstObiecte_->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : -1;
+    return sesiune().model.obiectSelectat();
 }
 
-QString FrmObiecte::textLinie(const Obiect &o, int n)
+void FrmObiecte::arata()
 {
-    if (o.Tip == QLatin1String("SAY"))
-        return isSet(o.Variabila) ? QStringLiteral("@SAY%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
-                                  : QStringLiteral("@SAY%1 [%2]").arg(n).arg(o.Nume);
-    if (o.Tip == QLatin1String("GET"))
-        return isSet(o.Variabila) ? QStringLiteral("@GET%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
-                                  : QStringLiteral("@GET%1 [CAMP: %2]").arg(n).arg(o.Nume);
-    return QStringLiteral("@BUTON%1[%2]").arg(n).arg(o.Nume);
-}
-
-Culoare FrmObiecte::culoareAfisata(bool cerneala) const
-{
-    return (cerneala ? shpCerneala_ : shpFundal_)->culoare();
-}
-
-QList<int> FrmObiecte::ordineLista() const
-{
-    QList<int> ordine;
-    for (int i = 0; i < lstObiecte_->count(); ++i)
-        ordine.append(lstObiecte_->item(i)->data(Qt::UserRole).toInt());
-    return ordine;
-}
-
-void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
-{
+    const ModelProiect &model = sesiune().model;
     const QList<QObject *> controale{lstObiecte_, chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
     for (QObject *c : controale)
         c->blockSignals(true);
-    QStringList linii;
-    for (int k : ordine)
-        linii << (Proiect::numarObiectValid(k) ? textLinie(sesiune().model.proiect().obiect(k), k)
-                                               : QString());
+    const QList<int> &ordine = model.ordineObiecte();
     bool aceleasi = lstObiecte_->count() == ordine.size();
     for (int i = 0; aceleasi && i < ordine.size(); ++i)
         aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] &&
-                   lstObiecte_->item(i)->text() == linii[i];
+                   lstObiecte_->item(i)->text() == model.textLinieObiect(ordine[i]);
     if (!aceleasi) {
         lstObiecte_->clear();
-        for (int i = 0; i < ordine.size(); ++i) {
-            auto *item = new QListWidgetItem(linii[i], lstObiecte_);
-            item->setData(Qt::UserRole, ordine[i]);
-        }
+        for (int k : ordine)
+            (new QListWidgetItem(model.textLinieObiect(k), lstObiecte_))->setData(Qt::UserRole, k);
     }
-    lstObiecte_->setCurrentRow(int(ordine.indexOf(selectat)));
-    const int n = obiectSelectat();
-    if (Proiect::numarObiectValid(n)) {
-        const Obiect &o = sesiune().model.proiect().obiect(n);
+    const int n = model.obiectSelectat();
+    lstObiecte_->setCurrentRow(int(ordine.indexOf(n)));
+    const bool selectat = model.proiect().obiectFolosit(n);
+    if (selectat) {
+        const Obiect &o = model.obiect(n);
         shpCerneala_->setCuloare(o.CuloareCerneala);
         shpFundal_->setCuloare(o.CuloareFundal);
         hsbOrizontala_->setValue(o.Coloana);
@@ -267,86 +258,56 @@ void FrmObiecte::reafiseaza(const QList<int> &ordine, int selectat)
         c->blockSignals(false);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
-    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
-    activeazaAdaugarea(sesiune().ferestre && sesiune().ferestre->fereastraActiva() > 0);
-    StareFaraObiectSelectat();
-    if (Proiect::numarObiectValid(n)) {
-        activeazaCulorile(n); // as a click on the line leaves them
-        StareObiectSelectat();
-    }
-}
-
-void FrmObiecte::activeazaCulorile(int n)
-{
+    // A new object is counted once its editor applies it.
+    lblTotalObiecte_->setText(QString::number(ordine.size() - (ordine.contains(model.obiectNou()) ? 1 : 0)));
+    for (QAction *a : {actSay_, actGet_, actButon_})
+        a->setEnabled(model.proiect().fereastraFolosita(model.fereastraActiva()));
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
+                                          cmdCentrareOrizontala_, cmdCentrareVerticala_})
+        w->setEnabled(selectat);
+    for (QPushButton *b : butoaneAliniere_)
+        b->setEnabled(selectat);
+    actSterge_->setEnabled(selectat);
+    actProprietati_->setEnabled(selectat);
     // Only a @SAY takes its colours from the palette.
-    const bool say = sesiune().model.proiect().obiect(n).Tip == QLatin1String("SAY");
+    const bool say = selectat && model.obiect(n).tip() == TipObiect::Say;
     for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
                                                        lblCerneala_, lblFundal_})
         w->setEnabled(say);
 }
 
-void FrmObiecte::activeazaAdaugarea(bool on)
-{
-    for (QAction *a : {actSay_, actGet_, actButon_})
-        a->setEnabled(on);
-}
-
-void FrmObiecte::selecteazaUltimaLinie()
-{
-    // The handler runs even where Qt already made the last line current.
-    const int ultima = lstObiecte_->count() - 1;
-    if (lstObiecte_->currentRow() == ultima)
-        lstObiecte_Click();
-    else
-        lstObiecte_->setCurrentRow(ultima);
-}
-
-void FrmObiecte::creeazaObiect(const QString &tip)
+void FrmObiecte::creeazaObiect(TipObiect tip)
 {
     ModelProiect &model = sesiune().model;
     sesiune().obiectExistent = false;
     const int n = model.proiect().PrimulObiectLiber();
     if (n == -1) {
-        if (tip == QLatin1String("SAY"))
-            mesajCritic(this, QStringLiteral("@ SAY"),
-                        QStringLiteral("Nu se mai pot crea obiecte de tip @SAY!"));
-        else if (tip == QLatin1String("GET"))
-            mesajCritic(this, QStringLiteral("@ GET"),
-                        QStringLiteral("Nu se mai pot crea obiecte de tip @GET!"));
-        else
-            mesajCritic(this, QStringLiteral("BUTON"),
-                        QStringLiteral("Nu se mai pot crea obiecte de tip BUTON!"));
+        const QString nume = tip == TipObiect::Buton ? QStringLiteral("BUTON") : QLatin1Char('@') + numeTip(tip);
+        mesajCritic(this, tip == TipObiect::Buton ? nume : QStringLiteral("@ ") + numeTip(tip),
+                    QStringLiteral("Nu se mai pot crea obiecte de tip %1!").arg(nume));
         return;
     }
-    const int activa = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
-    if (!Proiect::numarFereastraValid(activa))
+    const int activa = model.fereastraActiva();
+    if (!model.proiect().fereastraFolosita(activa))
         return;
-
     // The record, its line and the editor session are one step; the
     // editor's Cancel leaves none.
-    const TipObiect fel = tipObiect(tip);
-    ModelProiect::Tranzactie pas(model, creareObiect(fel), n);
-    model.adaugaObiect(fel, activa, sesiune().ferestre->culoareFundal(),
-                       sesiune().ferestre->culoareCerneala());
-    const QString linie = tip == QLatin1String("GET")   ? QStringLiteral("@GET%1 [GET %1]").arg(n)
-                          : tip == QLatin1String("SAY") ? QStringLiteral("@SAY%1 [SAY %1]").arg(n)
-                                                        : QStringLiteral("BUTON%1 [BUTON %1]").arg(n);
-    auto *item = new QListWidgetItem(linie, lstObiecte_);
-    item->setData(Qt::UserRole, n);
-    selecteazaUltimaLinie();
-
+    ModelProiect::Tranzactie pas(model, creareObiect(tip), n);
+    const Fereastra &f = model.fereastra(activa);
+    model.adaugaObiect(tip, activa, f.CuloareFundal, f.CuloareCerneala);
     deschideEditor(tip);
 }
 
-void FrmObiecte::deschideEditor(const QString &tip)
+void FrmObiecte::deschideEditor(TipObiect tip)
 {
-    if (tip == QLatin1String("SAY")) {
+    if (tip == TipObiect::Say) {
         FrmSay editor(sesiune(), this);
         editor.exec();
-    } else if (tip == QLatin1String("GET")) {
+    } else if (tip == TipObiect::Get) {
         FrmGet editor(sesiune(), this);
         editor.exec();
-    } else if (tip == QLatin1String("BUTON")) {
+    } else if (tip == TipObiect::Buton) {
         FrmButon editor(sesiune(), this);
         editor.exec();
     }
@@ -361,7 +322,7 @@ void FrmObiecte::proprietati()
     // The whole editor session is one step; Cancel leaves none.
     ModelProiect::Tranzactie pas(sesiune().model, Modificare::ModificareObiect, n);
     // Every kind reopens in its own editor.
-    deschideEditor(sesiune().model.proiect().obiect(n).Tip);
+    deschideEditor(sesiune().model.obiect(n).tip());
 }
 
 void FrmObiecte::stergeObiect()
@@ -373,92 +334,7 @@ void FrmObiecte::stergeObiect()
         !intrebareDaNu(this, QMessageBox::Warning, QStringLiteral("Sterge obiect"),
                        QStringLiteral("Sunteti sigur ca doriti sa stergeti acest obiect?")))
         return;
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::StergereObiect, n);
-    elibereazaObiectulSelectat(n);
-    if (lstObiecte_->count() > 0) {
-        selecteazaUltimaLinie();
-        StareObiectSelectat();
-    } else {
-        StareFaraObiectSelectat();
-    }
-    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
-    publicaLista();
-}
-
-void FrmObiecte::elibereazaObiectulSelectat(int n)
-{
     sesiune().model.stergeObiect(n);
-    // Removing the current line moves Qt's current row by itself; the
-    // caller selects the line it means.
-    ignoraSelectia_ = true;
-    delete lstObiecte_->takeItem(lstObiecte_->currentRow());
-    ignoraSelectia_ = false;
-}
-
-void FrmObiecte::anuleazaObiectNou()
-{
-    const int n = obiectSelectat();
-    if (n < 1)
-        return;
-    elibereazaObiectulSelectat(n);
-    if (lstObiecte_->count() > 0)
-        selecteazaUltimaLinie();
-    else
-        StareFaraObiectSelectat();
-    publicaLista();
-}
-
-void FrmObiecte::ActualizeazaListaObiecte()
-{
-    const int activa = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
-    ignoraSelectia_ = true;
-    lstObiecte_->clear();
-    ignoraSelectia_ = false;
-    for (int n = 1; n <= NumarObiecte; ++n) {
-        const Obiect &o = sesiune().model.proiect().obiect(n);
-        if (isSet(o.Liber) || o.Fereastra != activa)
-            continue;
-        auto *item = new QListWidgetItem(textLinie(o, n), lstObiecte_);
-        item->setData(Qt::UserRole, n);
-        selecteazaUltimaLinie();
-    }
-    lblTotalObiecte_->setText(QString::number(lstObiecte_->count()));
-    if (lstObiecte_->count() == 0)
-        StareFaraObiectSelectat();
-    else
-        StareObiectSelectat();
-    publicaLista();
-}
-
-void FrmObiecte::publicaLista()
-{
-    sesiune().model.seteazaListaObiecte(ordineLista(), obiectSelectat());
-}
-
-void FrmObiecte::lstObiecte_Click()
-{
-    publicaLista();
-    if (ignoraSelectia_)
-        return;
-    const int n = obiectSelectat();
-    if (!Proiect::numarObiectValid(n))
-        return;
-    AfiseazaObiectInPaleta(n);
-    // Back from no selection (Esc on the work table) the object's controls return.
-    StareObiectSelectat();
-    activeazaCulorile(n);
-}
-
-void FrmObiecte::AfiseazaObiectInPaleta(int n)
-{
-    if (!Proiect::numarObiectValid(n))
-        return;
-    const Obiect &o = sesiune().model.proiect().obiect(n);
-    shpCerneala_->setCuloare(o.CuloareCerneala);
-    shpFundal_->setCuloare(o.CuloareFundal);
-    hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
-    hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
-    chkCulorileFerestrei_->setChecked(isSet(sesiune().model.proiect().obiect(n).CulorileFerestrei));
 }
 
 void FrmObiecte::chkCulorileFerestrei_Click()
@@ -468,136 +344,22 @@ void FrmObiecte::chkCulorileFerestrei_Click()
         return;
     ModelProiect &model = sesiune().model;
     const Obiect &o = model.obiect(n);
+    const int w = o.Fereastra;
     ModelProiect::Tranzactie pas(model, Modificare::CuloriFereastraObiect, n);
-    if (!chkCulorileFerestrei_->isChecked()) {
+    if (!chkCulorileFerestrei_->isChecked())
         model.seteazaCuloriObiect(n, false, o.CuloareFundal, o.CuloareCerneala);
-        return;
-    }
-    const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
-    if (!Proiect::numarFereastraValid(w))
-        return;
-    model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal, model.fereastra(w).CuloareCerneala);
-    AfiseazaObiectInPaleta(n);
+    else if (model.proiect().fereastraFolosita(w))
+        model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal, model.fereastra(w).CuloareCerneala);
 }
 
-void FrmObiecte::activeazaControaleleObiectului(bool on)
+void FrmObiecte::plaseaza(const std::function<void(ModelProiect &, int)> &schimbare)
 {
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
-                                          cmdCentrareOrizontala_, cmdCentrareVerticala_})
-        w->setEnabled(on);
-    for (QPushButton *b : butoaneAliniere_)
-        b->setEnabled(on);
-    actSterge_->setEnabled(on);
-}
-
-void FrmObiecte::StareFaraObiectSelectat()
-{
-    activeazaControaleleObiectului(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
-        w->setEnabled(false);
-    actProprietati_->setEnabled(false);
-}
-
-void FrmObiecte::StareObiectSelectat()
-{
-    activeazaControaleleObiectului(true);
-    actProprietati_->setEnabled(true);
     const int n = obiectSelectat();
-    if (Proiect::numarObiectValid(n) && sesiune().model.proiect().obiect(n).Tip == QLatin1String("SAY")) {
-        for (QWidget *w : std::initializer_list<QWidget *>{imgCerneala_, imgFundal_, chkCulorileFerestrei_})
-            w->setEnabled(true);
-    }
-}
-
-void FrmObiecte::StareFaraFerestre()
-{
-    if (sesiune().ferestre)
-        sesiune().ferestre->stareFaraFerestre();
-    activeazaAdaugarea(false);
-}
-
-int FrmObiecte::obiectDePlasat() const
-{
-    const int n = lstObiecte_->count() > 0 ? obiectSelectat() : -1;
-    const int w = sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1;
-    return Proiect::numarObiectValid(n) && Proiect::numarFereastraValid(w) ? n : -1;
-}
-
-void FrmObiecte::hsbOrizontala_Change()
-{
-    const int n = obiectDePlasat();
-    if (n < 1)
+    if (!sesiune().model.proiect().obiectFolosit(n))
         return;
-    // Refused past the window's right border: the bar goes back.
-    if (!sesiune().model.seteazaColoanaObiect(n, hsbOrizontala_->value()))
-        hsbOrizontala_->setValue(sesiune().model.proiect().obiect(n).Coloana);
-    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
-}
-
-void FrmObiecte::hsbVerticala_Change()
-{
-    const int n = obiectDePlasat();
-    if (n < 1)
-        return;
-    // Refused on or below the bottom border: the bar goes back.
-    if (!sesiune().model.seteazaRandObiect(n, hsbVerticala_->value()))
-        hsbVerticala_->setValue(sesiune().model.proiect().obiect(n).Rand);
-    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
-}
-
-void FrmObiecte::aratPozitia(int n)
-{
-    // The bars show where the object went; their handlers draw it.
-    hsbOrizontala_->setValue(sesiune().model.obiect(n).Coloana);
-    hsbVerticala_->setValue(sesiune().model.obiect(n).Rand);
-}
-
-void FrmObiecte::aliniaza(int coloanaButon, int randButon)
-{
-    const int n = obiectDePlasat();
-    if (n < 1)
-        return;
-    sesiune().model.aliniazaObiect(n, coloanaButon, randButon);
-    aratPozitia(n);
-}
-
-void FrmObiecte::CentreazaOrizontal()
-{
-    if (const int n = obiectDePlasat(); n > 0) {
-        sesiune().model.centreazaOrizontal(n);
-        aratPozitia(n);
-    }
-}
-
-void FrmObiecte::CentreazaVertical()
-{
-    if (const int n = obiectDePlasat(); n > 0) {
-        sesiune().model.centreazaVertical(n);
-        aratPozitia(n);
-    }
-}
-
-void FrmObiecte::selecteazaObiectNumar(int n)
-{
-    const int linie = int(ordineLista().indexOf(n));
-    if (linie >= 0) {
-        lstObiecte_->setCurrentRow(linie);
-        return;
-    }
-    ignoraSelectia_ = true;
-    lstObiecte_->setCurrentRow(-1);
-    ignoraSelectia_ = false;
-    StareFaraObiectSelectat();
-    publicaLista();
-}
-
-void FrmObiecte::mutaObiect(int coloana, int rand)
-{
-    if (obiectSelectat() < 1)
-        return;
-    hsbOrizontala_->setValue(coloana);
-    hsbVerticala_->setValue(rand);
+    schimbare(sesiune().model, n);
+    // A refused place: the bars go back to where the object stands.
+    arata();
 }
 
 void FrmObiecte::comanda(const QString &cheie)

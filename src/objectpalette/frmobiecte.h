@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -15,6 +17,7 @@ class QScrollBar;
 class QToolBar;
 class CuloareForma;
 class ImagineClic;
+class ModelProiect;
 
 // The object palette: the objects of the active window; the selected
 // object is the item data of the selected line of lstObiecte.
@@ -28,49 +31,22 @@ public:
 
     explicit FrmObiecte(Sesiune &sesiune, QWidget *parent = nullptr);
 
-    int obiectSelectat() const override;
-    void ActualizeazaListaObiecte() override;
-    void AfiseazaObiectInPaleta(int n) override;
-    void StareFaraFerestre() override;
-    void CentreazaOrizontal() override;
-    void CentreazaVertical() override;
-    void activeazaAdaugarea(bool on) override;
-    void anuleazaObiectNou() override;
-    Culoare culoareAfisata(bool cerneala) const override;
-    QList<int> ordineLista() const override;
-    void reafiseaza(const QList<int> &ordine, int selectat) override;
-    void selecteazaObiectNumar(int n) override;
-    void mutaObiect(int coloana, int rand) override;
+    // The selected object, or -1 when no line is selected.
+    int obiectSelectat() const;
     void comanda(const QString &cheie) override;
-
-    void StareObiectSelectat();
-    void StareFaraObiectSelectat();
-
-    // The line text of object n as the rebuilt list shows it.
-    static QString textLinie(const Obiect &o, int n);
 
 private:
     void construiesteControalele();
-    void creeazaObiect(const QString &tip);
+    // Shows the model: the object list, the selected object's record, what is enabled.
+    void arata();
+    void creeazaObiect(TipObiect tip);
     void proprietati();
-    void deschideEditor(const QString &tip);
+    void deschideEditor(TipObiect tip);
     void stergeObiect();
-    void lstObiecte_Click();
     void chkCulorileFerestrei_Click();
-    void hsbOrizontala_Change();
-    void hsbVerticala_Change();
-    void aliniaza(int coloanaButon, int randButon);
     void deschideCuloare(bool cerneala);
-    void selecteazaUltimaLinie();
-    // The object list as the model keeps it: its order and the selected object.
-    void publicaLista();
-    void elibereazaObiectulSelectat(int n);
-    void activeazaControaleleObiectului(bool on);
-    void activeazaCulorile(int n);
-
-    // The selected object when it can be placed (a window is active), else -1.
-    int obiectDePlasat() const;
-    void aratPozitia(int n);
+    // A change of the selected object's place, then its place shown as it stands.
+    void plaseaza(const std::function<void(ModelProiect &, int)> &schimbare);
 
     QListWidget *lstObiecte_ = nullptr;
     QLabel *lblTotalObiecte_ = nullptr;
@@ -95,7 +71,4 @@ private:
     QPushButton *cmdCentrareOrizontala_ = nullptr;
     QPushButton *cmdCentrareVerticala_ = nullptr;
     QList<QPushButton *> butoaneAliniere_;
-    // Qt moves or clears the current row by itself when lines are removed
-    // or the list is cleared; the program's lists do not.
-    bool ignoraSelectia_ = false;
 };

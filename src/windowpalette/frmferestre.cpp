@@ -4,7 +4,6 @@
 #include "formbase/culoareforma.h"
 #include "formbase/sesiune.h"
 #include "formbase/uiutil.h"
-#include "model/rounding.h"
 #include "model/stare.h"
 
 #include <QAction>
@@ -20,6 +19,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -51,15 +52,23 @@ FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
     chkUmbra_->setChecked(isSet(s.UmbraImplicit));
     chkPatrata_->setChecked(isSet(s.FerestrePatrate));
     chkMentineUmbra_->setChecked(isSet(s.PastreazaUmbraInEcran));
-    ignoraSelectia_ = true;
+    // The list selects its first line by itself when it is added; the
+    // program's lists never select by themselves.
+    cmbSchema_->blockSignals(true);
     for (int schema = 1; schema <= 10; ++schema)
         cmbSchema_->addItem(QStringLiteral("COLOR SCHEME %1").arg(schema), schema);
     cmbSchema_->setCurrentIndex(-1);
-    ignoraSelectia_ = false;
+    cmbSchema_->blockSignals(false);
     cmbSchema_->setCurrentIndex(0);
-    IncarcaListaFerestre();
-    actSterge_->setEnabled(false);
-    actCod_->setEnabled(false);
+
+    // The palette shows the model: the active window's record, the window list.
+    ModelProiect &model = sesiune.model;
+    connect(&model, &ModelProiect::fereastraSchimbata, this, [this](int n) {
+        if (n == fereastraActiva())
+            arata();
+    });
+    connect(&model, &ModelProiect::selectieSchimbata, this, &FrmFerestre::arata);
+    arata();
 }
 
 void FrmFerestre::construiesteControalele()
@@ -105,7 +114,7 @@ void FrmFerestre::construiesteControalele()
     cmbFereastra_->setGeometry(62, 36, 186, 21);
     cmbFereastra_->setEnabled(false);
     connect(cmbFereastra_, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this] { cmbFereastra_Click(); });
+            &FrmFerestre::cmbFereastra_Click);
 
     etichetaFixa(this, "Label5", QStringLiteral("Titlu:"), QRect(4, 62, 56, 20));
     txtTitlu_ = new QLineEdit(this);
@@ -122,7 +131,7 @@ void FrmFerestre::construiesteControalele()
     cmbSchema_->setObjectName(QStringLiteral("cmbSchemaCulori"));
     cmbSchema_->setGeometry(62, 88, 186, 21);
     connect(cmbSchema_, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this] { cmbSchemaCulori_Click(); });
+            &FrmFerestre::cmbSchemaCulori_Click);
 
     etichetaFixa(this, "Label6", QStringLiteral("Fundal:"), QRect(256, 4, 54, 16));
     shpFundal_ = new CuloareForma(QStringLiteral("shpFereastraCuloareFundal"), this);
@@ -186,11 +195,12 @@ void FrmFerestre::construiesteControalele()
     // The width bar runs one rule on a change and another while its thumb is
     // dragged: without tracking, valueChanged comes only when the drag ends.
     hsbLatime_->setTracking(false);
-    connect(hsbLatime_, &QScrollBar::valueChanged, this, [this] { hsbLatime_Change(); });
-    connect(hsbLatime_, &QScrollBar::sliderMoved, this, &FrmFerestre::hsbLatime_Scroll);
-    connect(hsbInaltime_, &QScrollBar::valueChanged, this, [this] { hsbInaltime_Change(); });
-    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this] { hsbOrizontala_Change(); });
-    connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this] { hsbVerticala_Change(); });
+    connect(hsbLatime_, &QScrollBar::valueChanged, this, [this](int v) { redimensioneazaFereastra(v, -1); });
+    connect(hsbLatime_, &QScrollBar::sliderMoved, this,
+            [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaLatime(n, v, true); }); });
+    connect(hsbInaltime_, &QScrollBar::valueChanged, this, [this](int v) { redimensioneazaFereastra(-1, v); });
+    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(v, -1); });
+    connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(-1, v); });
 
     const char *nume[3][3] = {
         {"cmdStangaSus", "cmdCentruSus", "cmdDreaptaSus"},
@@ -211,81 +221,106 @@ void FrmFerestre::construiesteControalele()
             b->setIconSize(QSize(14, 11));
             b->setToolTip(sfaturi[rand][col]);
             b->setFocusPolicy(Qt::TabFocus);
-            connect(b, &QPushButton::clicked, this, [this, col, rand] { aliniaza(col, rand); });
+            connect(b, &QPushButton::clicked, this, [this, col, rand] {
+                geometrie([&](ModelProiect &m, int n) {
+                    m.aliniazaFereastra(n, col, rand, chkUmbra_->isChecked() && umbraInEcran());
+                });
+            });
             butoaneAliniere_.append(b);
         }
     }
     faraButonImplicit(this);
-    activeazaGeometria(false);
 }
 
 int FrmFerestre::fereastraActiva() const
 {
-    if (cmbFereastra_->count() == 0 || cmbFereastra_->currentIndex() < 0)
-        return -1;
-    return cmbFereastra_->currentData(Qt::UserRole).toInt();
+    return sesiune().model.fereastraActiva();
+}
+
+bool FrmFerestre::umbraInEcran() const
+{
+    return chkMentineUmbra_->isChecked();
 }
 
 void FrmFerestre::activeazaGeometria(bool on)
 {
     for (QWidget *w :
          std::initializer_list<QWidget *>{hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_, lblLatime_,
-                                          lblInaltime_, lblOrizontala_, lblVerticala_})
+                                          lblInaltime_, lblOrizontala_, lblVerticala_, cmbFereastra_, txtTitlu_})
         w->setEnabled(on);
     for (QPushButton *b : butoaneAliniere_)
         b->setEnabled(on);
+    actSterge_->setEnabled(on);
+    actCod_->setEnabled(on);
 }
 
-void FrmFerestre::selecteazaFereastra(int index)
+void FrmFerestre::arata()
 {
-    // Selecting a line runs its handler, even where Qt has already made it
-    // current by itself (the first line added, a line removed).
-    if (cmbFereastra_->currentIndex() == index)
-        cmbFereastra_Click();
-    else
-        cmbFereastra_->setCurrentIndex(index);
-}
-
-void FrmFerestre::IncarcaListaFerestre()
-{
-    const Proiect &p = sesiune().model.proiect();
-    ignoraSelectia_ = true;
-    for (int n = 1; n <= NumarFerestre; ++n) {
-        if (isSet(p.fereastra(n).Libera))
-            continue;
-        cmbFereastra_->addItem(textLinieFereastra(n, p.fereastra(n).Titlu), n);
+    const ModelProiect &model = sesiune().model;
+    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,   cmbSchema_, chkUmbra_,
+                                     chkMentineUmbra_, chkPatrata_, hsbLatime_, hsbInaltime_,
+                                     hsbOrizontala_,   hsbVerticala_};
+    for (QObject *c : controale)
+        c->blockSignals(true);
+    const QList<LinieFereastra> &linii = model.liniiFerestre();
+    bool aceleasi = cmbFereastra_->count() == linii.size();
+    for (int i = 0; aceleasi && i < linii.size(); ++i)
+        aceleasi = cmbFereastra_->itemData(i, Qt::UserRole).toInt() == linii[i].fereastra &&
+                   cmbFereastra_->itemText(i) == linii[i].text;
+    if (!aceleasi) {
+        cmbFereastra_->clear();
+        for (const LinieFereastra &l : linii)
+            cmbFereastra_->addItem(l.text, l.fereastra);
     }
-    ignoraSelectia_ = false;
-    if (cmbFereastra_->count() > 0)
-        selecteazaFereastra(0);
-    publicaLista();
+    const int n = model.fereastraActiva();
+    cmbFereastra_->setCurrentIndex(cmbFereastra_->findData(n, Qt::UserRole));
+    const bool activa = model.proiect().fereastraFolosita(n);
+    if (activa) {
+        const Fereastra &f = model.fereastra(n);
+        shpCerneala_->setCuloare(f.CuloareCerneala);
+        shpFundal_->setCuloare(f.CuloareFundal);
+        shpChenar_->setCuloare(f.CuloareChenar);
+        // Set only when it differs: setting a line edit's text moves its cursor.
+        if (txtTitlu_->text() != f.Titlu)
+            txtTitlu_->setText(f.Titlu);
+        if (const int linie = cmbSchema_->findData(int(f.SchemaCulori), Qt::UserRole); linie >= 0)
+            cmbSchema_->setCurrentIndex(linie);
+        chkPatrata_->setChecked(isSet(f.Patrata));
+        chkUmbra_->setChecked(isSet(f.Umbra));
+        hsbInaltime_->setValue(f.Inaltime);
+        // A title widening the window moves the record only; the bar and its
+        // label keep their value until the window is shown again.
+        if (!latimeNeschimbata_)
+            hsbLatime_->setValue(f.Latime);
+        hsbOrizontala_->setValue(f.Orizontala);
+        hsbVerticala_->setValue(f.Verticala);
+    } else {
+        txtTitlu_->clear();
+    }
+    // As the shadow box's own click leaves it.
+    chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
+    if (!chkUmbra_->isChecked())
+        chkMentineUmbra_->setChecked(false);
+    for (QObject *c : controale)
+        c->blockSignals(false);
+    lblInaltime_->setText(QString::number(hsbInaltime_->value()));
+    lblLatime_->setText(QString::number(hsbLatime_->value()));
+    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
+    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
+    activeazaGeometria(activa);
 }
 
 void FrmFerestre::creeazaFereastra()
 {
     ModelProiect &model = sesiune().model;
-    const int n = model.proiect().PrimaFereastraLibera();
-    if (n == -1) {
+    if (model.proiect().PrimaFereastraLibera() == -1) {
         mesajCritic(this, QStringLiteral("Ferestre"), QStringLiteral("Nu se mai pot crea ferestre!"));
         return;
     }
-    // The record, its line and what the palette shows of it are one step.
-    ModelProiect::Tranzactie pas(model, Modificare::CreareFereastra, n);
     // The shadow and square boxes reach the new window as the scheme does.
     model.creeazaFereastra({chkUmbra_->isChecked(), chkPatrata_->isChecked(),
                             cmbSchema_->currentData(Qt::UserRole).toInt(), shpFundal_->culoare(),
                             shpCerneala_->culoare(), shpChenar_->culoare()});
-
-    ignoraSelectia_ = true;
-    cmbFereastra_->addItem(QStringLiteral("F%1 [FER %1]").arg(n), n);
-    ignoraSelectia_ = false;
-    selecteazaFereastra(cmbFereastra_->count() - 1);
-    txtTitlu_->setText(QStringLiteral("FER %1").arg(n));
-    actSterge_->setEnabled(true);
-    actCod_->setEnabled(true);
-    if (sesiune().obiecte)
-        sesiune().obiecte->activeazaAdaugarea(true);
-    publicaLista();
 }
 
 void FrmFerestre::stergeFereastraActiva()
@@ -298,7 +333,7 @@ void FrmFerestre::stergeFereastraActiva()
                        QStringLiteral("Sunteti sigur ca doriti sa stergeti acesta fereastra impreuna cu "
                                       "toate obiectele pe care le contine?")))
         return;
-    StergeFereastra(n);
+    sesiune().model.stergeFereastra(n);
 }
 
 void FrmFerestre::codFereastra()
@@ -309,343 +344,77 @@ void FrmFerestre::codFereastra()
     emit codCerut(n);
 }
 
-void FrmFerestre::publicaLista()
-{
-    sesiune().model.seteazaListaFerestre(liniiLista(), fereastraActiva());
-}
-
 void FrmFerestre::cmbFereastra_Click()
 {
-    publicaLista();
-    if (ignoraSelectia_)
-        return;
-    const int n = fereastraActiva();
-    if (!Proiect::numarFereastraValid(n))
-        return;
-    AfiseazaFereastraInPaleta(n);
-    activeazaGeometria(true);
-    cmbFereastra_->setEnabled(true);
-    txtTitlu_->setEnabled(true);
-    if (sesiune().obiecte)
-        sesiune().obiecte->ActualizeazaListaObiecte();
-}
-
-void FrmFerestre::AfiseazaFereastraInPaleta(int n)
-{
-    const QScopedValueRollback<bool> lant(inLant_, true);
-    if (!Proiect::numarFereastraValid(n))
-        return;
-    const Fereastra &f = sesiune().model.proiect().fereastra(n);
-    shpCerneala_->setCuloare(f.CuloareCerneala);
-    shpFundal_->setCuloare(f.CuloareFundal);
-    shpChenar_->setCuloare(f.CuloareChenar);
-    txtTitlu_->setText(f.Titlu);
-    const int linie = cmbSchema_->findData(int(f.SchemaCulori), Qt::UserRole);
-    if (linie >= 0)
-        cmbSchema_->setCurrentIndex(linie);
-    chkPatrata_->setChecked(isSet(f.Patrata));
-    chkUmbra_->setChecked(isSet(f.Umbra));
-    // Read each value just before it is set: the handlers of the earlier
-    // bars may have changed the record (a square window's width).
-    hsbInaltime_->setValue(sesiune().model.proiect().fereastra(n).Inaltime);
-    hsbLatime_->setValue(sesiune().model.proiect().fereastra(n).Latime);
-    hsbOrizontala_->setValue(sesiune().model.proiect().fereastra(n).Orizontala);
-    hsbVerticala_->setValue(sesiune().model.proiect().fereastra(n).Verticala);
+    sesiune().model.selecteazaFereastra(cmbFereastra_->currentData(Qt::UserRole).toInt());
+    // A line the model refuses is not kept.
+    arata();
 }
 
 void FrmFerestre::cmbSchemaCulori_Click()
 {
-    if (ignoraSelectia_)
-        return;
     const int s = cmbSchema_->currentData(Qt::UserRole).toInt();
     if (const auto culori = CuloriSchema(s)) {
         shpFundal_->setCuloare(culori->fundal);
         shpCerneala_->setCuloare(culori->cerneala);
         shpChenar_->setCuloare(culori->chenar);
     }
-    if (cmbFereastra_->count() == 0)
-        return;
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    sesiune().model.seteazaSchema(n, s, shpFundal_->culoare(), shpCerneala_->culoare(),
-                                  shpChenar_->culoare());
-    if (IPaletaObiecte *obiecte = sesiune().obiecte) {
-        const int k = obiecte->obiectSelectat();
-        if (k > 0)
-            obiecte->AfiseazaObiectInPaleta(k);
-    }
+    if (const int n = fereastraActiva(); n >= 1)
+        sesiune().model.seteazaSchema(n, s, shpFundal_->culoare(), shpCerneala_->culoare(),
+                                      shpChenar_->culoare());
 }
 
 void FrmFerestre::txtTitluFereastra_Change()
 {
-    if (cmbFereastra_->count() == 0)
-        return;
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    // Only the record widens; the width bar shows it at the next showing.
-    sesiune().model.seteazaTitlu(n, txtTitlu_->text());
+    const QScopedValueRollback<bool> latime(latimeNeschimbata_, true);
+    if (!sesiune().model.seteazaTitlu(n, txtTitlu_->text()))
+        arata();
 }
 
 void FrmFerestre::chkUmbraFereastra_Click()
 {
-    if (!chkUmbra_->isChecked()) {
-        chkMentineUmbra_->setEnabled(false);
+    chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
+    if (!chkUmbra_->isChecked())
         chkMentineUmbra_->setChecked(false);
-    } else {
-        chkMentineUmbra_->setEnabled(true);
-    }
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    sesiune().model.seteazaUmbra(n, chkUmbra_->isChecked());
+    if (const int n = fereastraActiva(); n >= 1)
+        sesiune().model.seteazaUmbra(n, chkUmbra_->isChecked());
 }
 
 void FrmFerestre::chkFereastraPatrata_Click()
 {
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    sesiune().model.seteazaPatrata(n, chkPatrata_->isChecked());
+    if (const int n = fereastraActiva(); n >= 1)
+        sesiune().model.seteazaPatrata(n, chkPatrata_->isChecked());
 }
 
-void FrmFerestre::hsbInaltime_Change()
-{
-    const QScopedValueRollback<bool> lant(inLant_, true);
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    const int v = hsbInaltime_->value();
-    // A square window's width follows in the same step.
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::RedimensionareFereastra, n, true);
-    sesiune().model.seteazaInaltime(n, v);
-    if (chkPatrata_->isChecked())
-        hsbLatime_->setValue(2 * v);
-    lblInaltime_->setText(QString::number(v));
-}
-
-void FrmFerestre::hsbLatime_Change()
-{
-    latimeDupaPatrat(hsbLatime_->value(), false);
-}
-
-void FrmFerestre::hsbLatime_Scroll(int pozitie)
-{
-    // Only the hand drags the thumb; a move inside a handler chain is a value
-    // set by code, already handled as a change.
-    if (inLant_)
-        return;
-    latimeDupaPatrat(pozitie, true);
-}
-
-void FrmFerestre::latimeDupaPatrat(int v, bool tragere)
-{
-    const QScopedValueRollback<bool> lant(inLant_, true);
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::RedimensionareFereastra, n, true);
-    if (chkPatrata_->isChecked()) {
-        const int jumatate = roundHalfEven(v / 2.0);
-        if (jumatate <= hsbInaltime_->maximum()) {
-            // Dragged to the left, a square window collapses to its minimum.
-            if (!tragere || v / 2.0 > hsbInaltime_->value())
-                hsbInaltime_->setValue(jumatate);
-            else
-                hsbInaltime_->setValue(hsbInaltime_->minimum());
-        } else if (v > 2 * hsbInaltime_->value()) {
-            hsbLatime_->setValue(2 * hsbInaltime_->value());
-        }
-    }
-    // While dragging, the bar's value is where its thumb stands.
-    const int actual = tragere ? hsbLatime_->sliderPosition() : hsbLatime_->value();
-    sesiune().model.seteazaLatime(n, actual);
-    lblLatime_->setText(QString::number(actual));
-}
-
-void FrmFerestre::hsbOrizontala_Change()
-{
-    const QScopedValueRollback<bool> lant(inLant_, true);
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    // Refused past the screen's right edge: the bar goes back.
-    if (!sesiune().model.seteazaOrizontala(n, hsbOrizontala_->value(), chkMentineUmbra_->isChecked()))
-        hsbOrizontala_->setValue(sesiune().model.proiect().fereastra(n).Orizontala);
-    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
-}
-
-void FrmFerestre::hsbVerticala_Change()
-{
-    const QScopedValueRollback<bool> lant(inLant_, true);
-    const int n = fereastraActiva();
-    if (n < 1)
-        return;
-    const int v = hsbVerticala_->value();
-    sesiune().model.seteazaVerticala(n, v);
-    lblVerticala_->setText(QString::number(v));
-}
-
-void FrmFerestre::aliniaza(int coloanaButon, int randButon)
+void FrmFerestre::geometrie(const std::function<void(ModelProiect &, int)> &schimbare)
 {
     const int n = fereastraActiva();
     if (n < 1)
         return;
-    sesiune().model.aliniazaFereastra(n, coloanaButon, randButon,
-                                      chkUmbra_->isChecked() && chkMentineUmbra_->isChecked());
-    // The bars show where the window went; their handlers draw it.
-    const Fereastra &f = sesiune().model.fereastra(n);
-    hsbVerticala_->setValue(f.Verticala);
-    hsbOrizontala_->setValue(f.Orizontala);
-}
-
-QList<int> FrmFerestre::obiecteleFerestrei(int n) const
-{
-    QList<int> obiecte;
-    for (int k = 1; k <= NumarObiecte; ++k) {
-        if (sesiune().model.proiect().obiect(k).Fereastra == n)
-            obiecte.append(k);
-    }
-    return obiecte;
-}
-
-void FrmFerestre::DeseneazaObiecteleFerestreiActive()
-{
-    const int n = fereastraActiva();
-    if (n < 1 || !sesiune().tabela)
-        return;
-    for (int k : obiecteleFerestrei(n))
-        sesiune().tabela->DeseneazaObiect(k);
-}
-
-void FrmFerestre::StergeFereastra(int n)
-{
-    if (!Proiect::numarFereastraValid(n))
-        return;
-    ModelProiect::Tranzactie pas(sesiune().model, Modificare::StergereFereastra, n);
-    sesiune().model.stergeFereastra(n);
-    if (sesiune().obiecte)
-        sesiune().obiecte->ActualizeazaListaObiecte();
-
-    const int linie = cmbFereastra_->findData(n, Qt::UserRole);
-    ignoraSelectia_ = true;
-    cmbFereastra_->removeItem(linie >= 0 ? linie : cmbFereastra_->currentIndex());
-    ignoraSelectia_ = false;
-    if (cmbFereastra_->count() == 0) {
-        publicaLista();
-        if (sesiune().obiecte)
-            sesiune().obiecte->StareFaraFerestre();
-        else
-            stareFaraFerestre();
-        return;
-    }
-    selecteazaFereastra(0);
-}
-
-void FrmFerestre::selecteazaFereastraNumar(int n)
-{
-    // By item data: lines stand in creation order, not in window order.
-    const int linie = cmbFereastra_->findData(n, Qt::UserRole);
-    if (linie >= 0)
-        cmbFereastra_->setCurrentIndex(linie);
-}
-
-Culoare FrmFerestre::culoareFundal() const
-{
-    return shpFundal_->culoare();
-}
-
-Culoare FrmFerestre::culoareCerneala() const
-{
-    return shpCerneala_->culoare();
-}
-
-QList<LinieFereastra> FrmFerestre::liniiLista() const
-{
-    QList<LinieFereastra> linii;
-    for (int i = 0; i < cmbFereastra_->count(); ++i)
-        linii.append({cmbFereastra_->itemData(i, Qt::UserRole).toInt(), cmbFereastra_->itemText(i)});
-    return linii;
-}
-
-void FrmFerestre::reafiseaza(const QList<LinieFereastra> &linii, int activa)
-{
-    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,    cmbSchema_, chkUmbra_,
-                                     chkMentineUmbra_, chkPatrata_,  hsbLatime_, hsbInaltime_,
-                                     hsbOrizontala_,   hsbVerticala_};
-    for (QObject *c : controale)
-        c->blockSignals(true);
-    if (liniiLista() != linii) {
-        cmbFereastra_->clear();
-        for (const LinieFereastra &l : linii)
-            cmbFereastra_->addItem(l.text, l.fereastra);
-    }
-    cmbFereastra_->setCurrentIndex(
-        linii.isEmpty() ? -1 : std::max(0, cmbFereastra_->findData(activa, Qt::UserRole)));
-    const int n = fereastraActiva();
-    if (Proiect::numarFereastraValid(n)) {
-        const Fereastra &f = sesiune().model.proiect().fereastra(n);
-        shpCerneala_->setCuloare(f.CuloareCerneala);
-        shpFundal_->setCuloare(f.CuloareFundal);
-        shpChenar_->setCuloare(f.CuloareChenar);
-        txtTitlu_->setText(f.Titlu);
-        if (const int linie = cmbSchema_->findData(int(f.SchemaCulori), Qt::UserRole); linie >= 0)
-            cmbSchema_->setCurrentIndex(linie);
-        chkPatrata_->setChecked(isSet(f.Patrata));
-        chkUmbra_->setChecked(isSet(f.Umbra));
-        hsbInaltime_->setValue(f.Inaltime);
-        hsbLatime_->setValue(f.Latime);
-        hsbOrizontala_->setValue(f.Orizontala);
-        hsbVerticala_->setValue(f.Verticala);
-    }
-    // As the shadow box's own handler leaves it.
-    chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
-    if (!chkUmbra_->isChecked())
-        chkMentineUmbra_->setChecked(false);
-    for (QObject *c : controale)
-        c->blockSignals(false);
-    lblInaltime_->setText(QString::number(hsbInaltime_->value()));
-    lblLatime_->setText(QString::number(hsbLatime_->value()));
-    lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
-    lblVerticala_->setText(QString::number(hsbVerticala_->value()));
-    if (n < 1) {
-        stareFaraFerestre();
-        return;
-    }
-    activeazaGeometria(true);
-    cmbFereastra_->setEnabled(true);
-    txtTitlu_->setEnabled(true);
-    actSterge_->setEnabled(true);
-    actCod_->setEnabled(true);
+    schimbare(sesiune().model, n);
+    // A value refused, or changed by a rule, shows as the record holds it.
+    arata();
 }
 
 void FrmFerestre::mutaFereastra(int coloana, int rand)
 {
-    if (fereastraActiva() < 1)
-        return;
-    if (coloana >= 0)
-        hsbOrizontala_->setValue(coloana);
-    if (rand >= 0)
-        hsbVerticala_->setValue(rand);
+    geometrie([&](ModelProiect &m, int n) {
+        if (coloana >= 0)
+            m.seteazaOrizontala(n, coloana, umbraInEcran());
+        if (rand >= 0)
+            m.seteazaVerticala(n, rand);
+    });
 }
 
 void FrmFerestre::redimensioneazaFereastra(int latime, int inaltime)
 {
-    if (fereastraActiva() < 1)
-        return;
-    if (latime >= 0)
-        hsbLatime_->setValue(latime);
-    if (inaltime >= 0)
-        hsbInaltime_->setValue(inaltime);
-}
-
-void FrmFerestre::stareFaraFerestre()
-{
-    txtTitlu_->clear();
-    txtTitlu_->setEnabled(false);
-    actSterge_->setEnabled(false);
-    actCod_->setEnabled(false);
-    cmbFereastra_->setEnabled(false);
-    activeazaGeometria(false);
+    geometrie([&](ModelProiect &m, int n) {
+        if (latime >= 0)
+            m.seteazaLatime(n, latime);
+        if (inaltime >= 0)
+            m.seteazaInaltime(n, inaltime);
+    });
 }

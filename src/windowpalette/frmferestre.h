@@ -3,6 +3,8 @@
 #include "formbase/formcopil.h"
 #include "formbase/interfete.h"
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -12,6 +14,7 @@ class QPushButton;
 class QScrollBar;
 class QToolBar;
 class CuloareForma;
+class ModelProiect;
 
 // The window palette: the windows of the design, the active window (the
 // item data of the selected line of cmbFereastra), its title, colour
@@ -26,19 +29,9 @@ public:
 
     explicit FrmFerestre(Sesiune &sesiune, QWidget *parent = nullptr);
 
-    int fereastraActiva() const override;
-    void selecteazaFereastraNumar(int n) override;
-    void DeseneazaObiecteleFerestreiActive() override;
-    Culoare culoareFundal() const override;
-    Culoare culoareCerneala() const override;
-    void stareFaraFerestre() override;
-    QList<LinieFereastra> liniiLista() const override;
-    void reafiseaza(const QList<LinieFereastra> &linii, int activa) override;
-    void mutaFereastra(int coloana, int rand) override;
-    void redimensioneazaFereastra(int latime, int inaltime) override;
-
-    void AfiseazaFereastraInPaleta(int n);
-    void StergeFereastra(int n);
+    // The active window, or -1 while the list is empty.
+    int fereastraActiva() const;
+    bool umbraInEcran() const override;
 
 signals:
     // The code viewer and the preview of window n belong to the main window.
@@ -47,6 +40,9 @@ signals:
 
 private:
     void construiesteControalele();
+
+    // Shows the model: the window list, the active window's record, what is enabled.
+    void arata();
 
     // Commands of the tool bar.
     void creeazaFereastra();
@@ -59,19 +55,12 @@ private:
     void txtTitluFereastra_Change();
     void chkUmbraFereastra_Click();
     void chkFereastraPatrata_Click();
-    void hsbInaltime_Change();
-    void hsbLatime_Change();
-    void hsbLatime_Scroll(int pozitie);
-    void hsbOrizontala_Change();
-    void hsbVerticala_Change();
-    void aliniaza(int coloanaButon, int randButon);
-
-    void latimeDupaPatrat(int v, bool tragere);
-    // The window list as the model keeps it: its lines and the active window.
-    void publicaLista();
-    QList<int> obiecteleFerestrei(int n) const;
-    void IncarcaListaFerestre();
-    void selecteazaFereastra(int index);
+    // A change of the active window's geometry, then the record shown as it stands.
+    void geometrie(const std::function<void(ModelProiect &, int)> &schimbare);
+    // The active window's left edge and row, width and height; a negative
+    // value leaves that one alone.
+    void mutaFereastra(int coloana, int rand);
+    void redimensioneazaFereastra(int latime, int inaltime);
     void activeazaGeometria(bool on);
 
     QComboBox *cmbFereastra_ = nullptr;
@@ -96,11 +85,6 @@ private:
     QLabel *lblOrizontala_ = nullptr;
     QLabel *lblVerticala_ = nullptr;
     QList<QPushButton *> butoaneAliniere_;
-    // The list selects its first line by itself when it is added; the
-    // program's lists never select by themselves.
-    bool ignoraSelectia_ = false;
-    // True while a handler of the palette runs. Qt reports a value set by
-    // code on a thumb the user holds as a thumb move too; such a move is the
-    // program's, and runs the change handler only.
-    bool inLant_ = false;
+    // While the title is typed: the width bar keeps its value.
+    bool latimeNeschimbata_ = false;
 };

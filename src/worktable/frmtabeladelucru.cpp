@@ -179,7 +179,7 @@ void FrmTabelaDeLucru::DeseneazaFereastra(int n)
 
 void FrmTabelaDeLucru::DeseneazaObiect(int n)
 {
-    deseneazaObiectIn(n, sesiune().ferestre ? sesiune().ferestre->fereastraActiva() : -1);
+    deseneazaObiectIn(n, sesiune().model.fereastraActiva());
 }
 
 void FrmTabelaDeLucru::redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte)
@@ -246,11 +246,9 @@ void FrmTabelaDeLucru::marcheazaSelectia()
 
 void FrmTabelaDeLucru::dubluClicObiect()
 {
-    IPaletaObiecte *paleta = sesiune().obiecte;
-    if (!paleta)
-        return;
-    if (isSet(sesiune().model.proiect().setari.CentrazaObiectulOrizontal))
-        paleta->CentreazaOrizontal();
+    ModelProiect &m = sesiune().model;
+    if (isSet(m.proiect().setari.CentrazaObiectulOrizontal))
+        m.centreazaOrizontal(m.obiectSelectat());
     else
-        paleta->CentreazaVertical();
+        m.centreazaVertical(m.obiectSelectat());
 }

@@ -136,26 +136,23 @@ void ManipulareTabela::mouseMove(QMouseEvent *e)
 
 bool ManipulareTabela::alege(bool clic)
 {
-    IPaletaFerestre *ferestre = sesiune_.ferestre;
-    IPaletaObiecte *obiecte = sesiune_.obiecte;
-    if (!ferestre || !obiecte)
-        return false;
+    ModelProiect &m = sesiune_.model;
     const int k = tinta_.numar;
-    const int n = tinta_.fel == Fel::Obiect ? sesiune_.model.obiect(k).Fereastra : k;
-    // Through the palettes' lists, as a user's pick there: the palettes act
-    // on the active window and the selected object only.
-    if (ferestre->fereastraActiva() != n)
-        ferestre->selecteazaFereastraNumar(n);
-    if (ferestre->fereastraActiva() != n)
+    const int n = tinta_.fel == Fel::Obiect ? m.obiect(k).Fereastra : k;
+    // As a pick in the palettes' lists: the palettes act on the active
+    // window and the selected object only.
+    if (m.fereastraActiva() != n)
+        m.selecteazaFereastra(n);
+    if (m.fereastraActiva() != n)
         return false;
     if (tinta_.fel == Fel::Obiect) {
-        obiecte->selecteazaObiectNumar(k);
-        return obiecte->obiectSelectat() == k;
+        m.selecteazaObiect(k);
+        return m.obiectSelectat() == k;
     }
     // A window clicked is taken alone, so the keys move it; a window dragged
     // keeps the object the palette shows.
     if (clic)
-        obiecte->selecteazaObiectNumar(-1);
+        m.selecteazaObiect(-1);
     return true;
 }
 
@@ -186,21 +183,21 @@ void ManipulareTabela::pas(QPoint deplasare)
     const QPoint tinta(std::max(0, ancora_.x() + deplasare.x()), std::max(0, ancora_.y() + deplasare.y()));
     QPoint acum;
     if (tinta_.fel == Fel::Obiect) {
-        sesiune_.obiecte->mutaObiect(tinta.x(), tinta.y());
+        mutaObiect(tinta_.numar, tinta);
         const Obiect &o = p.obiect(tinta_.numar);
         acum = {o.Coloana, o.Rand};
         afiseaza(textStare(o.Coloana, o.Rand, o.TextAfisat.size(), 1));
     } else {
         const Fereastra &f = p.fereastra(tinta_.numar);
         if (tinta_.fel == Fel::Fereastra) {
-            sesiune_.ferestre->mutaFereastra(tinta.x(), tinta.y());
+            mutaFereastra(tinta_.numar, tinta);
         } else if (!isSet(f.Patrata)) {
-            sesiune_.ferestre->redimensioneazaFereastra(tinta.x(), tinta.y());
+            redimensioneaza(tinta_.numar, tinta);
         } else {
-            // A square window's two bars drive each other: only the one the
-            // mouse went further along is set, a row counting two columns.
+            // A square window's width and height drive each other: only the
+            // one the mouse went further along is set, a row counting two columns.
             const bool latime = std::abs(deplasare.x()) > 2 * std::abs(deplasare.y());
-            sesiune_.ferestre->redimensioneazaFereastra(latime ? tinta.x() : -1, latime ? -1 : tinta.y());
+            redimensioneaza(tinta_.numar, {latime ? tinta.x() : -1, latime ? -1 : tinta.y()});
         }
         acum = {f.Orizontala, f.Verticala};
         afiseaza(textStare(f.Orizontala, f.Verticala, f.Latime, f.Inaltime));
@@ -236,13 +233,13 @@ void ManipulareTabela::afiseaza(const QString &text)
 
 bool ManipulareTabela::tasta(const QKeyEvent *e)
 {
-    IPaletaFerestre *ferestre = sesiune_.ferestre;
+    ModelProiect &m = sesiune_.model;
     IPaletaObiecte *obiecte = sesiune_.obiecte;
-    const int n = ferestre ? ferestre->fereastraActiva() : -1;
-    if (!obiecte || !Proiect::numarFereastraValid(n))
+    const int n = m.fereastraActiva();
+    if (!obiecte || !m.proiect().fereastraFolosita(n))
         return false;
-    const Fereastra &f = sesiune_.model.proiect().fereastra(n);
-    const int k = obiecte->obiectSelectat();
+    const Fereastra &f = m.fereastra(n);
+    const int k = m.obiectSelectat();
     QPoint d;
     switch (e->key()) {
     case Qt::Key_Left:
@@ -260,10 +257,10 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
         // Round the list, in its order; from no selection to either end.
-        const QList<int> ordine = obiecte->ordineLista();
+        const QList<int> ordine = m.ordineObiecte();
         const int i = int(ordine.indexOf(k)), c = int(ordine.size());
         if (c > 0)
-            obiecte->selecteazaObiectNumar(
+            m.selecteazaObiect(
                 ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
         return true;
     }
@@ -276,7 +273,7 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
         return true;
     case Qt::Key_Escape:
         // No object selected: the arrows move the window.
-        obiecte->selecteazaObiectNumar(-1);
+        m.selecteazaObiect(-1);
         return true;
     default:
         return false;
@@ -284,12 +281,34 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
     if (e->modifiers() & Qt::ShiftModifier) {
         // A square window's width goes by two: one row of its height.
         const int latime = d.x() ? f.Latime + d.x() * (isSet(f.Patrata) ? 2 : 1) : -1;
-        ferestre->redimensioneazaFereastra(latime, d.y() ? f.Inaltime + d.y() : -1);
-    } else if (Proiect::numarObiectValid(k)) {
-        const Obiect &o = sesiune_.model.proiect().obiect(k);
-        obiecte->mutaObiect(std::max(0, o.Coloana + d.x()), std::max(0, o.Rand + d.y()));
+        redimensioneaza(n, {latime, d.y() ? f.Inaltime + d.y() : -1});
+    } else if (m.proiect().obiectFolosit(k)) {
+        const Obiect &o = m.obiect(k);
+        mutaObiect(k, {std::max(0, o.Coloana + d.x()), std::max(0, o.Rand + d.y())});
     } else {
-        ferestre->mutaFereastra(std::max(0, f.Orizontala + d.x()), std::max(0, f.Verticala + d.y()));
+        mutaFereastra(n, {std::max(0, f.Orizontala + d.x()), std::max(0, f.Verticala + d.y())});
     }
     return true;
+}
+
+// Each axis as its own rule judges it: a refused one keeps its value.
+void ManipulareTabela::mutaObiect(int k, QPoint tinta)
+{
+    sesiune_.model.seteazaColoanaObiect(k, tinta.x());
+    sesiune_.model.seteazaRandObiect(k, tinta.y());
+}
+
+void ManipulareTabela::mutaFereastra(int n, QPoint tinta)
+{
+    sesiune_.model.seteazaOrizontala(n, tinta.x(), sesiune_.ferestre && sesiune_.ferestre->umbraInEcran());
+    sesiune_.model.seteazaVerticala(n, tinta.y());
+}
+
+// A negative width or height is left alone.
+void ManipulareTabela::redimensioneaza(int n, QPoint marime)
+{
+    if (marime.x() >= 0)
+        sesiune_.model.seteazaLatime(n, marime.x());
+    if (marime.y() >= 0)
+        sesiune_.model.seteazaInaltime(n, marime.y());
 }

@@ -43,6 +43,9 @@ private:
     void termina(bool renunta = false);
     void afiseaza(const QString &text);
     bool tasta(const QKeyEvent *e);
+    void mutaObiect(int k, QPoint tinta);
+    void mutaFereastra(int n, QPoint tinta);
+    void redimensioneaza(int n, QPoint marime);
 
     Sesiune &sesiune_;
     QGraphicsView *vedere_;

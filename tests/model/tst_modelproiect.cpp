@@ -177,12 +177,13 @@ void TestModelProiect::stepsAndTransactions()
         ModelProiect::Tranzactie t(m, Modificare::AliniereFereastra, 1);
         m.seteazaVerticala(1, 7);
         m.seteazaOrizontala(1, 9, false);
-        m.seteazaListaFerestre({{1, QStringLiteral("F1")}}, 1);
+        m.adaugaObiect(TipObiect::Say, 1, 0, 0);
         QCOMPARE(steps.size(), 0);
     }
     QCOMPARE(steps.size(), 1);
     QVERIFY(last().fel == Modificare::AliniereFereastra && last().dupa.ferestre[1].Orizontala == 9 &&
-            last().dupa.ferestre[1].Verticala == 7 && last().dupa.fereastraActiva == 1);
+            last().dupa.ferestre[1].Verticala == 7 && last().dupa.ordineObiecte == QList<int>{1} &&
+            last().dupa.obiectSelectat == 1);
 
     // Given up, a transaction puts everything back and reports nothing; so does one that only wrote into a
     // slot it left free (a new object cancelled).

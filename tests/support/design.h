@@ -56,7 +56,7 @@ struct Design {
         find<QScrollBar>("frmFerestre", "hsbOrizontala")->setValue(column);
         find<QScrollBar>("frmFerestre", "hsbVerticala")->setValue(row);
     }
-    // An object of the active window; the object list is built again.
+    // An object of the active window, written as a tool would; the object list is built again.
     Obiect &put(int slot, const char *kind, const QString &text, int column = 0, int row = 0)
     {
         Obiect &o = m->proiect().obiect(slot);
@@ -67,7 +67,8 @@ struct Design {
         o.Nume = o.TextAfisat = text;
         o.Coloana = quint8(column);
         o.Rand = quint8(row);
-        m->findChild<FrmObiecte *>()->ActualizeazaListaObiecte();
+        m->model().actualizeazaListaObiecte();
+        table()->DeseneazaObiect(slot);
         return o;
     }
 };
