@@ -53,12 +53,12 @@ void fillProject(Proiect &p)
         f.Inaltime = 12;
         f.SchemaCulori = quint8(n);
     }
-    const char *tipuri[] = {"SAY", "GET", "BUTON"};
+    const TipObiect tipuri[] = {TipObiect::Say, TipObiect::Get, TipObiect::Buton};
     for (int i = 1; i <= NumarObiecte; ++i) {
         Obiect &o = p.obiect(i);
         o.Liber = FlagFalse;
         o.Fereastra = quint8((i - 1) % NumarFerestre + 1);
-        o.Tip = QString::fromLatin1(tipuri[i % 3]);
+        o.Tip = tipuri[i % 3];
         o.Nume = QStringLiteral("camp%1").arg(i);
         o.Valoare = QStringLiteral("Da;Nu");
         o.TipDate = QStringLiteral("T");

@@ -104,7 +104,7 @@ private:
     bool buton(const QString &zero, const QString &urmatoarea);
     void incheieFereastra();
     void ignoraComentariile();
-    Obiect &obiectNou(const QString &tip, const FormeLinii::Potrivire &p);
+    Obiect &obiectNou(TipObiect tip, const FormeLinii::Potrivire &p);
     void culori(Obiect &o, const FormeLinii::Potrivire &p, int primul);
     int optiuni(Obiect &o, const FormeLinii::Potrivire &p);
     void verifica(const Obiect &o, int liniaValorii = 0);
@@ -297,7 +297,7 @@ bool Cititor::buton(const QString &zero, const QString &urmatoarea)
     if (!p || p->campuri[2] != zero)
         return false;
     ++nr_; // the @ line is read with its "=0" line; a problem is reported on it
-    Obiect &o = obiectNou(QStringLiteral("BUTON"), *p);
+    Obiect &o = obiectNou(TipObiect::Buton, *p);
     o.Nume = zero;
     const QString functie = literal(p->campuri[3]);
     if (!functie.startsWith(FormeLinii::PrefixButon))
@@ -328,7 +328,7 @@ bool Cititor::obiect(const QString &text)
     const auto say = potriveste(text, Forma::SayText, {Forma::Culori});
     const auto variabila = say ? say : potriveste(text, Forma::SayVariabila, {Forma::Culori});
     if (variabila) {
-        Obiect &o = obiectNou(QStringLiteral("SAY"), *variabila);
+        Obiect &o = obiectNou(TipObiect::Say, *variabila);
         o.Variabila = toFlag(!say);
         o.Nume = o.TextAfisat = say ? literal(variabila->campuri[2]) : variabila->campuri[2];
         const Fereastra &f = stare_.ferestre[std::size_t(o.Fereastra)];
@@ -343,7 +343,7 @@ bool Cititor::obiect(const QString &text)
     const auto get = potriveste(text, Forma::Get, {Forma::Function, Forma::Picture});
     if (!get)
         return false;
-    Obiect &o = obiectNou(QStringLiteral("GET"), *get);
+    Obiect &o = obiectNou(TipObiect::Get, *get);
     o.Nume = get->campuri[2];
     o.CuloareFundal = Culori::Black;
     o.CuloareCerneala = Culori::White;
@@ -379,7 +379,7 @@ bool Cititor::obiect(const QString &text)
     return true;
 }
 
-Obiect &Cititor::obiectNou(const QString &tip, const FormeLinii::Potrivire &p)
+Obiect &Cititor::obiectNou(TipObiect tip, const FormeLinii::Potrivire &p)
 {
     if (loc_ != Loc::Initializari && loc_ != Loc::Obiecte)
         refuza(loc_ == Loc::Definita

@@ -96,8 +96,8 @@ bool GeneratorCod::CodFereastra(int n)
     LiniiObiecte(obiecte);
 
     for (int i : obiecte) {
-        const QString &tip = proiect_.obiect(i).Tip;
-        if (tip == QLatin1String("GET") || tip == QLatin1String("BUTON")) {
+        const TipObiect tip = proiect_.obiect(i).Tip;
+        if (tip == TipObiect::Get || tip == TipObiect::Buton) {
             adauga(scrie(Forma::Read));
             break;
         }
@@ -122,7 +122,7 @@ void GeneratorCod::LiniiInitializare(const QList<int> &obiecte)
 {
     for (int i : obiecte) {
         const Obiect &o = proiect_.obiect(i);
-        if (o.Tip != QLatin1String("GET") || !isSet(o.Variabila))
+        if (o.Tip != TipObiect::Get || !isSet(o.Variabila))
             continue;
         if (o.TipDate == QLatin1String("T")) {
             QString linie = scrie(Forma::InitText, {o.Nume, int(o.Lungime) - int(o.Valoare.size())});
@@ -159,14 +159,14 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
         const QString culori =
             scrie(Forma::Culori, {CodCuloare(o.CuloareCerneala), CodCuloare(o.CuloareFundal)});
 
-        if (o.Tip == QLatin1String("SAY")) {
+        if (o.Tip == TipObiect::Say) {
             QString linie = isSet(o.Variabila)
                                 ? scrie(Forma::SayVariabila, {o.Rand, o.Coloana, o.Nume})
                                 : scrie(Forma::SayText, {o.Rand, o.Coloana, literalFoxPro(o.Nume)});
             if (!isSet(o.CulorileFerestrei))
                 linie += culori;
             adauga(linie);
-        } else if (o.Tip == QLatin1String("GET")) {
+        } else if (o.Tip == TipObiect::Get) {
             QString linie = scrie(Forma::Get, {o.Rand, o.Coloana, o.Nume});
             QString coduri;
             for (const Reguli::OptiuneGet &f : Reguli::OptiuniFunction) {
@@ -188,7 +188,7 @@ void GeneratorCod::LiniiObiecte(const QList<int> &obiecte)
             if (arePicture)
                 linie += scrie(Forma::Picture, {sablon});
             adauga(linie);
-        } else if (o.Tip == QLatin1String("BUTON")) {
+        } else if (o.Tip == TipObiect::Buton) {
             adauga(scrie(Forma::ButonZero, {o.Nume}));
             adauga(scrie(Forma::Buton,
                          {o.Rand, o.Coloana, o.Nume, literalFoxPro(FormeLinii::PrefixButon + o.Valoare)}) +

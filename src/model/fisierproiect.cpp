@@ -91,8 +91,8 @@ template <> struct Campuri<Obiect> {
     static constexpr CampCuloare<Obiect> culori[] = {{"CuloareFundal", &Obiect::CuloareFundal},
                                                      {"CuloareCerneala", &Obiect::CuloareCerneala}};
     static constexpr CampText<Obiect> texte[] = {
-        {"Tip", &Obiect::Tip},         {"Nume", &Obiect::Nume},       {"TextAfisat", &Obiect::TextAfisat},
-        {"Valoare", &Obiect::Valoare}, {"TipDate", &Obiect::TipDate}, {"Comentariu", &Obiect::Comentariu}};
+        {"Nume", &Obiect::Nume},       {"TextAfisat", &Obiect::TextAfisat}, {"Valoare", &Obiect::Valoare},
+        {"TipDate", &Obiect::TipDate}, {"Comentariu", &Obiect::Comentariu}};
 };
 
 QString numeCuloare(Culoare c)
@@ -115,6 +115,9 @@ template <typename R> QJsonObject scrieInregistrare(int slot, const R &r)
         o.insert(QLatin1String(c.nume), numeCuloare(r.*c.camp));
     for (const auto &c : Campuri<R>::texte)
         o.insert(QLatin1String(c.nume), r.*c.camp);
+    // The file names an object's kind.
+    if constexpr (std::is_same_v<R, Obiect>)
+        o.insert(QStringLiteral("Tip"), numeTip(r.Tip));
     return o;
 }
 
@@ -238,6 +241,12 @@ template <typename R> bool Citire::inregistrare(const QJsonObject &o, const QStr
             return false;
         r->*c.camp = t.v.toString();
     }
+    if constexpr (std::is_same_v<R, Obiect>) {
+        const Camp t = camp(o, baza, "Tip");
+        if (!deTip(t, QJsonValue::String, "un text"))
+            return false;
+        r->Tip = tipObiect(t.v.toString());
+    }
     return reguli(*r, baza);
 }
 
@@ -252,8 +261,8 @@ bool Citire::reguli(const Obiect &o, const QString &baza)
     if (!ferestre_.contains(o.Fereastra))
         return !refuzat(baza, "Fereastra",
                         QStringLiteral("fereastra %1 nu este in proiect").arg(o.Fereastra));
-    const bool get = o.Tip == QLatin1String("GET"), buton = o.Tip == QLatin1String("BUTON");
-    if (!get && !buton && o.Tip != QLatin1String("SAY"))
+    const bool get = o.Tip == TipObiect::Get, buton = o.Tip == TipObiect::Buton;
+    if (o.Tip == TipObiect::Niciunul)
         return !refuzat(baza, "Tip", QStringLiteral("trebuie sa fie SAY, GET sau BUTON"));
     using Reguli::Filtru;
     // A @GET, a button bar and a @SAY showing a variable are named by a

@@ -132,7 +132,7 @@ void ModelProiect::restaureaza(const StareProiect &s)
 
 QString textLinieObiect(const Obiect &o, int n)
 {
-    switch (o.tip()) {
+    switch (o.Tip) {
     case TipObiect::Say:
         return isSet(o.Variabila) ? QStringLiteral("@SAY%1 [VARIABILA: %2]").arg(n).arg(o.Nume)
                                   : QStringLiteral("@SAY%1 [%2]").arg(n).arg(o.Nume);
@@ -156,7 +156,7 @@ QString ModelProiect::textLinieObiect(int k) const
     if (!Proiect::numarObiectValid(k))
         return {};
     const Obiect &o = proiect_.obiect(k);
-    return k == obiectNou_ ? textLinieObiectNou(o.tip(), k) : ::textLinieObiect(o, k);
+    return k == obiectNou_ ? textLinieObiectNou(o.Tip, k) : ::textLinieObiect(o, k);
 }
 
 void ModelProiect::selecteazaFereastra(int n)
@@ -435,7 +435,7 @@ int ModelProiect::adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Cul
     Obiect &o = proiect_.obiect(n);
     o = Obiect{};
     o.Liber = FlagFalse;
-    o.Tip = numeTip(tip);
+    o.Tip = tip;
     o.Fereastra = quint8(fereastra);
     if (tip == TipObiect::Get) {
         // A field shows white on black whatever its window's colours.
@@ -448,7 +448,7 @@ int ModelProiect::adaugaObiect(TipObiect tip, int fereastra, Culoare fundal, Cul
         o.CuloareFundal = fundal;
         o.CuloareCerneala = cerneala;
     }
-    o.Nume = QStringLiteral("%1 %2").arg(o.Tip).arg(n);
+    o.Nume = QStringLiteral("%1 %2").arg(numeTip(tip)).arg(n);
     emit obiectSchimbat(n);
     if (fereastra == fereastraActiva_) {
         ordineObiecte_.append(n);

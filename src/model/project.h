@@ -29,8 +29,9 @@ struct Fereastra {
     bool operator!=(const Fereastra &o) const { return !(*this == o); }
 };
 
-// What an object is. Records and files keep its name ("SAY", "GET", "BUTON").
+// What an object is. Files and generated text name it ("SAY", "GET", "BUTON").
 enum class TipObiect { Niciunul, Say, Get, Buton };
+// Niciunul for any other name.
 TipObiect tipObiect(const QString &nume);
 QString numeTip(TipObiect tip);
 
@@ -42,8 +43,7 @@ struct Obiect {
     QString TipDate;
     quint8 Lungime = 0;
     quint8 InaltimeButon = 1; // push buttons: rows of one button, 1..3; kept for the editor only
-    QString Tip;              // "SAY", "GET" or "BUTON"
-    TipObiect tip() const { return tipObiect(Tip); }
+    TipObiect Tip = TipObiect::Niciunul;
     quint8 Fereastra = 0;
     quint8 Coloana = 0; // from 0 inside the window's border
     quint8 Rand = 0;

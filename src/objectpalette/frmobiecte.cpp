@@ -271,7 +271,7 @@ void FrmObiecte::arata()
     actSterge_->setEnabled(selectat);
     actProprietati_->setEnabled(selectat);
     // Only a @SAY takes its colours from the palette.
-    const bool say = selectat && model.obiect(n).tip() == TipObiect::Say;
+    const bool say = selectat && model.obiect(n).Tip == TipObiect::Say;
     for (QWidget *w : std::initializer_list<QWidget *>{chkCulorileFerestrei_, imgCerneala_, imgFundal_,
                                                        lblCerneala_, lblFundal_})
         w->setEnabled(say);
@@ -322,7 +322,7 @@ void FrmObiecte::proprietati()
     // The whole editor session is one step; Cancel leaves none.
     ModelProiect::Tranzactie pas(sesiune().model, Modificare::ModificareObiect, n);
     // Every kind reopens in its own editor.
-    deschideEditor(sesiune().model.obiect(n).tip());
+    deschideEditor(sesiune().model.obiect(n).Tip);
 }
 
 void FrmObiecte::stergeObiect()

@@ -213,9 +213,9 @@ void FrmTabelaDeLucru::deseneazaObiectIn(int n, int a)
     }
     eticheta->setBrush(culoareQt(o.CuloareFundal));
     eticheta->setCuloareText(culoareQt(o.CuloareCerneala));
-    eticheta->setLitereRapide(o.Tip == QLatin1String("BUTON"));
+    eticheta->setLitereRapide(o.Tip == TipObiect::Buton);
     eticheta->setCaption(o.TextAfisat);
-    eticheta->setToolTip(o.Tip + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
+    eticheta->setToolTip(numeTip(o.Tip) + QStringLiteral(" [") + o.Nume + QStringLiteral("][") + o.Valoare +
                          QLatin1Char(']'));
     marcheazaSelectia();
 }

@@ -14,7 +14,7 @@ StareProiect design() // one titled window with a text in it
     StareProiect s{Proiect().Ferestre, Proiect().Obiecte, {{1, "F1 [Note]"}}, 1, {1}, 1};
     s.ferestre[1] = {0, -1, 5, 2, 40, 12, Culori::Blue, Culori::White, Culori::Yellow, "Note", 1, 0};
     Obiect &o = s.obiecte[1];
-    o.Liber = FlagFalse, o.Fereastra = 1, o.Tip = "SAY", o.Nume = o.TextAfisat = "Media: 9,50",
+    o.Liber = FlagFalse, o.Fereastra = 1, o.Tip = TipObiect::Say, o.Nume = o.TextAfisat = "Media: 9,50",
     o.Comentariu = "teza";
     return s;
 }

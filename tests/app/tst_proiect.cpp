@@ -44,7 +44,7 @@ void build(MdiMain &m)
         Obiect &o = m.proiect().obiect(k);
         o.Liber = FlagFalse;
         o.Fereastra = 2;
-        o.Tip = QStringLiteral("SAY");
+        o.Tip = TipObiect::Say;
         o.Nume = o.TextAfisat = QStringLiteral("Text %1").arg(k);
         o.Rand = quint8(k);
     }

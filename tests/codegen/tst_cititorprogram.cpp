@@ -71,12 +71,12 @@ private slots:
         const Obiect &say = s.obiecte[1], &get = s.obiecte[2], &bar = s.obiecte[3];
         QVERIFY(!isSet(f.Libera) && isSet(f.Umbra) && f.Titlu == "Date" && f.SchemaCulori == 1 &&
                 QRect(f.Orizontala, f.Verticala, f.Latime, f.Inaltime) == QRect(2, 1, 30, 10));
-        QVERIFY(say.Tip == "SAY" && say.TextAfisat == "Pret:" && say.Comentariu == "pret" &&
+        QVERIFY(say.Tip == TipObiect::Say && say.TextAfisat == "Pret:" && say.Comentariu == "pret" &&
                 say.Fereastra == 2 && say.CuloareCerneala == Culori::White &&
                 say.CuloareFundal == Culori::Blue);
-        QVERIFY(get.Tip == "GET" && get.Nume == "suma" && get.TipDate == "N" && get.Lungime == 3 &&
+        QVERIFY(get.Tip == TipObiect::Get && get.Nume == "suma" && get.TipDate == "N" && get.Lungime == 3 &&
                 isSet(get.Picture9) && get.Rand == 1);
-        QVERIFY(bar.Tip == "BUTON" && bar.Nume == "opt" && bar.Valoare == "Da;Nu" && bar.Rand == 2);
+        QVERIFY(bar.Tip == TipObiect::Buton && bar.Nume == "opt" && bar.Valoare == "Da;Nu" && bar.Rand == 2);
     }
 
     // Two @GETs of one name: the initialisation goes to the one whose PICTURE has its length.

@@ -21,7 +21,7 @@ Obiect &addObject(Proiect &p, int slot, int window, const char *kind, int row, i
 {
     Obiect &o = p.obiect(slot);
     std::tie(o.Liber, o.Fereastra, o.Tip, o.Rand, o.Coloana, o.Nume) =
-        std::tuple(FlagFalse, quint8(window), QString::fromLatin1(kind), quint8(row), quint8(col), name);
+        std::tuple(FlagFalse, quint8(window), tipObiect(QLatin1String(kind)), quint8(row), quint8(col), name);
     return o;
 }
 

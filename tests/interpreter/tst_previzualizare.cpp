@@ -52,16 +52,16 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
             o.Fereastra = quint8(n);
             o.Rand = quint8(k - 1);
             // No GETs: the program shows a field's value where the work table shows its name.
-            o.Tip = QString::fromLatin1(rng.bounded(2) ? "SAY" : "BUTON");
+            o.Tip = rng.bounded(2) ? TipObiect::Say : TipObiect::Buton;
             o.CulorileFerestrei = toFlag(rng.bounded(2));
             const bool aleasa = !isSet(o.CulorileFerestrei);
             o.CuloareCerneala = aleasa ? culoriPaleta().at(rng.bounded(12)).valoare : f.CuloareCerneala;
             o.CuloareFundal = aleasa ? culoriPaleta().at(rng.bounded(8)).valoare : f.CuloareFundal;
-            o.Variabila = toFlag(o.Tip != QLatin1String("SAY") || rng.bounded(3) == 0);
+            o.Variabila = toFlag(o.Tip != TipObiect::Say || rng.bounded(3) == 0);
             o.Nume = isSet(o.Variabila) ? QStringLiteral("v%1").arg(slot)
                                         : aleator(rng, "Ab '\"]x:", 1 + int(rng.bounded(9)));
             o.TextAfisat = o.Nume;
-            if (o.Tip == QLatin1String("BUTON")) {
+            if (o.Tip == TipObiect::Buton) {
                 QStringList prompturi;
                 for (int b = int(rng.bounded(1, 3)); b > 0; --b)
                     prompturi << aleator(rng, "DaNuxy", 1 + int(rng.bounded(8)));
@@ -217,7 +217,7 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
     pressKey(*m, "frmFerestre", "CREAZA");
     Obiect &o = m->proiect().obiect(1);
     std::tie(o.Liber, o.Fereastra, o.Tip, o.Nume, o.TipDate, o.Lungime, o.Variabila) =
-        std::tuple(FlagFalse, 1, "GET", "nume", "T", 5, FlagTrue);
+        std::tuple(FlagFalse, 1, TipObiect::Get, "nume", "T", 5, FlagTrue);
     bool deschis = false;
     onNextModal([&](QWidget *w) {
         const auto inchide = qScopeGuard([w] { w->close(); }); // a failed check must not hang the run

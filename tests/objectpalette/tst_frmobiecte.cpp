@@ -37,7 +37,7 @@ private slots:
             QTest::keyClick(dlg, Qt::Key_Escape);
         });
         pressKey(*d.m, O, "SAY");
-        QVERIFY(seen.Tip == "SAY" && seen.Fereastra == 2 && seen.Coloana == 0 && seen.Rand == 0 &&
+        QVERIFY(seen.Tip == TipObiect::Say && seen.Fereastra == 2 && seen.Coloana == 0 && seen.Rand == 0 &&
                 seen.Comentariu.isEmpty() && isSet(seen.CulorileFerestrei));
     }
 

@@ -63,7 +63,7 @@ struct Design {
         o = Obiect{};
         o.Liber = FlagFalse;
         o.Fereastra = quint8(windows()->currentData().toInt());
-        o.Tip = QLatin1String(kind);
+        o.Tip = tipObiect(QLatin1String(kind));
         o.Nume = o.TextAfisat = text;
         o.Coloana = quint8(column);
         o.Rand = quint8(row);

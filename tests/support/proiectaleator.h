@@ -31,7 +31,7 @@ inline StareProiect stareDeBaza()
         Obiect &o = s.obiecte[k];
         std::tie(o.CulorileFerestrei, o.Variabila, o.Valoare, o.TipDate, o.Lungime, o.InaltimeButon, o.Tip,
                  o.Fereastra) = std::tuple(toFlag(k == 3), toFlag(k != 1 && k != 3), valoare, tipDate,
-                                           lungime, quint8(k == 3 ? 2 : 1), tip, quint8(k == 4 ? 4 : 2));
+                                           lungime, quint8(k == 3 ? 2 : 1), tipObiect(QLatin1String(tip)), quint8(k == 4 ? 4 : 2));
         o.CuloareFundal = k == 1 ? Green : k == 4 ? Magenta : k == 3 ? Blue : Black;
         o.CuloareCerneala = k == 1 ? LightRed : k == 4 ? LightGreen : White;
         std::tie(o.Liber, o.Nume, o.TextAfisat) = std::tuple(FlagFalse, "v" + QString::number(k), "v");
@@ -81,7 +81,7 @@ inline StareProiect proiectAleator(QRandomGenerator &r, bool peEcran = false)
         static const StareProiect baza = stareDeBaza();
         Obiect &o = s.obiecte[k] = baza.obiecte[r.bounded(1, 8)];
         const Fereastra &f = s.ferestre[o.Fereastra = quint8(ferestre[r.bounded(int(ferestre.size()))])];
-        const bool say = o.Tip == "SAY", get = o.Tip == "GET";
+        const bool say = o.Tip == TipObiect::Say, get = o.Tip == TipObiect::Get;
         o.Nume = say && !isSet(o.Variabila) ? text(76) + "." : "v" + text(10, "abcxyzABCXYZ_0123456789");
         for (const auto &optiune : Reguli::OptiuniFunction)
             get ? void(o.*optiune.flag = toFlag(r.bounded(4) == 0)) : void();
