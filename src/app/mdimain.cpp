@@ -96,7 +96,6 @@ MdiMain::MdiMain(QWidget *parent)
     dimensiuneLaAsezare_ = frameGeometry().size();
 
     auto *tabela = new FrmTabelaDeLucru(sesiune_);
-    sesiune_.tabela = tabela;
     subTabela_ = adaugaFormCopil(tabela);
     aseazaFereastra(subTabela_, s.PozitieTabela, Pozitie{0, 0});
 
@@ -114,9 +113,6 @@ MdiMain::MdiMain(QWidget *parent)
     subObiecte_ = adaugaFormCopil(obiecte);
     aseazaFereastra(subObiecte_, s.PozitieObiecte, pozitieImplicitaObiecte());
 
-    // A design put back whole (undo, redo, a file): the work table draws
-    // again what differs; the palettes show the lists as they now stand.
-    connect(&sesiune_.model, &ModelProiect::restaurat, tabela, &FrmTabelaDeLucru::redeseneaza);
     istoric_ = new Istoric(sesiune_.model, this);
     proiectCurent_ = new ProiectCurent(this, sesiune_.model, *istoric_, this);
     connect(proiectCurent_, &ProiectCurent::stareSchimbata, this, &MdiMain::actualizeazaTitlul);
@@ -142,7 +138,6 @@ MdiMain::~MdiMain()
     disconnect(&sesiune_.model, nullptr, this, nullptr);
     delete mdiArea_;
     mdiArea_ = nullptr;
-    sesiune_.tabela = nullptr;
     sesiune_.ferestre = nullptr;
     sesiune_.obiecte = nullptr;
 }

@@ -1,28 +1,10 @@
 #pragma once
 
-// What each of the three child forms offers the others. A form knows the
-// others only through these, handed out by the session, so none of them
+// What the palettes offer the other forms beyond the model. A form knows
+// the others only through these, handed out by the session, so none of them
 // includes another's header.
 
-#include "model/colors.h"
-#include "model/stare.h"
-
-#include <QList>
 #include <QString>
-
-// The work table's drawing.
-class ITabelaDeLucru
-{
-public:
-    virtual ~ITabelaDeLucru() = default;
-    // Brings window n's elements in line with its record.
-    virtual void DeseneazaFereastra(int n) = 0;
-    // Brings object n's label in line with its record, placed in the active window.
-    virtual void DeseneazaObiect(int n) = 0;
-    // The given windows and objects, and the objects of those windows, each
-    // object placed in its own window.
-    virtual void redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte) = 0;
-};
 
 // The window palette's option that the model's placement rules read.
 class IPaletaFerestre

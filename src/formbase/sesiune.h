@@ -10,11 +10,7 @@ class MdiMain;
 // passed to the forms at construction. Nothing of it is global.
 struct Sesiune {
     ModelProiect model;
-    // The records, for tests and tools that set a design up directly; the
-    // forms read them through the model and change them only by its operations.
-    Proiect &proiect = model.proiectModificabil();
     MdiMain *mdiMain = nullptr;
-    ITabelaDeLucru *tabela = nullptr;
     IPaletaFerestre *ferestre = nullptr;
     IPaletaObiecte *obiecte = nullptr;
     // The editors' mode: false while a brand-new object is being edited.

@@ -90,9 +90,11 @@ template <> struct Campuri<Obiect> {
     };
     static constexpr CampCuloare<Obiect> culori[] = {{"CuloareFundal", &Obiect::CuloareFundal},
                                                      {"CuloareCerneala", &Obiect::CuloareCerneala}};
-    static constexpr CampText<Obiect> texte[] = {
-        {"Nume", &Obiect::Nume},       {"TextAfisat", &Obiect::TextAfisat}, {"Valoare", &Obiect::Valoare},
-        {"TipDate", &Obiect::TipDate}, {"Comentariu", &Obiect::Comentariu}};
+    static constexpr CampText<Obiect> texte[] = {{"Nume", &Obiect::Nume},
+                                                 {"TextAfisat", &Obiect::TextAfisat},
+                                                 {"Valoare", &Obiect::Valoare},
+                                                 {"TipDate", &Obiect::TipDate},
+                                                 {"Comentariu", &Obiect::Comentariu}};
 };
 
 QString numeCuloare(Culoare c)

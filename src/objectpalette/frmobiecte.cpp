@@ -283,7 +283,8 @@ void FrmObiecte::creeazaObiect(TipObiect tip)
     sesiune().obiectExistent = false;
     const int n = model.proiect().PrimulObiectLiber();
     if (n == -1) {
-        const QString nume = tip == TipObiect::Buton ? QStringLiteral("BUTON") : QLatin1Char('@') + numeTip(tip);
+        const QString nume =
+            tip == TipObiect::Buton ? QStringLiteral("BUTON") : QLatin1Char('@') + numeTip(tip);
         mesajCritic(this, tip == TipObiect::Buton ? nume : QStringLiteral("@ ") + numeTip(tip),
                     QStringLiteral("Nu se mai pot crea obiecte de tip %1!").arg(nume));
         return;
@@ -349,7 +350,8 @@ void FrmObiecte::chkCulorileFerestrei_Click()
     if (!chkCulorileFerestrei_->isChecked())
         model.seteazaCuloriObiect(n, false, o.CuloareFundal, o.CuloareCerneala);
     else if (model.proiect().fereastraFolosita(w))
-        model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal, model.fereastra(w).CuloareCerneala);
+        model.seteazaCuloriObiect(n, true, model.fereastra(w).CuloareFundal,
+                                  model.fereastra(w).CuloareCerneala);
 }
 
 void FrmObiecte::plaseaza(const std::function<void(ModelProiect &, int)> &schimbare)

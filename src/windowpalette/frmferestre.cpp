@@ -198,7 +198,8 @@ void FrmFerestre::construiesteControalele()
     connect(hsbLatime_, &QScrollBar::valueChanged, this, [this](int v) { redimensioneazaFereastra(v, -1); });
     connect(hsbLatime_, &QScrollBar::sliderMoved, this,
             [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaLatime(n, v, true); }); });
-    connect(hsbInaltime_, &QScrollBar::valueChanged, this, [this](int v) { redimensioneazaFereastra(-1, v); });
+    connect(hsbInaltime_, &QScrollBar::valueChanged, this,
+            [this](int v) { redimensioneazaFereastra(-1, v); });
     connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(v, -1); });
     connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(-1, v); });
 
@@ -244,9 +245,9 @@ bool FrmFerestre::umbraInEcran() const
 
 void FrmFerestre::activeazaGeometria(bool on)
 {
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_, lblLatime_,
-                                          lblInaltime_, lblOrizontala_, lblVerticala_, cmbFereastra_, txtTitlu_})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_, lblLatime_, lblInaltime_,
+             lblOrizontala_, lblVerticala_, cmbFereastra_, txtTitlu_})
         w->setEnabled(on);
     for (QPushButton *b : butoaneAliniere_)
         b->setEnabled(on);
@@ -257,8 +258,8 @@ void FrmFerestre::activeazaGeometria(bool on)
 void FrmFerestre::arata()
 {
     const ModelProiect &model = sesiune().model;
-    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,   cmbSchema_, chkUmbra_,
-                                     chkMentineUmbra_, chkPatrata_, hsbLatime_, hsbInaltime_,
+    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,    cmbSchema_, chkUmbra_,
+                                     chkMentineUmbra_, chkPatrata_,  hsbLatime_, hsbInaltime_,
                                      hsbOrizontala_,   hsbVerticala_};
     for (QObject *c : controale)
         c->blockSignals(true);

@@ -41,6 +41,8 @@ FrmTabelaDeLucru::FrmTabelaDeLucru(Sesiune &sesiune, QWidget *parent)
         deseneazaObiectIn(k, Proiect::numarObiectValid(k) ? this->sesiune().model.obiect(k).Fereastra : -1);
     });
     connect(&sesiune.model, &ModelProiect::selectieSchimbata, this, &FrmTabelaDeLucru::marcheazaSelectia);
+    // A design put back whole (undo, redo, a file): what differs is drawn again.
+    connect(&sesiune.model, &ModelProiect::restaurat, this, &FrmTabelaDeLucru::redeseneaza);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vedere_);

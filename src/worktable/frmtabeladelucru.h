@@ -1,7 +1,6 @@
 #pragma once
 
 #include "formbase/formcopil.h"
-#include "formbase/interfete.h"
 #include "model/geometrie.h"
 
 #include <array>
@@ -14,9 +13,9 @@ class ElementTabela;
 class ConturSelectie;
 
 // The work table: the simulated 80 x 25 character screen. A view of the
-// window and object records; it keeps no data of its own and redraws only
-// what a caller says has changed.
-class FrmTabelaDeLucru : public FormCopil, public ITabelaDeLucru
+// window and object records; it keeps no data of its own and redraws what
+// the model says has changed.
+class FrmTabelaDeLucru : public FormCopil
 {
     Q_OBJECT
 
@@ -31,11 +30,13 @@ public:
 
     // Brings window n's four elements in line with its record; nothing for
     // n outside 1..5.
-    void DeseneazaFereastra(int n) override;
+    void DeseneazaFereastra(int n);
     // Brings object n's label in line with its record, positioned in the
     // active window.
-    void DeseneazaObiect(int n) override;
-    void redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte) override;
+    void DeseneazaObiect(int n);
+    // The given windows and objects, and the objects of those windows, each
+    // object placed in its own window.
+    void redeseneaza(const QList<int> &ferestre, const QList<int> &obiecte);
 
     QGraphicsView *vedere() const { return vedere_; }
     QGraphicsScene *scena() const { return scena_; }

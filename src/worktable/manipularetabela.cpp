@@ -260,8 +260,7 @@ bool ManipulareTabela::tasta(const QKeyEvent *e)
         const QList<int> ordine = m.ordineObiecte();
         const int i = int(ordine.indexOf(k)), c = int(ordine.size());
         if (c > 0)
-            m.selecteazaObiect(
-                ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
+            m.selecteazaObiect(ordine[e->key() == Qt::Key_Tab ? (i + 1) % c : (i <= 0 ? c : i) - 1]);
         return true;
     }
     case Qt::Key_Return:

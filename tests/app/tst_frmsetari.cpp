@@ -77,8 +77,8 @@ void TestFrmSetari::dialog()
     QFETCH(QList<int>, saved);
     TempCwd cwd;
     Sesiune s;
-    s.proiect.setari = OptionsFile::decode(record(start, firstStart, firstStart ? 0 : 1)); // 1 is not True
-    const Setari before = s.proiect.setari;
+    s.model.setari() = OptionsFile::decode(record(start, firstStart, firstStart ? 0 : 1)); // 1 is not True
+    const Setari before = s.model.setari();
     FrmSetari dlg(s);
     const auto button = [&dlg](const QString &name) { return find<QAbstractButton>(&dlg, name); };
     for (int i = 0; i < Controls.size(); ++i)
@@ -100,14 +100,14 @@ void TestFrmSetari::dialog()
                                                     : Qt::Key_Return);
         // Reset fills the controls only.
         QVERIFY(step != u"cmdReset"_s ||
-                (button(u"chkUmbraImplicit"_s)->isChecked() && s.proiect.setari == before));
+                (button(u"chkUmbraImplicit"_s)->isChecked() && s.model.setari() == before));
     }
     QVERIFY(!dlg.isVisible());
     // Positions and path are never the dialog's to change.
     QFile f(OptionsFile::defaultFileName());
     const QByteArray written = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     QCOMPARE(written, saved.isEmpty() ? QByteArray() : record(saved, firstStart));
-    QVERIFY(s.proiect.setari == (saved.isEmpty() ? before : OptionsFile::decode(written)));
+    QVERIFY(s.model.setari() == (saved.isEmpty() ? before : OptionsFile::decode(written)));
 }
 
 QTEST_MAIN(TestFrmSetari)

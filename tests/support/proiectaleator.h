@@ -30,8 +30,9 @@ inline StareProiect stareDeBaza()
         const auto [tip, tipDate, valoare, optiuni, lungime] = obiecte[k - 1];
         Obiect &o = s.obiecte[k];
         std::tie(o.CulorileFerestrei, o.Variabila, o.Valoare, o.TipDate, o.Lungime, o.InaltimeButon, o.Tip,
-                 o.Fereastra) = std::tuple(toFlag(k == 3), toFlag(k != 1 && k != 3), valoare, tipDate,
-                                           lungime, quint8(k == 3 ? 2 : 1), tipObiect(QLatin1String(tip)), quint8(k == 4 ? 4 : 2));
+                 o.Fereastra) =
+            std::tuple(toFlag(k == 3), toFlag(k != 1 && k != 3), valoare, tipDate, lungime,
+                       quint8(k == 3 ? 2 : 1), tipObiect(QLatin1String(tip)), quint8(k == 4 ? 4 : 2));
         o.CuloareFundal = k == 1 ? Green : k == 4 ? Magenta : k == 3 ? Blue : Black;
         o.CuloareCerneala = k == 1 ? LightRed : k == 4 ? LightGreen : White;
         std::tie(o.Liber, o.Nume, o.TextAfisat) = std::tuple(FlagFalse, "v" + QString::number(k), "v");
