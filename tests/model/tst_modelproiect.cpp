@@ -22,6 +22,7 @@ class TestModelProiect : public QObject
 private slots:
     void limits();
     void windowsAndObjects();
+    void listsAndSelection();
     void stepsAndTransactions();
 };
 
@@ -116,15 +117,65 @@ void TestModelProiect::windowsAndObjects()
     QVERIFY(m.centreazaOrizontal(say) && m.centreazaVertical(say));
     // Half of the interior (29 / 2 = 14.5) less half the label (2), halves to even: 12; rows 8 / 2.
     QCOMPARE(QPoint(m.obiect(say).Coloana, m.obiect(say).Rand), QPoint(12, 4));
-    // A square window stays twice as wide as high.
-    m.seteazaInaltime(2, 7);
-    QCOMPARE(int(f2.Latime), 14);
+    // A square window's height drives its width; its width drives the height (half, halves to even) and goes
+    // back to twice it when the height changes or past 48 columns; dragged in, it collapses to 6 x 3.
+    const struct {
+        int inaltime, latime;
+        bool tragere;
+        int w, h;
+    } patrate[] = {{7, 7, false, 14, 7},    {10, 23, false, 24, 12}, {10, 21, false, 21, 10},
+                   {12, 25, false, 25, 12}, {10, 60, false, 20, 10}, {10, 30, true, 30, 15},
+                   {10, 18, true, 6, 3},    {3, 5, true, 5, 3}};
+    for (const auto &p : patrate) {
+        m.seteazaInaltime(2, p.inaltime);
+        if (p.latime != p.inaltime)
+            m.seteazaLatime(2, p.latime, p.tragere);
+        QCOMPARE(QSize(f2.Latime, f2.Inaltime), QSize(p.w, p.h));
+    }
 
     // Deleting a window frees it and its objects only.
     m.stergeFereastra(1);
     QVERIFY(isSet(f1.Libera) && isSet(m.obiect(say).Liber) && isSet(m.obiect(get).Liber));
     QVERIFY(!isSet(m.obiect(other).Liber));
     QCOMPARE(m.creeazaFereastra(sablon()), 1);
+}
+
+void TestModelProiect::listsAndSelection()
+{
+    ModelProiect m;
+    // Window lines stand in creation order, with the text written then; the new window is active, and a
+    // deletion makes the first line left active.
+    for (int i = 0; i < 3; ++i)
+        m.creeazaFereastra(sablon());
+    m.seteazaTitlu(1, QStringLiteral("Clienti"));
+    m.stergeFereastra(2);
+    QCOMPARE(m.fereastraActiva(), 1);
+    QCOMPARE(m.creeazaFereastra(sablon()), 2);
+    QCOMPARE(m.liniiFerestre(), (QList<LinieFereastra>{{1, QStringLiteral("F1 [FER 1]")},
+                                                       {3, QStringLiteral("F3 [FER 3]")},
+                                                       {2, QStringLiteral("F2 [FER 2]")}}));
+    QCOMPARE(m.fereastraActiva(), 2);
+    // Objects of the active window are listed; a new one is selected and keeps its creation line until the
+    // list is rebuilt.
+    const int a = m.adaugaObiect(TipObiect::Buton, 2, 0, 0), b = m.adaugaObiect(TipObiect::Get, 1, 0, 0);
+    QVERIFY(m.ordineObiecte() == QList<int>{a} && m.obiectSelectat() == a && m.obiectNou() == a);
+    QCOMPARE(m.textLinieObiect(a), QStringLiteral("BUTON1 [BUTON 1]"));
+    m.actualizeazaListaObiecte();
+    QVERIFY(m.textLinieObiect(a) == QStringLiteral("@BUTON1[BUTON 1]") && m.obiectNou() == -1);
+    const int c = m.adaugaObiect(TipObiect::Say, 2, 0, 0);
+    m.selecteazaObiect(a);
+    m.selecteazaObiect(b); // not listed
+    QCOMPARE(m.obiectSelectat(), a);
+    m.stergeObiect(a); // the last line left is selected
+    QVERIFY(m.ordineObiecte() == QList<int>{c} && m.obiectSelectat() == c);
+    // Another window lists its objects, the last selected; a window not listed is not picked.
+    m.selecteazaFereastra(1);
+    m.selecteazaFereastra(4);
+    QVERIFY(m.fereastraActiva() == 1 && m.ordineObiecte() == QList<int>{b} && m.obiectSelectat() == b);
+    for (int n : {1, 2, 3})
+        m.stergeFereastra(n);
+    QVERIFY(m.liniiFerestre().isEmpty() && m.fereastraActiva() == -1 && m.ordineObiecte().isEmpty() &&
+            m.obiectSelectat() == -1);
 }
 
 void TestModelProiect::stepsAndTransactions()
