@@ -312,12 +312,15 @@ void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cern
     emit fereastraSchimbata(n);
 }
 
+// A value set to what it already is changes nothing and draws nothing.
 template <typename F> void ModelProiect::modificaObiect(int n, Modificare fel, bool unire, F &&schimbare)
 {
     if (Obiect *o = obiectFolosit(n)) {
         Tranzactie t(*this, fel, n, unire);
+        const Obiect inainte = *o;
         schimbare(*o);
-        emit obiectSchimbat(n);
+        if (*o != inainte)
+            emit obiectSchimbat(n);
     }
 }
 
@@ -325,8 +328,10 @@ template <typename F> void ModelProiect::modificaFereastra(int n, Modificare fel
 {
     if (Fereastra *f = fereastraFolosita(n)) {
         Tranzactie t(*this, fel, n, unire);
+        const Fereastra inainte = *f;
         schimbare(*f);
-        emit fereastraSchimbata(n);
+        if (*f != inainte)
+            emit fereastraSchimbata(n);
     }
 }
 

@@ -18,6 +18,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 #include <cmath>
@@ -83,15 +84,16 @@ FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
     construiesteControalele();
 
     // The palette shows the model: the active window's objects, the selected
-    // one's record (its colours may follow its window's).
+    // one's record (its colours may follow its window's). Lines are written
+    // again when the lists change, as the editors' Apply rebuilds them.
     ModelProiect &model = sesiune.model;
     connect(&model, &ModelProiect::obiectSchimbat, this, [this](int n) {
         if (n == obiectSelectat())
-            arata();
+            arataObiectul();
     });
     connect(&model, &ModelProiect::fereastraSchimbata, this, [this](int n) {
         if (n == this->sesiune().model.fereastraActiva())
-            arata();
+            arataObiectul();
     });
     connect(&model, &ModelProiect::selectieSchimbata, this, &FrmObiecte::arata);
     arata();
@@ -230,38 +232,45 @@ int FrmObiecte::obiectSelectat() const
 void FrmObiecte::arata()
 {
     const ModelProiect &model = sesiune().model;
-    const QList<QObject *> controale{lstObiecte_, chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
-    for (QObject *c : controale)
-        c->blockSignals(true);
     const QList<int> &ordine = model.ordineObiecte();
     bool aceleasi = lstObiecte_->count() == ordine.size();
     for (int i = 0; aceleasi && i < ordine.size(); ++i)
         aceleasi = lstObiecte_->item(i)->data(Qt::UserRole).toInt() == ordine[i] &&
                    lstObiecte_->item(i)->text() == model.textLinieObiect(ordine[i]);
+    const QSignalBlocker blocare(lstObiecte_);
     if (!aceleasi) {
         lstObiecte_->clear();
         for (int k : ordine)
             (new QListWidgetItem(model.textLinieObiect(k), lstObiecte_))->setData(Qt::UserRole, k);
     }
+    lstObiecte_->setCurrentRow(int(ordine.indexOf(model.obiectSelectat())));
+    // A new object is counted once its editor applies it.
+    lblTotalObiecte_->setText(QString::number(ordine.size() - (ordine.contains(model.obiectNou()) ? 1 : 0)));
+    for (QAction *a : {actSay_, actGet_, actButon_})
+        a->setEnabled(model.proiect().fereastraFolosita(model.fereastraActiva()));
+    arataObiectul();
+}
+
+void FrmObiecte::arataObiectul()
+{
+    const ModelProiect &model = sesiune().model;
     const int n = model.obiectSelectat();
-    lstObiecte_->setCurrentRow(int(ordine.indexOf(n)));
     const bool selectat = model.proiect().obiectFolosit(n);
     if (selectat) {
         const Obiect &o = model.obiect(n);
+        const QList<QObject *> controale{chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
+        for (QObject *c : controale)
+            c->blockSignals(true);
         shpCerneala_->setCuloare(o.CuloareCerneala);
         shpFundal_->setCuloare(o.CuloareFundal);
         hsbOrizontala_->setValue(o.Coloana);
         hsbVerticala_->setValue(o.Rand);
         chkCulorileFerestrei_->setChecked(isSet(o.CulorileFerestrei));
+        for (QObject *c : controale)
+            c->blockSignals(false);
     }
-    for (QObject *c : controale)
-        c->blockSignals(false);
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
-    // A new object is counted once its editor applies it.
-    lblTotalObiecte_->setText(QString::number(ordine.size() - (ordine.contains(model.obiectNou()) ? 1 : 0)));
-    for (QAction *a : {actSay_, actGet_, actButon_})
-        a->setEnabled(model.proiect().fereastraFolosita(model.fereastraActiva()));
     for (QWidget *w :
          std::initializer_list<QWidget *>{hsbOrizontala_, hsbVerticala_, lblOrizontala_, lblVerticala_,
                                           cmdCentrareOrizontala_, cmdCentrareVerticala_})
@@ -361,7 +370,7 @@ void FrmObiecte::plaseaza(const std::function<void(ModelProiect &, int)> &schimb
         return;
     schimbare(sesiune().model, n);
     // A refused place: the bars go back to where the object stands.
-    arata();
+    arataObiectul();
 }
 
 void FrmObiecte::comanda(const QString &cheie)

@@ -37,8 +37,10 @@ public:
 
 private:
     void construiesteControalele();
-    // Shows the model: the object list, the selected object's record, what is enabled.
+    // Shows the model: the object list, then the selected object.
     void arata();
+    // The selected object's record and what is enabled for it.
+    void arataObiectul();
     void creeazaObiect(TipObiect tip);
     void proprietati();
     void deschideEditor(TipObiect tip);
