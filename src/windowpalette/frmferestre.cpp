@@ -91,7 +91,7 @@ void FrmFerestre::construiesteControalele()
         buton("STERGE", QStringLiteral("Sterge"), QStringLiteral("Sterge fereastra activa"), "sterge");
     actCod_ =
         buton("COD", QStringLiteral(" Cod"), QStringLiteral("Vizualizeaza codul ferestrei active"), "cod");
-    connect(actCreaza_, &QAction::triggered, this, &FrmFerestre::creeazaFereastra);
+    connect(actCreaza_, &QAction::triggered, this, &FrmFerestre::creaza);
     connect(actSterge_, &QAction::triggered, this, &FrmFerestre::stergeFereastraActiva);
     connect(actCod_, &QAction::triggered, this, &FrmFerestre::codFereastra);
     QAction *actRuleaza = buton("PREVIZUALIZARE", QStringLiteral("Ruleaza"),
@@ -195,13 +195,17 @@ void FrmFerestre::construiesteControalele()
     // The width bar runs one rule on a change and another while its thumb is
     // dragged: without tracking, valueChanged comes only when the drag ends.
     hsbLatime_->setTracking(false);
-    connect(hsbLatime_, &QScrollBar::valueChanged, this, [this](int v) { redimensioneazaFereastra(v, -1); });
+    connect(hsbLatime_, &QScrollBar::valueChanged, this,
+            [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaLatime(n, v); }); });
     connect(hsbLatime_, &QScrollBar::sliderMoved, this,
             [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaLatime(n, v, true); }); });
     connect(hsbInaltime_, &QScrollBar::valueChanged, this,
-            [this](int v) { redimensioneazaFereastra(-1, v); });
-    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(v, -1); });
-    connect(hsbVerticala_, &QScrollBar::valueChanged, this, [this](int v) { mutaFereastra(-1, v); });
+            [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaInaltime(n, v); }); });
+    connect(hsbOrizontala_, &QScrollBar::valueChanged, this, [this](int v) {
+        geometrie([this, v](ModelProiect &m, int n) { m.seteazaOrizontala(n, v, umbraInEcran()); });
+    });
+    connect(hsbVerticala_, &QScrollBar::valueChanged, this,
+            [this](int v) { geometrie([v](ModelProiect &m, int n) { m.seteazaVerticala(n, v); }); });
 
     const char *nume[3][3] = {
         {"cmdStangaSus", "cmdCentruSus", "cmdDreaptaSus"},
@@ -311,7 +315,7 @@ void FrmFerestre::arata()
     activeazaGeometria(activa);
 }
 
-void FrmFerestre::creeazaFereastra()
+void FrmFerestre::creaza()
 {
     ModelProiect &model = sesiune().model;
     if (model.proiect().PrimaFereastraLibera() == -1) {
@@ -398,24 +402,4 @@ void FrmFerestre::geometrie(const std::function<void(ModelProiect &, int)> &schi
     schimbare(sesiune().model, n);
     // A value refused, or changed by a rule, shows as the record holds it.
     arata();
-}
-
-void FrmFerestre::mutaFereastra(int coloana, int rand)
-{
-    geometrie([&](ModelProiect &m, int n) {
-        if (coloana >= 0)
-            m.seteazaOrizontala(n, coloana, umbraInEcran());
-        if (rand >= 0)
-            m.seteazaVerticala(n, rand);
-    });
-}
-
-void FrmFerestre::redimensioneazaFereastra(int latime, int inaltime)
-{
-    geometrie([&](ModelProiect &m, int n) {
-        if (latime >= 0)
-            m.seteazaLatime(n, latime);
-        if (inaltime >= 0)
-            m.seteazaInaltime(n, inaltime);
-    });
 }

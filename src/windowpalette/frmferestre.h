@@ -45,7 +45,7 @@ private:
     void arata();
 
     // Commands of the tool bar.
-    void creeazaFereastra();
+    void creaza();
     void stergeFereastraActiva();
     void codFereastra();
 
@@ -57,10 +57,6 @@ private:
     void chkFereastraPatrata_Click();
     // A change of the active window's geometry, then the record shown as it stands.
     void geometrie(const std::function<void(ModelProiect &, int)> &schimbare);
-    // The active window's left edge and row, width and height; a negative
-    // value leaves that one alone.
-    void mutaFereastra(int coloana, int rand);
-    void redimensioneazaFereastra(int latime, int inaltime);
     void activeazaGeometria(bool on);
 
     QComboBox *cmbFereastra_ = nullptr;

@@ -48,7 +48,7 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
     // object label still reaches its element.
     if (event->type() == QEvent::KeyPress) {
         if (tragere_ && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-            termina(true);
+            terminaTragerea(true);
             return true;
         }
         return tasta(static_cast<QKeyEvent *>(event));
@@ -56,7 +56,7 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
     // A release that never comes (the mouse taken away, the focus gone) ends the drag.
     if (event->type() == QEvent::UngrabMouse || event->type() == QEvent::FocusOut ||
         event->type() == QEvent::WindowDeactivate) {
-        termina();
+        terminaTragerea();
         return false;
     }
     // The view is not asked anything here: its own destruction comes through.
@@ -79,7 +79,7 @@ bool ManipulareTabela::eventFilter(QObject *obj, QEvent *event)
             // A press that never became a drag is a click: it picks what it took.
             if (!tragere_ && tinta_.fel != Fel::Nimic)
                 alege(true);
-            termina();
+            terminaTragerea();
         }
         break;
     default:
@@ -110,7 +110,7 @@ void ManipulareTabela::mouseMove(QMouseEvent *e)
     const QPoint pozitie = e->position().toPoint();
     if (!(e->buttons() & Qt::LeftButton)) {
         // A release that went elsewhere ends the drag all the same.
-        termina();
+        terminaTragerea();
         const Fel fel = tintaLa(pozitie).fel;
         if (fel == Fel::Nimic)
             viewport_->unsetCursor();
@@ -126,12 +126,12 @@ void ManipulareTabela::mouseMove(QMouseEvent *e)
         // Short of the drag distance, or still in its cell, it is a click.
         if ((pozitie - apasare_).manhattanLength() < QApplication::startDragDistance() || celule.isNull())
             return;
-        if (!incepe()) {
+        if (!incepeTragerea()) {
             tinta_ = {};
             return;
         }
     }
-    pas(celule);
+    pasTragere(celule);
 }
 
 bool ManipulareTabela::alege(bool clic)
@@ -156,7 +156,7 @@ bool ManipulareTabela::alege(bool clic)
     return true;
 }
 
-bool ManipulareTabela::incepe()
+bool ManipulareTabela::incepeTragerea()
 {
     if (!alege(false))
         return false;
@@ -177,7 +177,7 @@ bool ManipulareTabela::incepe()
     return true;
 }
 
-void ManipulareTabela::pas(QPoint deplasare)
+void ManipulareTabela::pasTragere(QPoint deplasare)
 {
     const Proiect &p = sesiune_.model.proiect();
     const QPoint tinta(std::max(0, ancora_.x() + deplasare.x()), std::max(0, ancora_.y() + deplasare.y()));
@@ -212,7 +212,7 @@ void ManipulareTabela::pas(QPoint deplasare)
         ancora_.setY(acum.y() - deplasare.y());
 }
 
-void ManipulareTabela::termina(bool renunta)
+void ManipulareTabela::terminaTragerea(bool renunta)
 {
     tinta_ = {};
     if (!tragere_)

@@ -38,9 +38,9 @@ private:
     // object selected, or, for a click on a window, no object. False when
     // the palettes refuse it.
     bool alege(bool clic);
-    bool incepe();
-    void pas(QPoint deplasare);
-    void termina(bool renunta = false);
+    bool incepeTragerea();
+    void pasTragere(QPoint deplasare);
+    void terminaTragerea(bool renunta = false);
     void afiseaza(const QString &text);
     bool tasta(const QKeyEvent *e);
     void mutaObiect(int k, QPoint tinta);
