@@ -124,10 +124,8 @@ QStringList whatIsShown(MdiMain &m)
         if (item->isVisible())
             line += QStringLiteral(" %1,%2").arg(item->pos().x()).arg(item->pos().y());
         if (auto *r = dynamic_cast<QGraphicsRectItem *>(item); r && item->isVisible())
-            line += QStringLiteral(" %1x%2 %3 %4")
-                        .arg(r->rect().width())
-                        .arg(r->rect().height())
-                        .arg(r->brush().color().name(), r->pen().color().name());
+            line += QStringLiteral(" %1x%2 ").arg(r->rect().width()).arg(r->rect().height()) +
+                    r->brush().color().name() + u' ' + r->pen().color().name();
         if (auto *e = dynamic_cast<ElementTabela *>(item); e && item->isVisible())
             line += QLatin1Char(' ') + e->caption() + QLatin1Char(' ') + e->toolTip();
         shown << line;
@@ -350,11 +348,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     }
     // The walk must have reached a busy design, or it proved little.
     QVERIFY2(mostWindows >= 3 && mostObjects >= 10 && restores >= 5,
-             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores")
-                            .arg(seed)
-                            .arg(mostWindows)
-                            .arg(mostObjects)
-                            .arg(restores)));
+             qPrintable(QString::asprintf("seed %u: at most %d windows, %d objects, %d restores", seed,
+                                          mostWindows, mostObjects, restores)));
 }
 
 QTEST_MAIN(TestRandomised)

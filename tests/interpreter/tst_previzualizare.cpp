@@ -148,11 +148,6 @@ class TestPrevizualizare : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() // no recovery file of an earlier run may ask its question
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
-    }
     void ecranulSeamanaCuTabela();
     void comenzileRuleazaProgramele();
     void eroareaInLocDeEcran();
@@ -196,11 +191,8 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
                 QVERIFY2((it->c ? c.c == *it->c : QStringLiteral("┌┐└┘─│").contains(c.c)) &&
                              (alCampului || (aceeasi(it->fundal, c.fundal) &&
                                              (c.c == QLatin1Char(' ') || aceeasi(it->cerneala, c.cerneala)))),
-                         qPrintable(QStringLiteral("seed %1, window %2, cell %3,%4")
-                                        .arg(seed)
-                                        .arg(n)
-                                        .arg(it.key().x())
-                                        .arg(it.key().y())));
+                         qPrintable(QString::asprintf("seed %u, window %d, cell %d,%d", seed, n, it.key().x(),
+                                                      it.key().y())));
                 ++comparate;
             }
         }

@@ -214,13 +214,10 @@ private slots:
             QCOMPARE(r, expected.value(i, start));
             QCOMPARE(d.item("lblObiect4")->pos(),
                      twips(QPoint(f.Orizontala + o.Coloana + 1, f.Verticala + o.Rand + 1)));
-            QCOMPARE(d.m->statusBar()->currentMessage(), expected.isEmpty()
-                                                             ? QString()
-                                                             : QStringLiteral("Coloana %1, Rand %2, %3 x %4")
-                                                                   .arg(r.x())
-                                                                   .arg(r.y())
-                                                                   .arg(r.width())
-                                                                   .arg(r.height()));
+            QCOMPARE(d.m->statusBar()->currentMessage(),
+                     expected.isEmpty() ? QString()
+                                        : QString::asprintf("Coloana %d, Rand %d, %d x %d", r.x(), r.y(),
+                                                            r.width(), r.height()));
         }
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + offsets.last());
         // A click or a drag makes window 1 active; a click on the window drops its object, a drag keeps it.
