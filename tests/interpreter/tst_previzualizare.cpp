@@ -210,10 +210,7 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
     Obiect &o = m->proiect().obiect(1);
     std::tie(o.Liber, o.Fereastra, o.Tip, o.Nume, o.TipDate, o.Lungime, o.Variabila) =
         std::tuple(FlagFalse, 1, TipObiect::Get, "nume", "T", 5, FlagTrue);
-    bool deschis = false;
-    onNextModal([&](QWidget *w) {
-        const auto inchide = qScopeGuard([w] { w->close(); }); // a failed check must not hang the run
-        deschis = w->objectName() == QLatin1String("frmPrevizualizare");
+    const auto ruleaza = [&](QDialog *w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Previzualizare"));
         QWidget *ecran = find<QWidget>(w, "ecran");
         QVERIFY(ecran->property("linii").toStringList().at(0).contains(QStringLiteral("FER 1")));
@@ -237,9 +234,8 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
         QTest::keyClick(ecran, Qt::Key_Escape);                          // ends READ
         QTest::keyClick(ecran, Qt::Key_Escape);                          // closes
         QVERIFY(!w->isVisible());
-    });
-    QTest::keyClick(m.get(), Qt::Key_F9);
-    QVERIFY(deschis);
+    };
+    QVERIFY(duringModal([&] { QTest::keyClick(m.get(), Qt::Key_F9); }, ruleaza));
 
     // The window palette's button runs the active window's program alone.
     pressKey(*m, "frmFerestre", "CREAZA");
