@@ -82,9 +82,8 @@ void TestModel::colourCodesAndSchemes()
     };
     for (int s = 1; s <= 10; ++s) {
         const auto c = CuloriSchema(s);
-        QVERIFY(c.has_value());
         const ColoriSchema &e = schemes[s - 1];
-        QVERIFY(c->fundal == e.fundal && c->cerneala == e.cerneala && c->chenar == e.chenar);
+        QVERIFY(c && c->fundal == e.fundal && c->cerneala == e.cerneala && c->chenar == e.chenar);
     }
     QVERIFY(!CuloriSchema(0) && !CuloriSchema(11) && !CuloriSchema(-3));
 }
