@@ -181,7 +181,6 @@ void TestProiect::commandLineFile_data()
     QTest::addColumn<bool>("opens");
     QTest::newRow("a design") << QByteArray() << true;
     QTest::newRow("not JSON") << QByteArray("{\"format\": \"sirolant-proiect\", ") << false;
-    QTest::newRow("another format") << QByteArray("{\"format\": \"altul\", \"versiune\": 1}") << false;
 }
 
 void TestProiect::commandLineFile()
