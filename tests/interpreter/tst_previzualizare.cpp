@@ -74,9 +74,8 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
     }
 }
 
-// Damages one line of a program, runs it with random keys and checks the outcome the damage predicts: the
-// program runs line by line, so the damaged line stops it with an error naming exactly that line (an unknown
-// command, or a text left open); damage inside a comment changes nothing.
+// Damages one line of a program and runs it with random keys: run line by line, it stops at the damaged line
+// (an unknown command, a text left open) with an error naming it; damage inside a comment changes nothing.
 bool mutat(QStringList p, QRandomGenerator &rng)
 {
     const int l = int(rng.bounded(int(p.size())));
@@ -169,8 +168,8 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
         for (int n = 1; n <= NumarFerestre; ++n) {
             if (!p.fereastraFolosita(n))
                 continue;
-            // Each window alone, as its program shows it before any key: up to its READ, or without the
-            // closing line.
+            // Each window alone, as its program shows it before any key (up to READ, or without its last
+            // line).
             QStringList program = genereazaCodFereastra(p, n, true).linii;
             program.removeLast();
             Interpretor i;
