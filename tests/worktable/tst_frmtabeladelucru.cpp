@@ -52,7 +52,6 @@ private slots:
     {
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QString>("title");
-        QTest::newRow("new window") << QRect(0, 0, 30, 10) << "FER 1";
         QTest::newRow("moved") << QRect(10, 5, 30, 10) << "FER 1";
         QTest::newRow("odd width, half a cell off") << QRect(0, 0, 21, 10) << "ABCD";
         QTest::newRow("blank title, hidden") << QRect(0, 0, 21, 10) << "   ";
