@@ -103,8 +103,7 @@ private slots:
 
 void TestProiect::init()
 {
-    QDir(ProiectCurent::dosarRecuperare()).removeRecursively();
-    QSettings().clear();
+    QSettings().clear(); // no recent files of another test
 }
 
 void TestProiect::saveOpenAndTheQuestion()
