@@ -179,12 +179,11 @@ void TestInterpretor::navigare_data()
     QTest::addColumn<QString>("taste");
     QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<int>("ales"); // the bar's variable
-    const QPoint gata(-1, -1);
     QTest::newRow("start") << "" << QPoint(0, 0) << 0;
     QTest::newRow("right") << "{R}" << QPoint(11, 0) << 0;
     QTest::newRow("enter chooses") << "{R}{C}" << QPoint(11, 0) << 2;
     QTest::newRow("hot letter") << "p" << QPoint(22, 0) << 3;
-    QTest::newRow("enter on last ends") << "{T}{T}{T}{C}" << gata << 0;
+    QTest::newRow("enter on last ends") << "{T}{T}{T}{C}" << QPoint(-1, -1) << 0;
 }
 
 void TestInterpretor::navigare()

@@ -253,11 +253,10 @@ void TestPrevizualizare::eroareaInLocDeEcran()
 {
     FrmPrevizualizare d({QStringLiteral("CLEAR"), QStringLiteral("ACTIVATE WINDOW FER3")});
     d.show();
-    QVERIFY(find<QLabel>(&d, "lblEroare")->isVisible() && !find<QWidget>(&d, "ecran")->isVisible());
-    QVERIFY(find<QLabel>(&d, "lblEroare")
-                ->text()
-                .contains(QStringLiteral("linia 2: fereastra nu exista\n"
-                                         "ACTIVATE WINDOW FER3")));
+    auto *eroare = find<QLabel>(&d, "lblEroare");
+    QVERIFY(eroare->isVisible() && !find<QWidget>(&d, "ecran")->isVisible());
+    QVERIFY2(eroare->text().contains(QStringLiteral("linia 2: fereastra nu exista\nACTIVATE WINDOW FER3")),
+             qPrintable(eroare->text()));
     // Without a GET the status line says why the program ended at once.
     FrmPrevizualizare g({"DEFINE WINDOW F FROM 0,0 TO 4,9", "ACTIVATE WINDOW F"});
     QVERIFY(find<QLabel>(&g, "lblStare")->text().contains(QStringLiteral("nu are niciun camp de citit")));
