@@ -15,7 +15,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
-#include <QTest>
 #include <QTimer>
 
 void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
