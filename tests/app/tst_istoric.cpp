@@ -84,31 +84,26 @@ void TestIstoric::editorSessionsAndDeletion()
     auto m = startMain(quietSettings());
     QUndoStack *stack = m->istoric().stiva();
     pressKey(*m, "frmFerestre", "CREAZA");
+    const auto edit = [&](const char *key, const std::function<void(QDialog *)> &body) {
+        QVERIFY(duringModal([&] { pressKey(*m, "frmObiecte", key); }, body));
+    };
     // A new object: Cancel leaves no step, Apply one named after the creation.
     for (bool apply : {false, true}) {
-        bool opened = false;
-        onNextModal([&](QWidget *dlg) {
-            opened = dlg->objectName() == QLatin1String("frmSay");
+        edit("SAY", [&](QDialog *dlg) {
             QTest::keyClicks(dlg->findChild<QLineEdit *>(QStringLiteral("txtText")), QStringLiteral("Nume"));
             apply ? clickWidget(dlg->findChild<QWidget *>(QStringLiteral("cmdAplica")))
                   : QTest::keyClick(dlg, Qt::Key_Escape);
         });
-        pressKey(*m, "frmObiecte", "SAY");
-        QVERIFY(opened);
         QCOMPARE(stack->count(), apply ? 2 : 1);
     }
     QCOMPARE(undoText(*m), QStringLiteral("Anuleaza crearea obiectului @SAY"));
 
     // A comment changed alone is a step of its own, undone whole.
-    bool opened = false;
-    onNextModal([&](QWidget *dlg) {
-        opened = true;
+    edit("PROPRIETATI", [](QDialog *dlg) {
         QTest::keyClicks(dlg->findChild<QPlainTextEdit *>(QStringLiteral("txtComentariu")),
                          QStringLiteral("c"));
         clickWidget(dlg->findChild<QWidget *>(QStringLiteral("cmdAplica")));
     });
-    pressKey(*m, "frmObiecte", "PROPRIETATI");
-    QVERIFY(opened);
     QCOMPARE(stack->count(), 3);
     QCOMPARE(undoText(*m), QStringLiteral("Anuleaza modificarea obiectului"));
     QCOMPARE(m->proiect().obiect(1).Comentariu, QStringLiteral("c"));

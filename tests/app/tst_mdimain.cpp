@@ -25,7 +25,6 @@ QMdiSubWindow *sub(MdiMain &m, const char *form)
 // Answers every message box opened while it lives, keeping the last; scoped, so no answer outlives its case.
 struct Boxes {
     QTimer timer;
-    int count = 0;
     SeenBox last;
     QStringList texts; // of every box, in order
     explicit Boxes(QMessageBox::StandardButton answer = QMessageBox::Ok)
@@ -35,7 +34,7 @@ struct Boxes {
                 box && box->isVisible()) {
                 last = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
                 texts << last.text;
-                ++count, box->button(answer) ? box->button(answer)->click() : box->reject();
+                box->button(answer) ? box->button(answer)->click() : box->reject();
             }
         });
         timer.start(5);
@@ -94,7 +93,7 @@ void TestMdiMain::closing()
         QVERIFY(!c.remember || sub(*m, Forms[i])->pos() == saved[i]);
         Boxes boxes; // only the main window closes them
         QVERIFY(!sub(*m, Forms[i])->close() && sub(*m, Forms[i])->isVisible());
-        QVERIFY(boxes.count == 1 && boxes.last.text == u"Aceasta fereastra nu poate fi inchisa!"_s);
+        QVERIFY(boxes.texts.size() == 1 && boxes.last.text == u"Aceasta fereastra nu poate fi inchisa!"_s);
         QVERIFY(boxes.last.title == u"Inchidere abandonata"_s && boxes.last.icon == QMessageBox::Warning);
         sub(*m, Forms[i])->move(moved[i]);
     }
@@ -102,7 +101,7 @@ void TestMdiMain::closing()
 
     Boxes boxes(c.yes ? QMessageBox::Yes : QMessageBox::No);
     c.menu ? m->findChild<QAction *>(u"mnuIesireInchideSirolant"_s)->trigger() : void(m->close());
-    QCOMPARE(boxes.count, int(c.confirm));
+    QCOMPARE(int(boxes.texts.size()), int(c.confirm));
     QVERIFY(!c.confirm || (boxes.last.title == u"ATENTIE!"_s && boxes.last.icon == QMessageBox::Question &&
                            boxes.last.buttons == (QMessageBox::Yes | QMessageBox::No) &&
                            boxes.last.text == u"Esti sigur ca vrei sa inchizi Sirolant?"_s));
@@ -136,7 +135,7 @@ void TestMdiMain::unwritableOptions()
     m.findChild<QAction *>(u"mnuSetariSetari"_s)->trigger();
     m.findChild<QAction *>(u"mnuIesireInchideSirolant"_s)->trigger();
     // Each failure says so in Romanian; the new setting holds, and the unsaved design still stops the exit.
-    QCOMPARE(boxes.count, 4);
+    QCOMPARE(int(boxes.texts.size()), 4);
     QVERIFY(boxes.texts[0].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi deschis: "_s));
     QVERIFY(boxes.texts[1].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi scris: "_s));
     QVERIFY(boxes.texts[2].startsWith(u"Fisierul de optiuni \"Sirolant.opt\" nu poate fi scris: "_s));

@@ -37,9 +37,8 @@ template <typename L> auto pick(QRandomGenerator &r, const L &list)
     return list.at(int(r.bounded(int(list.size()))));
 }
 
-// Answers the modal window open, once, in a random but seeded way: message boxes get OK, the colour pickers a
-// random swatch, the editors a few random edits (the closing buttons left for last) then Apply, Esc or
-// Anuleaza; the rest is closed.
+// Answers the open modal window once, seeded: OK to a message box, a random swatch to a colour picker, a few
+// random edits (closing buttons left out) then Apply, Esc or Anuleaza to an editor; the rest is closed.
 void respond(QRandomGenerator &rng)
 {
     auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -124,10 +123,8 @@ QStringList whatIsShown(MdiMain &m)
         if (item->isVisible())
             line += QStringLiteral(" %1,%2").arg(item->pos().x()).arg(item->pos().y());
         if (auto *r = dynamic_cast<QGraphicsRectItem *>(item); r && item->isVisible())
-            line += QStringLiteral(" %1x%2 %3 %4")
-                        .arg(r->rect().width())
-                        .arg(r->rect().height())
-                        .arg(r->brush().color().name(), r->pen().color().name());
+            line += QStringLiteral(" %1x%2 ").arg(r->rect().width()).arg(r->rect().height()) +
+                    r->brush().color().name() + u' ' + r->pen().color().name();
         if (auto *e = dynamic_cast<ElementTabela *>(item); e && item->isVisible())
             line += QLatin1Char(' ') + e->caption() + QLatin1Char(' ') + e->toolTip();
         shown << line;
@@ -289,9 +286,9 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
             earlier.size() < 25 ? earlier.append({doc.stare(), whatIsShown(*m)})
                                 : void(earlier[int(rng.bounded(25))] = {doc.stare(), whatIsShown(*m)});
 
-        // Windows: the list, the work table and the program agree with the records; objects are drawn exactly
-        // when in use, where their window puts them, the active window's listed once; the palettes' bars show
-        // the active window and the selected object.
+        // The list, the work table and the program agree with the records: objects drawn exactly when in use,
+        // where their window puts them, the active window's listed once; the bars show the active window and
+        // the selected object.
         const int active = ferestre->fereastraActiva();
         const auto program = genereazaCodProiect(p);
         const QStringList lines = program ? program->linii : QStringList();
@@ -350,11 +347,8 @@ void TestRandomised::randomActionsKeepEverythingConsistent()
     }
     // The walk must have reached a busy design, or it proved little.
     QVERIFY2(mostWindows >= 3 && mostObjects >= 10 && restores >= 5,
-             qPrintable(QStringLiteral("seed %1: at most %2 windows, %3 objects, %4 restores")
-                            .arg(seed)
-                            .arg(mostWindows)
-                            .arg(mostObjects)
-                            .arg(restores)));
+             qPrintable(QString::asprintf("seed %u: at most %d windows, %d objects, %d restores", seed,
+                                          mostWindows, mostObjects, restores)));
 }
 
 QTEST_MAIN(TestRandomised)

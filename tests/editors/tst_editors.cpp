@@ -2,9 +2,7 @@
 
 #include "codegen/generator.h"
 #include "model/colors.h"
-#include "objectpalette/frmobiecte.h"
-#include "support/mainfixture.h"
-#include "support/uitest.h"
+#include "support/design.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -17,7 +15,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
@@ -35,25 +32,6 @@ const char *const boxes[] = {
     "chkFEliminaSpatiile", "chkFConvertesteMajuscule",    "chkFPrecedeCifreZerouri",
     "chkFAfiseazaBLANK",   "chkFNotatiaStiintifica",      "chkFNotatiaCuMoneda",
     "chkFFormatuSETDATE"};
-
-// The letters of the @ GET boxes or flags for which on(i) holds.
-QString letters(const std::function<bool(int)> &on)
-{
-    QString s;
-    for (int i = 0; i < 16; ++i)
-        if (on(i))
-            s += QLatin1Char(codes[i]);
-    return s;
-}
-
-QString flags(const Obiect &o)
-{
-    const Flag f[] = {o.PictureN,  o.Picture9,           o.PictureDiez,       o.PictureY,
-                      o.FunctionB, o.FunctionI,          o.FunctionJ,         o.FunctionK,
-                      o.FunctionA, o.FunctionT,          o.FunctionMajuscule, o.FunctionL,
-                      o.FunctionZ, o.FunctionStiintific, o.FunctionMoneda,    o.FunctionD};
-    return letters([&f](int i) { return isSet(f[i]); });
-}
 
 // An open editor, its controls found by name.
 struct Editor {
@@ -92,28 +70,16 @@ struct Editor {
         const auto labels = dlg->findChildren<QLabel *>();
         return std::any_of(labels.begin(), labels.end(), [&text](QLabel *l) { return l->text() == text; });
     }
-    QString checked() const
+    QString checked() const // the letters of the boxes ticked
     {
-        return letters([this](int i) { return c<QCheckBox>(boxes[i])->isChecked(); });
+        QString s;
+        for (int i = 0; i < 16; ++i)
+            if (c<QCheckBox>(boxes[i])->isChecked())
+                s += QLatin1Char(codes[i]);
+        return s;
     }
 };
 using Body = std::function<void(const Editor &)>;
-
-std::unique_ptr<MdiMain> mainWithWindow(int width)
-{
-    auto m = startMain(quietSettings());
-    pressKey(*m, "frmFerestre", "CREAZA");
-    control<QScrollBar>(*m, "frmFerestre", "hsbLatime")->setValue(width);
-    return m;
-}
-
-// The generated program's lines from the first one equal to from, "|" between them.
-QString linesFrom(MdiMain &m, const QString &from, int count)
-{
-    const auto program = genereazaCodProiect(m.proiect());
-    const QStringList l = program ? program->linii : QStringList();
-    return l.indexOf(from) < 0 ? l.join(u'\n') : l.mid(l.indexOf(from), count).join(u'|');
-}
 
 // Presses the palette's key of a kind, or "Proprietati" for the object in slot; body runs in the editor of
 // that kind, which must open, and what it leaves open is cancelled.
@@ -161,9 +127,9 @@ private slots:
 
 void TestEditors::keysAndEnter_data()
 {
-    // where: kind, box, a button clicked first; start: "|" marks the caret; how: typed, pasted with Ctrl+V or
-    // through the box's context menu, or Enter pressed in the box, giving name|bar|comment and whether the
-    // editor applied or stays open.
+    // where: kind, box, a button clicked first; start: "|" marks the caret; how: typed, pasted (Ctrl+V or the
+    // context menu), or Enter in the box, which gives name|bar|comment and whether the editor applied or
+    // stays.
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("start");
     QTest::addColumn<char>("how");
@@ -174,9 +140,8 @@ void TestEditors::keysAndEnter_data()
         QTest::addRow("%s: %s", where, what)
             << QString::fromLatin1(where) << QString::fromLatin1(start) << how << in << out;
     };
-    // A name takes a letter or "_" first, then digits too; nothing else, not even what lies between "Z" and
-    // "a". The three editors' name boxes share their filter: the @GET's and the button's take one row each,
-    // for their lengths (the button's has no limit).
+    // A name: a letter or "_" first, then digits too; nothing else, not even what lies between "Z" and "a".
+    // The name boxes share their filter; the @GET's and the button's take a row each for their lengths.
     const char *const say = "SAY txtNumeVariabila chkAfiseazaVariabila";
     row(say, "nothing starts it", "", 't', "19-[\\]^` @$.", "");
     row(say, "refused inside", "", 't', "a1-[\\]^` .#_Z", "a1_Z");
@@ -202,7 +167,6 @@ void TestEditors::keysAndEnter_data()
     row("SAY txtText", "Enter", "Total", 'e', "", "Total|| applied");
     row("SAY txtComentariu", "Enter", "", 'e', "", "SAY 1||\n open");
     row("SAY cmdAnuleaza", "Enter", "", 'e', "", "SAY 1||"); // a focused button answers Enter itself
-    row("GET txtNumaVariabila", "Enter", "suma", 'e', "", "suma|| applied");
     // The button editor holds a bar "Da" already: Apply is enabled.
     row("BUTON txtText", "Enter on a prompt", "Nu", 'e', "", "buton|Da;Nu| open");
     row("BUTON txtText", "Enter, no prompt", "", 'e', "", "buton|Da| open");
@@ -217,10 +181,10 @@ void TestEditors::keysAndEnter()
     QFETCH(QString, input);
     QFETCH(QString, expected);
     const QStringList w = where.split(u' ');
-    TempCwd cwd;
-    auto m = mainWithWindow(12);
-    const Obiect &o = m->proiect().obiect(1);
-    openEditor(*m, w[0], 0, [&](const Editor &e) {
+    Design d;
+    d.set(0, 0, 12, 10);
+    const Obiect &o = d.m->proiect().obiect(1);
+    openEditor(*d.m, w[0], 0, [&](const Editor &e) {
         if (how == 'e' && w[0] == u"BUTON"_s)
             e.addPrompt(u"Da"_s);
         if (w.size() > 2)
@@ -272,11 +236,11 @@ void TestEditors::cancelDiscardsOrRestores()
 {
     QFETCH(QString, kind);
     QFETCH(int, how);
-    TempCwd cwd;
-    auto m = mainWithWindow(30);
-    const Obiect &o = m->proiect().obiect(1);
+    Design d;
+    d.set(0, 0, 30, 10);
+    const Obiect &o = d.m->proiect().obiect(1);
     const char *name = kind == u"GET"_s ? "txtNumaVariabila" : "txtVariabilaButon";
-    add(*m, kind, [&](const Editor &e) {
+    add(*d.m, kind, [&](const Editor &e) {
         if (kind != u"SAY"_s)
             e.retype(name, u"cod"_s);
         if (kind == u"BUTON"_s)
@@ -288,8 +252,8 @@ void TestEditors::cancelDiscardsOrRestores()
     const auto cancel = [&](const Editor &e) {
         e.comment()->insertPlainText(u"⊬\t"_s); // as a paste: refused
         QTest::keyClicks(e.comment(), QString(160, u'c'));
-        const int edited = m->findChild<FrmObiecte *>()->obiectSelectat();
-        QCOMPARE(m->proiect().obiect(edited).Comentariu, QString(150, u'c'));
+        const int edited = d.m->findChild<FrmObiecte *>()->obiectSelectat();
+        QCOMPARE(d.m->proiect().obiect(edited).Comentariu, QString(150, u'c'));
         kind == u"SAY"_s ? e.click("chkAfiseazaVariabila") : e.retype(name, u"x1"_s);
         if (how == 0)
             QTest::mouseClick(e.c("cmdAnuleaza"), Qt::LeftButton);
@@ -297,21 +261,21 @@ void TestEditors::cancelDiscardsOrRestores()
             how == 1 ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : void(e.dlg->close());
         QVERIFY(!e.dlg->isVisible());
     };
-    openEditor(*m, kind, 0, cancel);
-    QVERIFY(isSet(m->proiect().obiect(2).Liber));
-    QCOMPARE(m->findChild<FrmObiecte *>()->obiectSelectat(), 1);
+    openEditor(*d.m, kind, 0, cancel);
+    QVERIFY(isSet(d.m->proiect().obiect(2).Liber));
+    QCOMPARE(d.m->findChild<FrmObiecte *>()->obiectSelectat(), 1);
     QVERIFY(o == stored);
     // An existing object gets back the record it had at opening.
-    openEditor(*m, kind, 1, cancel);
+    openEditor(*d.m, kind, 1, cancel);
     QVERIFY(o == stored);
 }
 
 void TestEditors::objectsAndTheirLines()
 {
-    TempCwd cwd;
-    auto m = mainWithWindow(20);
-    const Proiect &p = m->proiect();
-    add(*m, u"SAY"_s, [&](const Editor &e) {
+    Design d;
+    d.set(0, 0, 20, 10);
+    const Proiect &p = d.m->proiect();
+    add(*d.m, u"SAY"_s, [&](const Editor &e) {
         // Apply follows the box of the mode.
         e.retype("txtText", QString());
         e.click("chkAfiseazaVariabila");
@@ -320,7 +284,7 @@ void TestEditors::objectsAndTheirLines()
         e.comment()->setPlainText(u"antet"_s);
     });
     const auto get = [&](const char *name, const char *type, Body more) {
-        add(*m, u"GET"_s, [=](const Editor &e) {
+        add(*d.m, u"GET"_s, [=](const Editor &e) {
             QTest::keyClicks(e.box("txtNumaVariabila"), QLatin1String(name));
             e.click(type);
             more(e);
@@ -363,7 +327,7 @@ void TestEditors::objectsAndTheirLines()
     const auto sizes = [](const Editor &e) {
         return e.box("txtLatimeButon")->text() + u'x' + e.box("txtInaltimeButon")->text();
     };
-    add(*m, u"BUTON"_s, [&](const Editor &e) {
+    add(*d.m, u"BUTON"_s, [&](const Editor &e) {
         // The button editor's help is the one about @GETs.
         QVERIFY(e.shows(u"Obiectele de tip @GET sunt folosite pentru a introduce informatii in variabile sau "
                         "campurile unei baze de date"_s));
@@ -394,8 +358,9 @@ void TestEditors::objectsAndTheirLines()
         e.retype("txtVariabilaButon", u"opt"_s);
     });
     // The @ GET initialisations, then each object's comment and lines in the order of their slots.
+    const QStringList program = genereazaCodProiect(p).value_or(ProgramGenerat()).linii;
     QCOMPARE(
-        linesFrom(*m, u"nume = SPACE(7) + 'abc'"_s, 11),
+        program.mid(program.indexOf(u"nume = SPACE(7) + 'abc'"_s), 11).join(u'|'),
         u"nume = SPACE(7) + 'abc'|suma=-12.5|activ=.T.|* antet|@ 0,0 SAY cClient|"
         "@ 0,0 GET nume FUNCTION 'BKA!' PICTURE 'NNNNNNNNNN'|@ 0,0 GET suma FUNCTION 'L$' PICTURE '9999'|"
         "@ 0,0 GET activ FUNCTION 'K' PICTURE 'Y'|opt=0|@ 0,0 GET opt FUNCTION '*H OK;<Salveaza' SIZE 1,10 COLOR "_s +
@@ -404,20 +369,20 @@ void TestEditors::objectsAndTheirLines()
 
     // Reopened, each editor shows what is stored and changes nothing; Reset brings back the opening state.
     const Proiect stored = p;
-    openEditor(*m, u"SAY"_s, 1, [](const Editor &e) {
+    openEditor(*d.m, u"SAY"_s, 1, [](const Editor &e) {
         QCOMPARE(e.box("txtNumeVariabila")->text() + e.box("txtText")->text(), u"cClient"_s);
         e.comment()->setPlainText(u"altul"_s);
         e.click("cmdReset");
         e.apply()->click();
     });
-    openEditor(*m, u"GET"_s, 3, [](const Editor &e) {
+    openEditor(*d.m, u"GET"_s, 3, [](const Editor &e) {
         QVERIFY(e.c<QAbstractButton>("optNumeric")->isChecked());
         QCOMPARE(e.box("txtNumaVariabila")->text() + e.box("txtLungime")->text() +
                      e.box("txtValoareImplicita")->text() + e.checked(),
                  u"suma4-12.59L$"_s);
         e.apply()->click();
     });
-    openEditor(*m, u"BUTON"_s, 5, [&](const Editor &e) {
+    openEditor(*d.m, u"BUTON"_s, 5, [&](const Editor &e) {
         QCOMPARE(e.box("txtVariabilaButon")->text() + sizes(e) +
                      QString::number(e.c<QListWidget>("lstButoane")->count()),
                  u"opt10x12"_s);

@@ -109,31 +109,15 @@ void TestInterpretor::formeDeLinii()
 void TestInterpretor::erori_data()
 {
     QTest::addColumn<QString>("linie");
-    for (const char *l : {"FOO BAR",
-                          "ACTIVATE WINDOW FER9",
-                          "@ 1,1 SAY 'abc",
-                          "@ 1,1 SAY 'x' COLOR Q/B",
-                          "@ 1,1 SAY 'x' COLOR W+",
-                          "x=",
-                          "x = SPACE(3",
-                          "x={1}",
-                          "x=.Q.",
-                          "SET DATE TO MARTE",
-                          "SET TALK MAYBE",
-                          "SET COLOR TO W",
-                          "CLOSE DATABASES",
-                          "READ NOW",
-                          "@ 1,1 GET",
-                          "@ 1 SAY 'x'",
-                          "@ 1,1 SHOW x",
-                          "@ 1,1 GET x WHEN .T.",
-                          "DEFINE WINDOW W FROM 5,5 TO 2,2",
-                          "DEFINE WINDOW W FROM 0,0 TO 30,90",
-                          "DEFINE WINDOW W FROM 0,0 TO 4,4 BORDER",
-                          "DEFINE MENU M",
-                          "DEACTIVATE WINDOW",
-                          "ACTIVATE SCREEN"})
-        QTest::newRow(l) << QString::fromUtf8(l);
+    // One bad line each; "|" between them.
+    const QString linii = QStringLiteral(
+        "FOO BAR|ACTIVATE WINDOW FER9|@ 1,1 SAY 'abc|@ 1,1 SAY 'x' COLOR Q/B|@ 1,1 SAY 'x' COLOR W+|x=|"
+        "x = SPACE(3|x={1}|x=.Q.|SET DATE TO MARTE|SET TALK MAYBE|SET COLOR TO W|CLOSE DATABASES|"
+        "READ NOW|@ 1,1 GET|@ 1 SAY 'x'|@ 1,1 SHOW x|@ 1,1 GET x WHEN .T.|"
+        "DEFINE WINDOW W FROM 5,5 TO 2,2|DEFINE WINDOW W FROM 0,0 TO 30,90|"
+        "DEFINE WINDOW W FROM 0,0 TO 4,4 BORDER|DEFINE MENU M|DEACTIVATE WINDOW|ACTIVATE SCREEN");
+    for (const QString &l : linii.split(u'|'))
+        QTest::newRow(qPrintable(l)) << l;
 }
 
 void TestInterpretor::erori()
@@ -150,74 +134,28 @@ void TestInterpretor::coduri_data()
     QTest::addColumn<QString>("taste");
     QTest::addColumn<QString>("afisat");  // the field once READ is over; empty: not checked
     QTest::addColumn<QString>("valoare"); // after the keys and Ctrl+W
-    QTest::newRow("9") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '9999'"
-                       << "a1-b+"
-                       << ""
-                       << "\"1-+ \"";
-    QTest::newRow("#") << "x=SPACE(4)\n@ 0,0 GET x PICTURE '####'"
-                       << "1 x-2"
-                       << ""
-                       << "\"1 -2\"";
-    QTest::newRow("N") << "x=SPACE(3)\n@ 0,0 GET x PICTURE 'NNN'"
-                       << "a_ 1"
-                       << ""
-                       << "\"a1 \"";
-    QTest::newRow("Y") << "x=.F.\n@ 0,0 GET x PICTURE 'Y'"
-                       << "qy"
-                       << "Y"
-                       << ".T.";
-    QTest::newRow("!") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION '!'"
-                       << "a1b"
-                       << ""
-                       << "\"A1B\"";
-    QTest::newRow("A") << "x=SPACE(3)\n@ 0,0 GET x FUNCTION 'A'"
-                       << "a1 b"
-                       << ""
-                       << "\"ab \"";
-    QTest::newRow("K") << "x=SPACE(0) + 'abc'\n@ 0,0 GET x FUNCTION 'K'"
-                       << "z"
-                       << "z  "
-                       << "\"z  \"";
-    QTest::newRow("Z") << "x=0\n@ 0,0 GET x FUNCTION 'Z'"
-                       << ""
-                       << "          "
-                       << "0";
-    QTest::newRow("B") << "x=5\n@ 0,0 GET x FUNCTION 'B'"
-                       << ""
-                       << "5         "
-                       << "5";
-    QTest::newRow("$") << "x=5\n@ 0,0 GET x FUNCTION '$'"
-                       << ""
-                       << "        $5"
-                       << "5";
-    QTest::newRow("^") << "x=1500\n@ 0,0 GET x FUNCTION '^'"
-                       << ""
-                       << " 1.500E+03"
-                       << "1500";
-    QTest::newRow("T") << "x=SPACE(2) + 'ab'\n@ 0,0 GET x FUNCTION 'T'"
-                       << ""
-                       << "ab  "
-                       << "\"  ab\"";
-    QTest::newRow("D dmy") << "SET CENTURY ON\nSET DATE TO DMY\nx={}\n@ 0,0 GET x FUNCTION 'D'"
-                           << "31x122024"
-                           << "31/12/2024"
-                           << "31/12/2024";
-    QTest::newRow("insert") << "x=SPACE(0) + 'abc '\n@ 0,0 GET x"
-                            << "{I}{R}z"
-                            << ""
-                            << "\"azbc\"";
-    QTest::newRow("backspace") << "x=SPACE(0) + 'abcd  '\n@ 0,0 GET x"
-                               << "{E}{B}{B}"
-                               << ""
-                               << "\"ab    \"";
-    QTest::newRow("delete") << "x=SPACE(0) + 'abcd'\n@ 0,0 GET x"
-                            << "{R}{D}"
-                            << ""
-                            << "\"acd \"";
-    QTest::newRow("home end") << "x=SPACE(0) + 'ab  '\n@ 0,0 GET x"
-                              << "{E}z{H}y"
-                              << ""
-                              << "\"ybz \"";
+    const auto rand = [](const char *nume, const char *program, const char *taste, const char *afisat,
+                         const char *valoare) {
+        QTest::newRow(nume) << QString(program) << QString(taste) << QString(afisat) << QString(valoare);
+    };
+    rand("9", "x=SPACE(4)\n@ 0,0 GET x PICTURE '9999'", "a1-b+", "", "\"1-+ \"");
+    rand("#", "x=SPACE(4)\n@ 0,0 GET x PICTURE '####'", "1 x-2", "", "\"1 -2\"");
+    rand("N", "x=SPACE(3)\n@ 0,0 GET x PICTURE 'NNN'", "a_ 1", "", "\"a1 \"");
+    rand("Y", "x=.F.\n@ 0,0 GET x PICTURE 'Y'", "qy", "Y", ".T.");
+    rand("!", "x=SPACE(3)\n@ 0,0 GET x FUNCTION '!'", "a1b", "", "\"A1B\"");
+    rand("A", "x=SPACE(3)\n@ 0,0 GET x FUNCTION 'A'", "a1 b", "", "\"ab \"");
+    rand("K", "x=SPACE(0) + 'abc'\n@ 0,0 GET x FUNCTION 'K'", "z", "z  ", "\"z  \"");
+    rand("Z", "x=0\n@ 0,0 GET x FUNCTION 'Z'", "", "          ", "0");
+    rand("B", "x=5\n@ 0,0 GET x FUNCTION 'B'", "", "5         ", "5");
+    rand("$", "x=5\n@ 0,0 GET x FUNCTION '$'", "", "        $5", "5");
+    rand("^", "x=1500\n@ 0,0 GET x FUNCTION '^'", "", " 1.500E+03", "1500");
+    rand("T", "x=SPACE(2) + 'ab'\n@ 0,0 GET x FUNCTION 'T'", "", "ab  ", "\"  ab\"");
+    rand("D dmy", "SET CENTURY ON\nSET DATE TO DMY\nx={}\n@ 0,0 GET x FUNCTION 'D'", "31x122024",
+         "31/12/2024", "31/12/2024");
+    rand("insert", "x=SPACE(0) + 'abc '\n@ 0,0 GET x", "{I}{R}z", "", "\"azbc\"");
+    rand("backspace", "x=SPACE(0) + 'abcd  '\n@ 0,0 GET x", "{E}{B}{B}", "", "\"ab    \"");
+    rand("delete", "x=SPACE(0) + 'abcd'\n@ 0,0 GET x", "{R}{D}", "", "\"acd \"");
+    rand("home end", "x=SPACE(0) + 'ab  '\n@ 0,0 GET x", "{E}z{H}y", "", "\"ybz \"");
 }
 
 void TestInterpretor::coduri()
@@ -241,12 +179,11 @@ void TestInterpretor::navigare_data()
     QTest::addColumn<QString>("taste");
     QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<int>("ales"); // the bar's variable
-    const QPoint gata(-1, -1);
     QTest::newRow("start") << "" << QPoint(0, 0) << 0;
     QTest::newRow("right") << "{R}" << QPoint(11, 0) << 0;
     QTest::newRow("enter chooses") << "{R}{C}" << QPoint(11, 0) << 2;
     QTest::newRow("hot letter") << "p" << QPoint(22, 0) << 3;
-    QTest::newRow("enter on last ends") << "{T}{T}{T}{C}" << gata << 0;
+    QTest::newRow("enter on last ends") << "{T}{T}{T}{C}" << QPoint(-1, -1) << 0;
 }
 
 void TestInterpretor::navigare()

@@ -74,9 +74,8 @@ void umpleAleator(Proiect &p, QRandomGenerator &rng)
     }
 }
 
-// Damages one line of a program, runs it with random keys and checks the outcome the damage predicts: the
-// program runs line by line, so the damaged line stops it with an error naming exactly that line (an unknown
-// command, or a text left open); damage inside a comment changes nothing.
+// Damages one line of a program and runs it with random keys: run line by line, it stops at the damaged line
+// (an unknown command, a text left open) with an error naming it; damage inside a comment changes nothing.
 bool mutat(QStringList p, QRandomGenerator &rng)
 {
     const int l = int(rng.bounded(int(p.size())));
@@ -148,11 +147,6 @@ class TestPrevizualizare : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() // no recovery file of an earlier run may ask its question
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
-    }
     void ecranulSeamanaCuTabela();
     void comenzileRuleazaProgramele();
     void eroareaInLocDeEcran();
@@ -174,8 +168,8 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
         for (int n = 1; n <= NumarFerestre; ++n) {
             if (!p.fereastraFolosita(n))
                 continue;
-            // Each window alone, as its program shows it before any key: up to its READ, or without the
-            // closing line.
+            // Each window alone, as its program shows it before any key (up to READ, or without its last
+            // line).
             QStringList program = genereazaCodFereastra(p, n, true).linii;
             program.removeLast();
             Interpretor i;
@@ -196,11 +190,8 @@ void TestPrevizualizare::ecranulSeamanaCuTabela()
                 QVERIFY2((it->c ? c.c == *it->c : QStringLiteral("┌┐└┘─│").contains(c.c)) &&
                              (alCampului || (aceeasi(it->fundal, c.fundal) &&
                                              (c.c == QLatin1Char(' ') || aceeasi(it->cerneala, c.cerneala)))),
-                         qPrintable(QStringLiteral("seed %1, window %2, cell %3,%4")
-                                        .arg(seed)
-                                        .arg(n)
-                                        .arg(it.key().x())
-                                        .arg(it.key().y())));
+                         qPrintable(QString::asprintf("seed %u, window %d, cell %d,%d", seed, n, it.key().x(),
+                                                      it.key().y())));
                 ++comparate;
             }
         }
@@ -218,10 +209,7 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
     Obiect &o = m->proiect().obiect(1);
     std::tie(o.Liber, o.Fereastra, o.Tip, o.Nume, o.TipDate, o.Lungime, o.Variabila) =
         std::tuple(FlagFalse, 1, TipObiect::Get, "nume", "T", 5, FlagTrue);
-    bool deschis = false;
-    onNextModal([&](QWidget *w) {
-        const auto inchide = qScopeGuard([w] { w->close(); }); // a failed check must not hang the run
-        deschis = w->objectName() == QLatin1String("frmPrevizualizare");
+    const auto ruleaza = [&](QDialog *w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Previzualizare"));
         QWidget *ecran = find<QWidget>(w, "ecran");
         QVERIFY(ecran->property("linii").toStringList().at(0).contains(QStringLiteral("FER 1")));
@@ -245,9 +233,8 @@ void TestPrevizualizare::comenzileRuleazaProgramele()
         QTest::keyClick(ecran, Qt::Key_Escape);                          // ends READ
         QTest::keyClick(ecran, Qt::Key_Escape);                          // closes
         QVERIFY(!w->isVisible());
-    });
-    QTest::keyClick(m.get(), Qt::Key_F9);
-    QVERIFY(deschis);
+    };
+    QVERIFY(duringModal([&] { QTest::keyClick(m.get(), Qt::Key_F9); }, ruleaza));
 
     // The window palette's button runs the active window's program alone.
     pressKey(*m, "frmFerestre", "CREAZA");
@@ -266,11 +253,10 @@ void TestPrevizualizare::eroareaInLocDeEcran()
 {
     FrmPrevizualizare d({QStringLiteral("CLEAR"), QStringLiteral("ACTIVATE WINDOW FER3")});
     d.show();
-    QVERIFY(find<QLabel>(&d, "lblEroare")->isVisible() && !find<QWidget>(&d, "ecran")->isVisible());
-    QVERIFY(find<QLabel>(&d, "lblEroare")
-                ->text()
-                .contains(QStringLiteral("linia 2: fereastra nu exista\n"
-                                         "ACTIVATE WINDOW FER3")));
+    auto *eroare = find<QLabel>(&d, "lblEroare");
+    QVERIFY(eroare->isVisible() && !find<QWidget>(&d, "ecran")->isVisible());
+    QVERIFY2(eroare->text().contains(QStringLiteral("linia 2: fereastra nu exista\nACTIVATE WINDOW FER3")),
+             qPrintable(eroare->text()));
     // Without a GET the status line says why the program ended at once.
     FrmPrevizualizare g({"DEFINE WINDOW F FROM 0,0 TO 4,9", "ACTIVATE WINDOW F"});
     QVERIFY(find<QLabel>(&g, "lblStare")->text().contains(QStringLiteral("nu are niciun camp de citit")));

@@ -82,9 +82,8 @@ void TestModel::colourCodesAndSchemes()
     };
     for (int s = 1; s <= 10; ++s) {
         const auto c = CuloriSchema(s);
-        QVERIFY(c.has_value());
         const ColoriSchema &e = schemes[s - 1];
-        QVERIFY(c->fundal == e.fundal && c->cerneala == e.cerneala && c->chenar == e.chenar);
+        QVERIFY(c && c->fundal == e.fundal && c->cerneala == e.cerneala && c->chenar == e.chenar);
     }
     QVERIFY(!CuloriSchema(0) && !CuloriSchema(11) && !CuloriSchema(-3));
 }
@@ -130,24 +129,21 @@ void TestModel::boxFilters()
 
 void TestModel::limitKeepsTheStartOfTheInsertion()
 {
+    using namespace Qt::StringLiterals;
     // Pasting "XYZW" into "abcdef" after "abc" with room for 8: "XY" goes in, the cursor after it.
-    const auto cut = Reguli::limiteaza(QStringLiteral("abcdef"), QStringLiteral("abcXYZWdef"), 8);
-    QVERIFY(cut.has_value());
-    QCOMPARE(cut->text, QStringLiteral("abcXYdef"));
-    QCOMPARE(cut->cursor, 5);
-    QVERIFY(!Reguli::limiteaza(QStringLiteral("abc"), QStringLiteral("abcd"), 4)); // within the limit
-    QVERIFY(
-        !Reguli::limiteaza(QStringLiteral("abcdefghij"), QStringLiteral("abcdefghi"), 5));   // only shortens
-    const auto full = Reguli::limiteaza(QStringLiteral("aaaa"), QStringLiteral("aaXaa"), 4); // no room at all
-    QVERIFY(full && full->text == QStringLiteral("aaaa"));
+    const auto cut = Reguli::limiteaza(u"abcdef"_s, u"abcXYZWdef"_s, 8);
+    QVERIFY(cut && cut->text == u"abcXYdef"_s && cut->cursor == 5);
+    QVERIFY(!Reguli::limiteaza(u"abc"_s, u"abcd"_s, 4));             // within the limit
+    QVERIFY(!Reguli::limiteaza(u"abcdefghij"_s, u"abcdefghi"_s, 5)); // only shortens
+    const auto full = Reguli::limiteaza(u"aaaa"_s, u"aaXaa"_s, 4);   // no room at all
+    QVERIFY(full && full->text == u"aaaa"_s);
     // A surrogate pair is kept or cut whole, also where the two texts share half of one.
-    const auto pair = Reguli::limiteaza(QStringLiteral("ab"), QStringLiteral("a\U0001F600\U0001F600b"), 5);
-    QVERIFY(pair && pair->text == QStringLiteral("a\U0001F600b"));
-    const auto half =
-        Reguli::limiteaza(QStringLiteral("\U0001F600"), QStringLiteral("\U0001F601\U0001F600"), 2);
-    QVERIFY(half && half->text == QStringLiteral("\U0001F600"));
-    const auto replaced = Reguli::limiteaza(QStringLiteral("a\U0001F600"), QStringLiteral("a\U0001F200"), 2);
-    QVERIFY(replaced && replaced->text == QStringLiteral("a"));
+    const auto pair = Reguli::limiteaza(u"ab"_s, u"a\U0001F600\U0001F600b"_s, 5);
+    QVERIFY(pair && pair->text == u"a\U0001F600b"_s);
+    const auto half = Reguli::limiteaza(u"\U0001F600"_s, u"\U0001F601\U0001F600"_s, 2);
+    QVERIFY(half && half->text == u"\U0001F600"_s);
+    const auto replaced = Reguli::limiteaza(u"a\U0001F600"_s, u"a\U0001F200"_s, 2);
+    QVERIFY(replaced && replaced->text == u"a"_s);
 }
 
 void TestModel::displayedTexts()

@@ -1,5 +1,5 @@
-// The options record beyond what the settings dialog writes (tst_frmsetari pins its flags, positions and path
-// byte for byte): positions kept to 16 bits, the longest path, short, long and damaged records.
+// The options record beyond what tst_frmsetari pins byte for byte (flags, 1 read as False and written as 0,
+// positions, path): positions kept to 16 bits, the longest path, short, long and damaged records.
 #include "model/cp1250.h"
 #include "model/optionsfile.h"
 
@@ -69,14 +69,6 @@ void TestOptionsFile::clampedPositionsAndTheLongestPath()
 
 void TestOptionsFile::damagedOrShortRecords()
 {
-    // A flag stored as 1 reads False, and is written back as 0.
-    QByteArray ones(128, '\0');
-    qToLittleEndian<qint16>(1, ones.data() + 0);
-    qToLittleEndian<qint16>(-1, ones.data() + 30);
-    const Setari flags = OptionsFile::decode(ones);
-    QVERIFY(!isSet(flags.CentrazaObiectulOrizontal) && isSet(flags.ConfirmareStergere));
-    QCOMPARE(OptionsFile::encode(flags)->left(2), QByteArray(2, '\0'));
-
     Setari full = setariImplicite();
     full.PozitieTabela = {300, 400};
     full.CaleFoxPRO = QStringLiteral("C:\\FP\\FOXPRO.EXE");

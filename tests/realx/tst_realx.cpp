@@ -22,10 +22,7 @@ void xdotool(const QString &args)
 void clickAt(QWidget *w, QPoint local, int times = 1)
 {
     const QPoint g = w->mapToGlobal(local);
-    xdotool(QStringLiteral("mousemove --sync %1 %2 click --repeat %3 --delay 80 1")
-                .arg(g.x())
-                .arg(g.y())
-                .arg(times));
+    xdotool(QString::asprintf("mousemove --sync %d %d click --repeat %d --delay 80 1", g.x(), g.y(), times));
 }
 
 QToolButton *toolButton(MdiMain &m, const char *form, const char *key)

@@ -1,21 +1,8 @@
 #include "uitest.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTest>
 #include <QTimer>
-
-TempCwd::TempCwd()
-    : previous_(QDir::currentPath())
-{
-    QDir::setCurrent(dir_.path());
-}
-
-TempCwd::~TempCwd()
-{
-    QDir::setCurrent(previous_);
-}
 
 void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
 {
@@ -75,9 +62,4 @@ std::shared_ptr<SeenBox> answerNextMessageBox(QMessageBox::StandardButton button
         },
         timeoutMs);
     return seen;
-}
-
-void clickWidget(QWidget *w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
 }

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>
@@ -17,16 +19,14 @@
 class TempCwd
 {
 public:
-    TempCwd();
-    ~TempCwd();
-    TempCwd(const TempCwd &) = delete;
-    TempCwd &operator=(const TempCwd &) = delete;
+    TempCwd() { QDir::setCurrent(dir_.path()); }
+    ~TempCwd() { QDir::setCurrent(previous_); }
 
     QString filePath(const QString &name) const { return dir_.filePath(name); }
 
 private:
+    QString previous_ = QDir::currentPath();
     QTemporaryDir dir_;
-    QString previous_;
 };
 
 // What a message box showed, filled in when it was answered.
@@ -54,4 +54,7 @@ template <typename T> T *find(QObject *root, const QString &name)
 }
 
 // Left click (press and release inside) on a widget.
-void clickWidget(QWidget *w);
+inline void clickWidget(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
