@@ -23,6 +23,8 @@ CuloareForma::CuloareForma(const QString &nume, QWidget *parent)
 
 void CuloareForma::setColor(const QColor &c)
 {
+    if (c == color_)
+        return;
     color_ = c;
     culoare_ = culoareDinQt(c);
     update();

@@ -302,14 +302,19 @@ void ModelProiect::seteazaSchema(int n, int schema, Culoare fundal, Culoare cern
     f->CuloareChenar = chenar;
     f->CuloareCerneala = cerneala;
     f->SchemaCulori = quint8(schema);
+    QList<int> recolorate;
     for (int k = 1; k <= NumarObiecte; ++k) {
         Obiect &o = proiect_.obiect(k);
         if (o.Fereastra == n && isSet(o.CulorileFerestrei)) {
             o.CuloareFundal = fundal;
             o.CuloareCerneala = cerneala;
+            if (!isSet(o.Liber))
+                recolorate.append(k);
         }
     }
     emit fereastraSchimbata(n);
+    for (int k : recolorate)
+        emit obiectSchimbat(k);
 }
 
 // A value set to what it already is changes nothing and draws nothing.

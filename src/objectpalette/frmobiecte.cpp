@@ -84,15 +84,11 @@ FrmObiecte::FrmObiecte(Sesiune &sesiune, QWidget *parent)
     construiesteControalele();
 
     // The palette shows the model: the active window's objects, the selected
-    // one's record (its colours may follow its window's). Lines are written
+    // one's record. Lines are written
     // again when the lists change, as the editors' Apply rebuilds them.
     ModelProiect &model = sesiune.model;
     connect(&model, &ModelProiect::obiectSchimbat, this, [this](int n) {
         if (n == obiectSelectat())
-            arataObiectul();
-    });
-    connect(&model, &ModelProiect::fereastraSchimbata, this, [this](int n) {
-        if (n == this->sesiune().model.fereastraActiva())
             arataObiectul();
     });
     connect(&model, &ModelProiect::selectieSchimbata, this, &FrmObiecte::arata);

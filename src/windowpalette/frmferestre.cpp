@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -65,7 +66,7 @@ FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
     ModelProiect &model = sesiune.model;
     connect(&model, &ModelProiect::fereastraSchimbata, this, [this](int n) {
         if (n == fereastraActiva())
-            arata();
+            arataFereastra();
     });
     connect(&model, &ModelProiect::selectieSchimbata, this, &FrmFerestre::arata);
     arata();
@@ -262,25 +263,37 @@ void FrmFerestre::activeazaGeometria(bool on)
 void FrmFerestre::arata()
 {
     const ModelProiect &model = sesiune().model;
-    const QList<QObject *> controale{cmbFereastra_,    txtTitlu_,    cmbSchema_, chkUmbra_,
-                                     chkMentineUmbra_, chkPatrata_,  hsbLatime_, hsbInaltime_,
-                                     hsbOrizontala_,   hsbVerticala_};
-    for (QObject *c : controale)
-        c->blockSignals(true);
     const QList<LinieFereastra> &linii = model.liniiFerestre();
     bool aceleasi = cmbFereastra_->count() == linii.size();
     for (int i = 0; aceleasi && i < linii.size(); ++i)
         aceleasi = cmbFereastra_->itemData(i, Qt::UserRole).toInt() == linii[i].fereastra &&
                    cmbFereastra_->itemText(i) == linii[i].text;
-    if (!aceleasi) {
-        cmbFereastra_->clear();
-        for (const LinieFereastra &l : linii)
-            cmbFereastra_->addItem(l.text, l.fereastra);
+    const bool activa = model.proiect().fereastraFolosita(model.fereastraActiva());
+    {
+        const QSignalBlocker lista(cmbFereastra_), titlu(txtTitlu_);
+        if (!aceleasi) {
+            cmbFereastra_->clear();
+            for (const LinieFereastra &l : linii)
+                cmbFereastra_->addItem(l.text, l.fereastra);
+        }
+        cmbFereastra_->setCurrentIndex(cmbFereastra_->findData(model.fereastraActiva(), Qt::UserRole));
+        if (!activa)
+            txtTitlu_->clear();
     }
+    activeazaGeometria(activa);
+    arataFereastra();
+}
+
+void FrmFerestre::arataFereastra()
+{
+    const ModelProiect &model = sesiune().model;
     const int n = model.fereastraActiva();
-    cmbFereastra_->setCurrentIndex(cmbFereastra_->findData(n, Qt::UserRole));
-    const bool activa = model.proiect().fereastraFolosita(n);
-    if (activa) {
+    const std::initializer_list<QObject *> controale{txtTitlu_,        cmbSchema_,     chkUmbra_,
+                                                     chkMentineUmbra_, chkPatrata_,    hsbLatime_,
+                                                     hsbInaltime_,     hsbOrizontala_, hsbVerticala_};
+    for (QObject *c : controale)
+        c->blockSignals(true);
+    if (model.proiect().fereastraFolosita(n)) {
         const Fereastra &f = model.fereastra(n);
         shpCerneala_->setCuloare(f.CuloareCerneala);
         shpFundal_->setCuloare(f.CuloareFundal);
@@ -288,8 +301,9 @@ void FrmFerestre::arata()
         // Set only when it differs: setting a line edit's text moves its cursor.
         if (txtTitlu_->text() != f.Titlu)
             txtTitlu_->setText(f.Titlu);
-        if (const int linie = cmbSchema_->findData(int(f.SchemaCulori), Qt::UserRole); linie >= 0)
-            cmbSchema_->setCurrentIndex(linie);
+        // The schemes stand in order, scheme 1 first.
+        if (f.SchemaCulori >= 1 && f.SchemaCulori <= cmbSchema_->count())
+            cmbSchema_->setCurrentIndex(f.SchemaCulori - 1);
         chkPatrata_->setChecked(isSet(f.Patrata));
         chkUmbra_->setChecked(isSet(f.Umbra));
         hsbInaltime_->setValue(f.Inaltime);
@@ -299,8 +313,6 @@ void FrmFerestre::arata()
             hsbLatime_->setValue(f.Latime);
         hsbOrizontala_->setValue(f.Orizontala);
         hsbVerticala_->setValue(f.Verticala);
-    } else {
-        txtTitlu_->clear();
     }
     // As the shadow box's own click leaves it.
     chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
@@ -312,7 +324,6 @@ void FrmFerestre::arata()
     lblLatime_->setText(QString::number(hsbLatime_->value()));
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));
-    activeazaGeometria(activa);
 }
 
 void FrmFerestre::creaza()
@@ -376,7 +387,7 @@ void FrmFerestre::txtTitluFereastra_Change()
         return;
     const QScopedValueRollback<bool> latime(latimeNeschimbata_, true);
     if (!sesiune().model.seteazaTitlu(n, txtTitlu_->text()))
-        arata();
+        arataFereastra();
 }
 
 void FrmFerestre::chkUmbraFereastra_Click()
@@ -401,5 +412,5 @@ void FrmFerestre::geometrie(const std::function<void(ModelProiect &, int)> &schi
         return;
     schimbare(sesiune().model, n);
     // A value refused, or changed by a rule, shows as the record holds it.
-    arata();
+    arataFereastra();
 }

@@ -41,8 +41,10 @@ signals:
 private:
     void construiesteControalele();
 
-    // Shows the model: the window list, the active window's record, what is enabled.
+    // Shows the model: the window list and what is enabled, then the active window.
     void arata();
+    // The active window's record in the controls.
+    void arataFereastra();
 
     // Commands of the tool bar.
     void creaza();
