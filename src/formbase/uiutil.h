@@ -3,7 +3,11 @@
 #include "model/geometrie.h"
 
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QString>
+
+#include <initializer_list>
+#include <vector>
 
 class QWidget;
 class QAbstractButton;
@@ -54,3 +58,19 @@ void faraButonImplicit(QWidget *form);
 // enabled: no other button takes Enter away from the box being typed in. A
 // focused button answers Enter itself.
 void butonImplicit(QWidget *form, QPushButton *implicit);
+
+// A view setting its controls from the model: none of their handlers runs
+// until the blocker goes.
+class BlocareSemnale
+{
+public:
+    BlocareSemnale(std::initializer_list<QObject *> controale)
+    {
+        blocari_.reserve(controale.size());
+        for (QObject *c : controale)
+            blocari_.emplace_back(c);
+    }
+
+private:
+    std::vector<QSignalBlocker> blocari_;
+};

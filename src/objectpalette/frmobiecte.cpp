@@ -18,7 +18,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QToolBar>
 
 #include <cmath>
@@ -254,16 +253,12 @@ void FrmObiecte::arataObiectul()
     const bool selectat = model.proiect().obiectFolosit(n);
     if (selectat) {
         const Obiect &o = model.obiect(n);
-        const QList<QObject *> controale{chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
-        for (QObject *c : controale)
-            c->blockSignals(true);
+        const BlocareSemnale blocare{chkCulorileFerestrei_, hsbOrizontala_, hsbVerticala_};
         shpCerneala_->setCuloare(o.CuloareCerneala);
         shpFundal_->setCuloare(o.CuloareFundal);
         hsbOrizontala_->setValue(o.Coloana);
         hsbVerticala_->setValue(o.Rand);
         chkCulorileFerestrei_->setChecked(isSet(o.CulorileFerestrei));
-        for (QObject *c : controale)
-            c->blockSignals(false);
     }
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
     lblVerticala_->setText(QString::number(hsbVerticala_->value()));

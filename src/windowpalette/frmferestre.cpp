@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -55,11 +54,12 @@ FrmFerestre::FrmFerestre(Sesiune &sesiune, QWidget *parent)
     chkMentineUmbra_->setChecked(isSet(s.PastreazaUmbraInEcran));
     // The list selects its first line by itself when it is added; the
     // program's lists never select by themselves.
-    cmbSchema_->blockSignals(true);
-    for (int schema = 1; schema <= 10; ++schema)
-        cmbSchema_->addItem(QStringLiteral("COLOR SCHEME %1").arg(schema), schema);
-    cmbSchema_->setCurrentIndex(-1);
-    cmbSchema_->blockSignals(false);
+    {
+        const QSignalBlocker blocare(cmbSchema_);
+        for (int schema = 1; schema <= 10; ++schema)
+            cmbSchema_->addItem(QStringLiteral("COLOR SCHEME %1").arg(schema), schema);
+        cmbSchema_->setCurrentIndex(-1);
+    }
     cmbSchema_->setCurrentIndex(0);
 
     // The palette shows the model: the active window's record, the window list.
@@ -288,38 +288,35 @@ void FrmFerestre::arataFereastra()
 {
     const ModelProiect &model = sesiune().model;
     const int n = model.fereastraActiva();
-    const std::initializer_list<QObject *> controale{txtTitlu_,        cmbSchema_,     chkUmbra_,
-                                                     chkMentineUmbra_, chkPatrata_,    hsbLatime_,
-                                                     hsbInaltime_,     hsbOrizontala_, hsbVerticala_};
-    for (QObject *c : controale)
-        c->blockSignals(true);
-    if (model.proiect().fereastraFolosita(n)) {
-        const Fereastra &f = model.fereastra(n);
-        shpCerneala_->setCuloare(f.CuloareCerneala);
-        shpFundal_->setCuloare(f.CuloareFundal);
-        shpChenar_->setCuloare(f.CuloareChenar);
-        // Set only when it differs: setting a line edit's text moves its cursor.
-        if (txtTitlu_->text() != f.Titlu)
-            txtTitlu_->setText(f.Titlu);
-        // The schemes stand in order, scheme 1 first.
-        if (f.SchemaCulori >= 1 && f.SchemaCulori <= cmbSchema_->count())
-            cmbSchema_->setCurrentIndex(f.SchemaCulori - 1);
-        chkPatrata_->setChecked(isSet(f.Patrata));
-        chkUmbra_->setChecked(isSet(f.Umbra));
-        hsbInaltime_->setValue(f.Inaltime);
-        // A title widening the window moves the record only; the bar and its
-        // label keep their value until the window is shown again.
-        if (!latimeNeschimbata_)
-            hsbLatime_->setValue(f.Latime);
-        hsbOrizontala_->setValue(f.Orizontala);
-        hsbVerticala_->setValue(f.Verticala);
+    {
+        const BlocareSemnale blocare{txtTitlu_,  cmbSchema_,   chkUmbra_,      chkMentineUmbra_, chkPatrata_,
+                                     hsbLatime_, hsbInaltime_, hsbOrizontala_, hsbVerticala_};
+        if (model.proiect().fereastraFolosita(n)) {
+            const Fereastra &f = model.fereastra(n);
+            shpCerneala_->setCuloare(f.CuloareCerneala);
+            shpFundal_->setCuloare(f.CuloareFundal);
+            shpChenar_->setCuloare(f.CuloareChenar);
+            // Set only when it differs: setting a line edit's text moves its cursor.
+            if (txtTitlu_->text() != f.Titlu)
+                txtTitlu_->setText(f.Titlu);
+            // The schemes stand in order, scheme 1 first.
+            if (f.SchemaCulori >= 1 && f.SchemaCulori <= cmbSchema_->count())
+                cmbSchema_->setCurrentIndex(f.SchemaCulori - 1);
+            chkPatrata_->setChecked(isSet(f.Patrata));
+            chkUmbra_->setChecked(isSet(f.Umbra));
+            hsbInaltime_->setValue(f.Inaltime);
+            // A title widening the window moves the record only; the bar and its
+            // label keep their value until the window is shown again.
+            if (!latimeNeschimbata_)
+                hsbLatime_->setValue(f.Latime);
+            hsbOrizontala_->setValue(f.Orizontala);
+            hsbVerticala_->setValue(f.Verticala);
+        }
+        // As the shadow box's own click leaves it.
+        chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
+        if (!chkUmbra_->isChecked())
+            chkMentineUmbra_->setChecked(false);
     }
-    // As the shadow box's own click leaves it.
-    chkMentineUmbra_->setEnabled(chkUmbra_->isChecked());
-    if (!chkUmbra_->isChecked())
-        chkMentineUmbra_->setChecked(false);
-    for (QObject *c : controale)
-        c->blockSignals(false);
     lblInaltime_->setText(QString::number(hsbInaltime_->value()));
     lblLatime_->setText(QString::number(hsbLatime_->value()));
     lblOrizontala_->setText(QString::number(hsbOrizontala_->value()));
